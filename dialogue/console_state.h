@@ -1,0 +1,26 @@
+#pragma once
+// Console state: the units of the dialogue, its flags and output levels.
+#include <array>
+#include <string_view>
+
+struct IoCom {
+  int iunin = 5;       // standard input: every prompt reads its answer here
+  int iunout = 6;      // standard output: menus, prompts, message lines
+  int iunerrin = 5;    // error input: banner pauses and error-stop questions
+  int iunerrout = 6;   // error output: banner heads and tails, error stops
+  bool lplotfile = false;  // the plot window is open
+  bool lcomfile = false;   // a command file replaces the keyboard
+  bool lpause = true;      // banner tails wait for Return
+  std::array<bool, 3> lwito{true, true, false};  // output levels 1..3 at [0..2]
+};
+extern IoCom iocom;
+
+// Output level k (1 minimum, 2 more, 3 maximum) is on.
+inline bool outlevel(int k) { return iocom.lwito[static_cast<std::size_t>(k - 1)]; }
+
+// One line on the standard output unit / the error output unit.
+void wout(std::string_view line);
+void werr(std::string_view line);
+
+// Sets the console state to its start values and prints it.
+void initsio();

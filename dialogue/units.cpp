@@ -1,0 +1,163 @@
+#include "dialogue/units.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+namespace {
+
+struct Unit {
+  std::FILE* stream = nullptr;
+  bool owned = false;     // opened here, closed here
+  bool failed = false;    // a write has failed
+  bool writing = false;   // last transfer was a write
+};
+
+std::map<int, Unit>& table() {
+  static std::map<int, Unit> units{{keyboard_unit, {stdin, false}},
+                                   {console_unit, {stdout, false}}};
+  return units;
+}
+
+std::vector<std::function<void()>>& endwork() {
+  static std::vector<std::function<void()>> work;
+  return work;
+}
+
+Unit* find(int unit) {
+  auto it = table().find(unit);
+  return it == table().end() || it->second.stream == nullptr ? nullptr : &it->second;
+}
+
+// Switching between reading and writing on one file needs a positioning
+// call; a write after reads (or right after opening) ends the file there,
+// as a sequential write does.
+void towrite(Unit& u) {
+  if (u.writing || !u.owned) return;
+  std::fseek(u.stream, 0, SEEK_CUR);
+  if (ftruncate(fileno(u.stream), std::ftell(u.stream)) != 0) u.failed = true;
+  u.writing = true;
+}
+
+void toread(Unit& u) {
+  if (!u.writing) return;
+  std::fflush(u.stream);
+  std::fseek(u.stream, 0, SEEK_CUR);
+  u.writing = false;
+}
+
+bool exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
+
+}  // namespace
+
+ReadStatus readline(int unit, std::string& line) {
+  line.clear();
+  Unit* u = find(unit);
+  if (u == nullptr) return ReadStatus::failed;
+  if (unit == keyboard_unit || u->stream == stdin) {
+    if (Unit* out = find(console_unit)) std::fflush(out->stream);
+    std::fflush(stdout);
+  }
+  toread(*u);
+  char* buf = nullptr;
+  size_t cap = 0;
+  ssize_t n = getline(&buf, &cap, u->stream);
+  if (n < 0) {
+    std::free(buf);
+    bool eof = !std::ferror(u->stream);
+    std::clearerr(u->stream);
+    if (!eof) return ReadStatus::failed;
+    if (unit == keyboard_unit) {
+      writeline(console_unit, " END OF STANDARD INPUT ===> STOPPING EXECUTION");
+      endrun(2);
+    }
+    return ReadStatus::eof;
+  }
+  line.assign(buf, static_cast<size_t>(n));
+  std::free(buf);
+  if (!line.empty() && line.back() == '\n') line.pop_back();
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return ReadStatus::line;
+}
+
+void writeline(int unit, std::string_view text) {
+  Unit* u = find(unit);
+  if (u == nullptr) return;
+  towrite(*u);
+  if (std::fwrite(text.data(), 1, text.size(), u->stream) != text.size() ||
+      std::fputc('\n', u->stream) == EOF || std::ferror(u->stream))
+    u->failed = true;
+}
+
+bool openunit(int unit, const std::string& name, OpenStatus status) {
+  if (find(unit) != nullptr) closeunit(unit);
+  bool there = exists(name);
+  if ((status == OpenStatus::old && !there) || (status == OpenStatus::new_ && there))
+    return false;
+  std::FILE* f = nullptr;
+  if (there) {
+    f = std::fopen(name.c_str(), "r+");
+    if (f == nullptr) f = std::fopen(name.c_str(), "r");
+  } else {
+    f = std::fopen(name.c_str(), "w+x");
+  }
+  if (f == nullptr) return false;
+  table()[unit] = Unit{f, true, false, false};
+  return true;
+}
+
+bool closeunit(int unit) {
+  Unit* u = find(unit);
+  if (u == nullptr) return true;
+  bool ok = !u->failed;
+  if (u->owned) {
+    if (std::fclose(u->stream) != 0) ok = false;
+  } else if (std::fflush(u->stream) != 0) {
+    ok = false;
+  }
+  table().erase(unit);
+  return ok;
+}
+
+bool unitopen(int unit) { return find(unit) != nullptr; }
+
+bool unitfailed(int unit) {
+  Unit* u = find(unit);
+  if (u == nullptr) return false;
+  if (u->writing && std::fflush(u->stream) != 0) u->failed = true;
+  return u->failed;
+}
+
+void rewindunit(int unit) {
+  if (Unit* u = find(unit)) {
+    if (u->writing) std::fflush(u->stream);
+    std::rewind(u->stream);
+    u->writing = false;
+  }
+}
+
+void attachunit(int unit, std::FILE* stream, bool owned) {
+  table()[unit] = Unit{stream, owned, false, false};
+}
+
+void atendrun(std::function<void()> work) { endwork().push_back(std::move(work)); }
+
+void endrun(int status) {
+  static bool ending = false;
+  if (!ending) {
+    ending = true;
+    for (auto& work : endwork()) work();
+  }
+  for (auto& [unit, u] : table()) {
+    if (u.stream == nullptr) continue;
+    if (u.owned)
+      std::fclose(u.stream);
+    else
+      std::fflush(u.stream);
+    u.stream = nullptr;
+  }
+  std::fflush(stdout);
+  std::exit(status);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Unit layer: integer unit numbers name open text streams, as the dialogue
+// addresses them (5 keyboard, 6 console, 15 command file, 11/21/22 file
+// table, 50 settings file, ...). Every line read or written goes through here.
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+enum class ReadStatus { line, failed, eof };
+enum class OpenStatus { old, new_, unknown };
+
+constexpr int keyboard_unit = 5;
+constexpr int console_unit = 6;
+
+// Reads one line (without its newline and a trailing carriage return).
+// Standard output is flushed first. End of file on the keyboard never
+// returns: the run ends with status 2.
+ReadStatus readline(int unit, std::string& line);
+
+// Writes one line; a write that fails marks the unit (see unitfailed).
+void writeline(int unit, std::string_view text);
+
+// Opens a file on a unit: "old" must exist, "new" must not, "unknown"
+// opens it or creates it. Returns false when the file cannot be opened.
+bool openunit(int unit, const std::string& name, OpenStatus status);
+
+// Closes a unit; returns false when a write to it failed at any time or the
+// close itself failed. Closing a unit that is not open does nothing.
+bool closeunit(int unit);
+
+bool unitopen(int unit);
+bool unitfailed(int unit);   // a write to the unit has failed
+void rewindunit(int unit);
+
+// Connects a unit to an already open stream (tests; standard streams).
+// When owned, closing the unit closes the stream.
+void attachunit(int unit, std::FILE* stream, bool owned);
+
+// Work to do before the process ends (an open plot window writes its
+// pages); run once by endrun, in the order registered.
+void atendrun(std::function<void()> work);
+
+// The one process-end path: runs the registered work, flushes and closes
+// every open unit and ends the process with the status
+// (0 normal end, 1 error stop, 2 end of input).
+[[noreturn]] void endrun(int status);

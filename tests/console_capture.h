@@ -1,0 +1,53 @@
+#pragma once
+// Test helper: the keyboard (unit 5) reads a given text and the console
+// (unit 6) is captured, so that the exact lines a routine prints can be
+// compared. The console state is reset to its start values, silently.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "dialogue/console_state.h"
+#include "dialogue/units.h"
+
+class ConsoleCapture {
+ public:
+  explicit ConsoleCapture(const std::string& input = "") : input_(input) {
+    iocom = IoCom{};
+    keyboard_ = fmemopen(input_.data(), input_.size(), "r");
+    if (input_.empty()) keyboard_ = std::fopen("/dev/null", "r");
+    console_ = open_memstream(&buffer_, &size_);
+    attachunit(keyboard_unit, keyboard_, true);
+    attachunit(console_unit, console_, false);
+  }
+  ~ConsoleCapture() {
+    closeunit(keyboard_unit);
+    std::fclose(console_);
+    std::free(buffer_);
+    attachunit(keyboard_unit, stdin, false);
+    attachunit(console_unit, stdout, false);
+  }
+  ConsoleCapture(const ConsoleCapture&) = delete;
+  ConsoleCapture& operator=(const ConsoleCapture&) = delete;
+
+  // Everything printed so far, one string per line.
+  std::vector<std::string> lines() {
+    std::fflush(console_);
+    std::vector<std::string> out;
+    std::string text(buffer_, size_);
+    size_t start = 0;
+    for (size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
+      out.push_back(text.substr(start, nl - start));
+    return out;
+  }
+  std::string text() {
+    std::fflush(console_);
+    return std::string(buffer_, size_);
+  }
+
+ private:
+  std::string input_;
+  std::FILE* keyboard_ = nullptr;
+  std::FILE* console_ = nullptr;
+  char* buffer_ = nullptr;
+  size_t size_ = 0;
+};

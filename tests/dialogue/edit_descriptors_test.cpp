@@ -1,0 +1,156 @@
+// Edit descriptors against the texts gfortran writes, and the layouts the
+// dialogue defines in words (the general 12.6 and 20.1 layouts).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "dialogue/edit_descriptors.h"
+
+namespace {
+
+struct RealCase {
+  char kind;  // 'F', 'E' or 'G'
+  int w, d;
+  float value;
+  const char* expected;
+};
+
+TEST(EditDescriptors, RealOutput) {
+  const RealCase cases[] = {
+      {'F', 8, 3, 0.0f, "   0.000"},      {'F', 8, 3, -0.0f, "  -0.000"},
+      {'F', 8, 3, 3.14159f, "   3.142"},  {'F', 8, 3, 123456.7f, "********"},
+      {'F', 8, 3, -120.2f, "-120.200"},   {'F', 8, 3, -0.001f, "  -0.001"},
+      {'F', 4, 2, -0.5f, "-.50"},         {'F', 4, 2, 0.5f, "0.50"},
+      {'F', 4, 2, -3.14159f, "****"},     {'F', 4, 2, 0.125f, "0.12"},
+      {'F', 4, 2, -0.001f, "-.00"},       {'F', 5, 0, 0.5f, "   0."},
+      {'F', 5, 0, -0.5f, "  -0."},        {'F', 5, 0, 99.999f, " 100."},
+      {'F', 5, 0, 42.5f, "  42."},        {'F', 5, 0, -120.2f, "-120."},
+      {'F', 4, 0, -0.3f, " -0."},         {'F', 4, 0, -120.2f, "****"},
+      {'F', 6, 1, 99.999f, " 100.0"},     {'F', 6, 1, 0.125f, "   0.1"},
+      {'E', 9, 2, 0.0f, " 0.00E+00"},     {'E', 9, 2, -0.0f, "-0.00E+00"},
+      {'E', 9, 2, 123456789.0f, " 0.12E+09"}, {'E', 9, 2, 99.999f, " 0.10E+03"},
+      {'E', 9, 2, -0.001f, "-0.10E-02"},  {'E', 9, 2, 1.0e10f, " 0.10E+11"},
+      {'E', 12, 4, -120.2f, " -0.1202E+03"}, {'E', 12, 4, 3.14159f, "  0.3142E+01"},
+      {'E', 8, 2, -0.5f, "-.50E+00"},     {'E', 7, 2, -0.5f, "*******"},
+      // The general layouts: fixed-point in w-4 columns and four blanks
+      // from 0.1 up to 10**d, the exponent form otherwise (zero included).
+      {'G', 12, 6, 5.0f, " 5.00000    "}, {'G', 12, 6, 0.1f, "0.100000    "},
+      {'G', 12, 6, 123456.4f, " 123456.    "}, {'G', 12, 6, 1.0e7f, "0.100000E+08"},
+      {'G', 12, 6, 999999.7f, "0.100000E+07"}, {'G', 12, 6, 0.0f, "0.000000E+00"},
+      {'G', 12, 6, -2.5f, "-2.50000    "}, {'G', 12, 6, 0.05f, "0.500000E-01"},
+      {'G', 20, 1, 5.0f, "              5.    "}, {'G', 20, 1, 5000.0f, "             0.5E+04"},
+      {'G', 20, 1, 0.0f, "             0.0E+00"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(1, c.kind) + std::to_string(c.w) + "." + std::to_string(c.d) +
+                 " of " + std::to_string(c.value));
+    std::string got = c.kind == 'F' ? ed::f(c.value, c.w, c.d)
+                      : c.kind == 'E' ? ed::e(c.value, c.w, c.d)
+                                      : ed::g(c.value, c.w, c.d);
+    EXPECT_EQ(got + ";", std::string(c.expected) + ";");
+  }
+}
+
+TEST(EditDescriptors, NonFiniteValuesKeepTheirWidth) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  EXPECT_EQ(ed::f(nan, 8, 3), "     NaN");
+  EXPECT_EQ(ed::f(inf, 10, 2), "  Infinity");
+  EXPECT_EQ(ed::f(-inf, 5, 2), " -Inf");
+  EXPECT_EQ(ed::e(nan, 2, 1), "**");
+}
+
+TEST(EditDescriptors, IntegerLogicalAndTextOutput) {
+  EXPECT_EQ(ed::i(0, 4), "   0");
+  EXPECT_EQ(ed::i(-5, 4), "  -5");
+  EXPECT_EQ(ed::i(123456, 4), "****");
+  EXPECT_EQ(ed::i(-2147483647, 11), "-2147483647");
+  EXPECT_EQ(ed::i(5, 4, 3), " 005");
+  EXPECT_EQ(ed::i(-5, 4, 3), "-005");
+  EXPECT_EQ(ed::i(5, 2, 2), "05");
+  EXPECT_EQ(ed::l(true, 2), " T");
+  EXPECT_EQ(ed::l(false, 1), "F");
+  EXPECT_EQ(ed::a("abc", 5), "  abc");
+  EXPECT_EQ(ed::a("abcdef", 4), "abcd");
+  EXPECT_EQ(ed::x(3), "   ");
+  EXPECT_EQ(ed::pad("abc", 5), "abc  ");
+  EXPECT_EQ(ed::pad("abcdef", 4), "abcd");
+  EXPECT_EQ(ed::listi(-12), "-12");
+  EXPECT_EQ(ed::listr(2.5f), "2.5");
+  EXPECT_EQ(ed::listr(90.0f), "90.");
+  EXPECT_EQ(ed::listr(0.1f), "0.1");
+}
+
+TEST(EditDescriptors, FirstItemOfAnAnswer) {
+  std::string item;
+  EXPECT_EQ(ed::firstitem("12 abc", item), ed::Item::value);
+  EXPECT_EQ(item, "12");
+  EXPECT_EQ(ed::firstitem("  7,8", item), ed::Item::value);
+  EXPECT_EQ(item, "7");
+  EXPECT_EQ(ed::firstitem("3/", item), ed::Item::value);
+  EXPECT_EQ(item, "3");
+  EXPECT_EQ(ed::firstitem(",5", item), ed::Item::null);
+  EXPECT_EQ(ed::firstitem(" /", item), ed::Item::null);
+  EXPECT_EQ(ed::firstitem("   ", item), ed::Item::none);
+}
+
+TEST(EditDescriptors, ListDirectedNumbers) {
+  int iv = -1;
+  EXPECT_TRUE(ed::readint("+5", iv));
+  EXPECT_EQ(iv, 5);
+  EXPECT_TRUE(ed::readint("-2147483648", iv));
+  EXPECT_EQ(iv, -2147483648);
+  for (const char* bad : {"2147483648", "99999999999999999999", "1.5", "abc", "", "-", "1e1"}) {
+    SCOPED_TRACE(bad);
+    iv = 7;
+    EXPECT_FALSE(ed::readint(bad, iv));
+    EXPECT_EQ(iv, 7);
+  }
+  float x = 0;
+  EXPECT_TRUE(ed::readreal("7.5", x));
+  EXPECT_EQ(x, 7.5f);
+  EXPECT_TRUE(ed::readreal("-.5", x));
+  EXPECT_EQ(x, -0.5f);
+  EXPECT_TRUE(ed::readreal("1.5d2", x));
+  EXPECT_EQ(x, 150.0f);
+  EXPECT_TRUE(ed::readreal("12", x));
+  EXPECT_EQ(x, 12.0f);
+  for (const char* bad : {"nan", "inf", "-Infinity", "1e99", "abc", ".", "1.2.3", "1e", "e5"}) {
+    SCOPED_TRACE(bad);
+    x = 3;
+    EXPECT_FALSE(ed::readreal(bad, x));
+    EXPECT_EQ(x, 3.0f);
+  }
+}
+
+TEST(EditDescriptors, FixedColumnFields) {
+  float x = -1;
+  int iv = -1;
+  EXPECT_TRUE(ed::fieldf("3512", 1, 4, 2, x));  // implied decimals
+  EXPECT_EQ(x, 35.12f);
+  EXPECT_TRUE(ed::fieldf(" 12 3", 1, 5, 2, x));  // inner blanks ignored
+  EXPECT_EQ(x, 1.23f);
+  EXPECT_TRUE(ed::fieldf("  5", 1, 3, 2, x));
+  EXPECT_EQ(x, 0.05f);
+  EXPECT_TRUE(ed::fieldf("xx-1.5", 3, 4, 2, x));  // an explicit point wins
+  EXPECT_EQ(x, -1.5f);
+  EXPECT_TRUE(ed::fieldf("     ", 1, 5, 2, x));  // all blank reads zero
+  EXPECT_EQ(x, 0.0f);
+  EXPECT_TRUE(ed::fieldf("ab", 10, 5, 2, x));  // beyond the line: blanks
+  EXPECT_EQ(x, 0.0f);
+  for (const char* bad : {"1e1", "nan", "1.2.3", "12-3", "a"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_FALSE(ed::fieldf(bad, 1, 5, 2, x));
+  }
+  EXPECT_TRUE(ed::fieldi(" 12 3", 1, 5, iv));
+  EXPECT_EQ(iv, 123);
+  EXPECT_TRUE(ed::fieldi("    ", 1, 4, iv));
+  EXPECT_EQ(iv, 0);
+  EXPECT_FALSE(ed::fieldi("9999999999", 1, 10, iv));  // beyond 32 bits
+  EXPECT_FALSE(ed::fieldi("  - ", 1, 4, iv));
+  EXPECT_FALSE(ed::fieldi("1.0", 1, 3, iv));
+  EXPECT_EQ(ed::fielda("abc", 2, 4), "bc  ");
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// The unit layer: files opened by status, lines read with their outcomes.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+
+#include "dialogue/units.h"
+
+namespace {
+
+class Units : public testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/mecaro-units-XXXXXX";
+    dir_ = mkdtemp(tmpl);
+  }
+  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+  std::string path(const char* name) const { return dir_ + "/" + name; }
+  std::string dir_;
+};
+
+TEST_F(Units, OpenStatusesAndLineOutcomes) {
+  const std::string name = path("a.txt");
+  EXPECT_FALSE(openunit(11, name, OpenStatus::old));  // missing
+  ASSERT_TRUE(openunit(21, name, OpenStatus::new_));
+  writeline(21, "first");
+  writeline(21, "second\r");
+  EXPECT_TRUE(closeunit(21));
+  EXPECT_FALSE(openunit(21, name, OpenStatus::new_));  // exists now
+
+  ASSERT_TRUE(openunit(11, name, OpenStatus::old));
+  std::string line;
+  EXPECT_EQ(readline(11, line), ReadStatus::line);
+  EXPECT_EQ(line, "first");
+  EXPECT_EQ(readline(11, line), ReadStatus::line);
+  EXPECT_EQ(line, "second");  // the carriage return is stripped
+  EXPECT_EQ(readline(11, line), ReadStatus::eof);
+  rewindunit(11);
+  EXPECT_EQ(readline(11, line), ReadStatus::line);
+  EXPECT_EQ(line, "first");
+  EXPECT_TRUE(closeunit(11));
+  EXPECT_FALSE(unitopen(11));
+  EXPECT_EQ(readline(11, line), ReadStatus::failed);
+}
+
+TEST_F(Units, WritingAfterOpeningAnExistingFileReplacesIt) {
+  const std::string name = path("b.txt");
+  { std::ofstream(name) << "old line 1\nold line 2\n"; }
+  ASSERT_TRUE(openunit(50, name, OpenStatus::unknown));
+  std::string line;
+  EXPECT_EQ(readline(50, line), ReadStatus::line);
+  rewindunit(50);
+  writeline(50, " 3 0");
+  EXPECT_TRUE(closeunit(50));
+  std::ifstream in(name);
+  std::string all((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(all, " 3 0\n");
+}
+
+TEST_F(Units, AFailedWriteIsReportedAtClose) {
+  ASSERT_TRUE(openunit(21, "/dev/full", OpenStatus::old));
+  writeline(21, std::string(10000, 'x'));
+  EXPECT_TRUE(unitfailed(21));
+  EXPECT_FALSE(closeunit(21));
+}
+
+TEST(UnitsDeathTest, EndOfKeyboardEndsTheRunWithStatusTwo) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        attachunit(keyboard_unit, std::fopen("/dev/null", "r"), true);
+        std::string line;
+        readline(keyboard_unit, line);
+        std::exit(0);
+      },
+      testing::ExitedWithCode(2), "");
+}
+
+}  // namespace
