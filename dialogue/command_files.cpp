@@ -2,6 +2,9 @@
 
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/file_table.h"
+#include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 
 namespace {
@@ -44,4 +47,68 @@ void commandfileended() {
   wout(" ==> INPUT BACK TO KEYBOARD");
   warningtail00();
   endaltsi(iocom.iunin, inuse, 0);
+}
+
+void beginaltsi(int iunit, std::string& fname, int iflag) {
+  static const RoutineId id{"beginaltsi ", " 3.0", "17-06-2008"};
+  if (iocom.lcomfile) {
+    warninghead(id);
+    wout(" COMMAND FILE ALREADY OPEN");
+    wout(" ==> NO ACTION");
+    warningtail00();
+    return;
+  }
+  if (outlevel(1)) submenuhead(id);
+  opef2(fname, "alternate standard input ", iunit, "old", iflag, commandnamewidth);
+  inuse = fname;
+  iocom.iunin = iunit;
+  iocom.lcomfile = true;
+  iocom.lwito[1] = false;
+  if (outlevel(1)) {
+    wout(" Standard input redirected from");
+    wout("    Command file: " + trimmed(fname));
+    wout(" Response to error or warning");
+    wout("    remains from keyboard");
+    wout(" Level 2 standard output disabled");
+    menutail();
+  }
+}
+
+void altsio(int iunit, std::string& fname, int& irep, int iflag) {
+  static const RoutineId id{"altsio     ", " 1.4", "17-06-2008"};
+  const std::string rule = " " + std::string(43, '-');
+  for (;;) {
+    submenuhead(id);
+    wout(rule);
+    wout(" ALTERNATE STANDARD INPUT");
+    wout(rule);
+    wout(" START COMMAND FILE ..............5001");
+    wout(" EXIT COMMAND FILE AND CONTINUE...5002");
+    wout(" EXIT COMMAND FILE AND QUIT ......5003");
+    wout(" EXIT THIS SUBROUTINE ..............99");
+    menutail();
+    irep = 99;
+    int ierr = 0;
+    inintegdef(irep, "your choice", irep, ierr);
+    switch (irep) {
+      case 5001:
+        beginaltsi(iunit, fname, iflag);
+        return;
+      case 5002:
+      case 5003:
+        endaltsi(iunit, fname, iflag);
+        if (irep == 5003) irep = 9999;
+        return;
+      case 99:
+        return;
+      default:
+        if (iflag == 1) {
+          errorhead(id);
+          wout(" Unknown answer irep = " + ed::i(irep, 6));
+          wout(" ===> STOPPING EXECUTION");
+          errortail00();
+          endrun(1);
+        }
+    }
+  }
 }

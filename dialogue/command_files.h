@@ -1,7 +1,11 @@
 #pragma once
 // Command files: a text file of answer lines takes the keyboard's place for
 // every prompt until it is handed back.
+#include <cstddef>
 #include <string>
+
+// Width in which the command file's name is shown.
+constexpr std::size_t commandnamewidth = 35;
 
 // The command-file menu: 5001 start, 5002 leave and continue, 5003 leave
 // and quit (irep becomes 9999), 99 return.

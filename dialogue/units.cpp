@@ -69,10 +69,7 @@ ReadStatus readline(int unit, std::string& line) {
     bool eof = !std::ferror(u->stream);
     std::clearerr(u->stream);
     if (!eof) return ReadStatus::failed;
-    if (unit == keyboard_unit) {
-      writeline(console_unit, " END OF STANDARD INPUT ===> STOPPING EXECUTION");
-      endrun(2);
-    }
+    if (unit == keyboard_unit) endofinput();
     return ReadStatus::eof;
   }
   line.assign(buf, static_cast<size_t>(n));
@@ -80,6 +77,11 @@ ReadStatus readline(int unit, std::string& line) {
   if (!line.empty() && line.back() == '\n') line.pop_back();
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return ReadStatus::line;
+}
+
+void endofinput() {
+  writeline(console_unit, " END OF STANDARD INPUT ===> STOPPING EXECUTION");
+  endrun(2);
 }
 
 void writeline(int unit, std::string_view text) {
@@ -97,7 +99,9 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
   if ((status == OpenStatus::old && !there) || (status == OpenStatus::new_ && there))
     return false;
   std::FILE* f = nullptr;
-  if (there) {
+  if (status == OpenStatus::replace) {
+    f = std::fopen(name.c_str(), "w+");
+  } else if (there) {
     f = std::fopen(name.c_str(), "r+");
     if (f == nullptr) f = std::fopen(name.c_str(), "r");
   } else {

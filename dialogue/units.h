@@ -8,7 +8,7 @@
 #include <string_view>
 
 enum class ReadStatus { line, failed, eof };
-enum class OpenStatus { old, new_, unknown };
+enum class OpenStatus { old, new_, unknown, replace };
 
 constexpr int keyboard_unit = 5;
 constexpr int console_unit = 6;
@@ -18,11 +18,15 @@ constexpr int console_unit = 6;
 // returns: the run ends with status 2.
 ReadStatus readline(int unit, std::string& line);
 
+// End of the keyboard: says so and ends the run with status 2.
+[[noreturn]] void endofinput();
+
 // Writes one line; a write that fails marks the unit (see unitfailed).
 void writeline(int unit, std::string_view text);
 
 // Opens a file on a unit: "old" must exist, "new" must not, "unknown"
-// opens it or creates it. Returns false when the file cannot be opened.
+// opens it or creates it, "replace" empties it or creates it. Returns false
+// when the file cannot be opened.
 bool openunit(int unit, const std::string& name, OpenStatus status);
 
 // Closes a unit; returns false when a write to it failed at any time or the

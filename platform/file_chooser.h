@@ -1,0 +1,10 @@
+#pragma once
+// The file chooser: at a terminal, a line editor with file-name completion
+// reads the name of the file to open or to save.
+#include <string>
+
+// Standard input is a terminal (a person is typing).
+bool interactiveinput();
+
+// Reads one file name at the terminal; false at end of input.
+bool terminalfilename(std::string& name);
