@@ -103,6 +103,12 @@ std::string g(real x, int w, int d) {
 
 std::string l(bool v, int w) { return right(v ? "T" : "F", w); }
 
+std::string z(std::uint32_t bits, int w) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(bits));
+  return right(buf, w);
+}
+
 std::string a(std::string_view s, int w) {
   if (s.size() >= static_cast<size_t>(w)) return std::string(s.substr(0, static_cast<size_t>(w)));
   return std::string(static_cast<size_t>(w) - s.size(), ' ') + std::string(s);
@@ -137,6 +143,11 @@ std::string pad(std::string_view s, std::size_t n) {
 std::string_view rtrim(std::string_view s) {
   size_t n = s.find_last_not_of(' ');
   return n == std::string_view::npos ? s.substr(0, 0) : s.substr(0, n + 1);
+}
+
+std::string_view trim(std::string_view s) {
+  s = rtrim(s);
+  return s.substr(std::min(s.find_first_not_of(' '), s.size()));
 }
 
 Item firstitem(std::string_view line, std::string& item) {

@@ -2,6 +2,7 @@
 // Fortran edit descriptors: every number the program prints or reads in a
 // fixed layout goes through here. Output functions return the field text;
 // a value too wide for its field fills it with '*'.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,7 @@ std::string f(real x, int w, int d);        // Fw.d
 std::string e(real x, int w, int d);        // Ew.d: 0.ddddE+xx
 std::string g(real x, int w, int d);        // Gw.d: the general layout
 std::string l(bool v, int w);               // Lw: T or F
+std::string z(std::uint32_t bits, int w);   // Zw: the bits of an INTEGER in hexadecimal
 std::string a(std::string_view s, int w);   // Aw
 std::string x(int n);                       // nX: n blanks
 std::string listi(long long v);             // integer in its own width
@@ -23,8 +25,9 @@ std::string listr(real v);                  // real in as few columns as it need
 // A text of exactly n characters: s cut or padded with blanks on the right,
 // as assigning to a CHARACTER*n variable does.
 std::string pad(std::string_view s, std::size_t n);
-// s without its trailing blanks.
+// s without its trailing blanks / without its leading and trailing blanks.
 std::string_view rtrim(std::string_view s);
+std::string_view trim(std::string_view s);
 
 // List-directed reading of the first item of an answer: the item runs up
 // to the first blank, tab, comma or slash. Leading blanks are skipped.

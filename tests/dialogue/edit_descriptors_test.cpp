@@ -71,11 +71,17 @@ TEST(EditDescriptors, IntegerLogicalAndTextOutput) {
   EXPECT_EQ(ed::i(5, 2, 2), "05");
   EXPECT_EQ(ed::l(true, 2), " T");
   EXPECT_EQ(ed::l(false, 1), "F");
+  EXPECT_EQ(ed::z(0x1049, 4), "1049");
+  EXPECT_EQ(ed::z(0x49, 4), "  49");
+  EXPECT_EQ(ed::z(0x12345, 4), "****");
+  EXPECT_EQ(ed::z(0xFFFFFFFF, 4), "****");  // the bits of -1
   EXPECT_EQ(ed::a("abc", 5), "  abc");
   EXPECT_EQ(ed::a("abcdef", 4), "abcd");
   EXPECT_EQ(ed::x(3), "   ");
   EXPECT_EQ(ed::pad("abc", 5), "abc  ");
   EXPECT_EQ(ed::pad("abcdef", 4), "abcd");
+  EXPECT_EQ(ed::trim("  a b  "), "a b");
+  EXPECT_EQ(ed::trim("   "), "");
   EXPECT_EQ(ed::listi(-12), "-12");
   EXPECT_EQ(ed::listr(2.5f), "2.5");
   EXPECT_EQ(ed::listr(90.0f), "90.");
