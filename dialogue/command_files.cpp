@@ -13,11 +13,6 @@ const RoutineId endaltsi_id{"endaltsi   ", " 3.0", "17-06-2008"};
 
 std::string inuse;  // name of the command file in use
 
-std::string trimmed(const std::string& s) {
-  size_t a = s.find_first_not_of(' ');
-  if (a == std::string::npos) return "";
-  return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
 
 }  // namespace
 
@@ -35,7 +30,7 @@ void endaltsi(int iunit, const std::string& fname, int) {
   iocom.lcomfile = false;
   iocom.lwito[1] = true;
   if (outlevel(1)) {
-    wout(" Command file " + trimmed(fname) + " closed");
+    wout(" Command file " + std::string(ed::trim(fname)) + " closed");
     wout(" Standard input redirected from keyboard");
     wout(" Level 2 standard output enabled");
   }
@@ -66,7 +61,7 @@ void beginaltsi(int iunit, std::string& fname, int iflag) {
   iocom.lwito[1] = false;
   if (outlevel(1)) {
     wout(" Standard input redirected from");
-    wout("    Command file: " + trimmed(fname));
+    wout("    Command file: " + std::string(ed::trim(fname)));
     wout(" Response to error or warning");
     wout("    remains from keyboard");
     wout(" Level 2 standard output disabled");

@@ -23,11 +23,6 @@ const RoutineId opef2_id{"opef2      ", " 3.8", "24-08-2005"};
 
 const std::string rule = " " + std::string(43, '-');
 
-std::string trimmed(std::string_view s) {
-  size_t a = s.find_first_not_of(' ');
-  if (a == std::string_view::npos) return "";
-  return std::string(s.substr(a, s.find_last_not_of(' ') - a + 1));
-}
 
 // The file-count box of initfio, then the end of the run.
 [[noreturn]] void countbox(std::string_view what, int count, int most) {
@@ -62,7 +57,7 @@ bool choosefile(std::string& name, bool save) {
   } else {
     readline(keyboard_unit, line);
   }
-  line = trimmed(line);
+  line = std::string(ed::trim(line));
   if (line.empty()) return false;
   if (save && access(line.c_str(), F_OK) == 0) {
     wout(" replace existing file ? (y/n)");
@@ -213,9 +208,9 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
   const bool save = status != "old";
   for (;;) {
     submenuhead(opef2_id);
-    wout(" OPENING " + trimmed(expl) + " FILE");
+    wout(" OPENING " + std::string(ed::trim(expl)) + " FILE");
     menutail();
-    const std::string prompt = ed::pad(trimmed(expl) + " file name", 40);
+    const std::string prompt = ed::pad(std::string(ed::trim(expl)) + " file name", 40);
     bool opened = false;
     if (iflag == 0 && iocom.iunin == keyboard_unit) {
       wout(" Choose " + prompt);
@@ -231,7 +226,7 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
         inchardef(answer, prompt, answer, ierr);
         fname = std::string(ed::rtrim(answer));
       }
-      opened = openunit(iunit, trimmed(fname), save ? OpenStatus::new_ : OpenStatus::old);
+      opened = openunit(iunit, std::string(ed::trim(fname)), save ? OpenStatus::new_ : OpenStatus::old);
     }
     if (opened) return;
     const std::string shown = ed::pad(fname, namewidth);
