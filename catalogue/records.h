@@ -1,0 +1,43 @@
+#pragma once
+// FPFIT and HASH catalogue records: one event per text line, in fixed
+// columns (FPFIT 141 columns, HASH 114). Reading puts the fields of a line
+// straight into one slot of the event store and converts them; writing
+// makes the line of one stored event. Slots are 0-based indices k of the
+// store (event k + 1 on screen).
+//
+// Only nodal plane 1 is carried by either layout; fields a layout does not
+// carry are neither read nor written, so a slot keeps what it held.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialogue/banners.h"
+
+// Identity of the catalogue reader, which heads the warnings printed while
+// its records are read.
+inline constexpr RoutineId fpsreadex1id{"fpsreadex1 ", " 1.1", "01-05-2010"};
+
+enum class RecordRead {
+  read,   // the record is in slot k
+  blank,  // a line of blanks only: no event, the slot is untouched
+  error,  // a field is not a number: the slot may hold part of the record
+};
+
+// Reads an FPFIT line into slot k. The hemisphere letter (column 23) is 'S'
+// for south or blank for north, the direction letter (column 33) blank for
+// west or 'E' for east; any other letter is taken as north or east after a
+// warning banner. The dip direction read becomes the strike (minus 90).
+RecordRead readfpfit(std::string_view line, int k);
+// Reads a HASH line into slot k; prints nothing.
+RecordRead readhash(std::string_view line, int k);
+
+// The fields of the record of event k as written, in record order, each at
+// its own width: 35 FPFIT fields (zeropad: month, day, hour and minute
+// zero-padded as in the record, else blank-padded) and 21 HASH fields.
+// A value too wide for its field is a field of '*'.
+std::vector<std::string> fpfitfields(int k, bool zeropad);
+std::vector<std::string> hashfields(int k);
+
+// The record line of event k.
+std::string writefpfit(int k);
+std::string writehash(int k);
