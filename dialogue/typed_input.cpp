@@ -11,6 +11,8 @@
 
 namespace {
 
+std::string trim(std::string_view text) { return std::string(ed::trim(text)); }
+
 const RoutineId inintegdef_id{"inintegdef ", "1.3 ", "08-03-2000"};
 const RoutineId ininteg1_id{"ininteg1   ", "1.1 ", "08-03-2000"};
 const RoutineId inintegdefnp_id{"inintegdefn", "1.10", "07-10-96  "};
@@ -157,7 +159,7 @@ std::string realdefault(real xdef, real m) {
 void askyesno(bool& lval, std::string_view text, bool ldef, int inunit, int outunit, bool always,
               const RoutineId& id) {
   const std::string deftext = ldef ? "Yes" : "No ";
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   auto out = [outunit](const std::string& line) { writeline(outunit, line); };
   auto helpbox = [&] {
     static const char* const rows[] = {
@@ -226,17 +228,9 @@ void textlen(int& ifirst, int& ilast, std::string_view text) {
   while (ilast > ifirst && text[static_cast<size_t>(ilast - 1)] == ' ') --ilast;
 }
 
-std::string trimmedtext(std::string_view text) {
-  int ifirst = 0;
-  int ilast = 0;
-  textlen(ifirst, ilast, text);
-  if (ilast < ifirst) return "";
-  return std::string(text.substr(static_cast<size_t>(ifirst - 1), static_cast<size_t>(ilast - ifirst + 1)));
-}
-
 void inintegdef(int& ival, std::string_view text, int idef, int& ierr) {
   ierr = 0;
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   for (;;) {
     askwithdefault(question, "", ed::i(idef, 12));
     if (readwithdefault(ival, idef)) break;
@@ -247,7 +241,7 @@ void inintegdef(int& ival, std::string_view text, int idef, int& ierr) {
 
 void ininteg1(int& ival, std::string_view text, int& ierr) {
   ierr = 0;
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   for (;;) {
     if (outlevel(2)) wout(dotted);
     wout(" Enter " + question);
@@ -275,7 +269,7 @@ void inintegdefnp(int& ival, std::string_view text, int idef, int& ierr) {
 
 void inintegvin1(int& ival, std::string_view text, int imin, int imax, int& ierr) {
   ierr = 0;
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   const auto [lo, hi] = intbounds(imin, imax);
   for (;;) {
     if (outlevel(2)) wout(dotted);
@@ -294,7 +288,7 @@ void inintegvin1(int& ival, std::string_view text, int imin, int imax, int& ierr
 
 void inintegvindef(int& ival, std::string_view text, int idef, int imin, int imax, int& ierr) {
   ierr = 0;
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   const auto [lo, hi] = intbounds(imin, imax);
   const std::string inside = interval("inside  [", lo, hi);
   for (;;) {
@@ -312,7 +306,7 @@ void inintegvindef(int& ival, std::string_view text, int idef, int imin, int ima
 
 void inrealdef(real& x, std::string_view text, real xdef, int& ierr) {
   ierr = 0;
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   for (;;) {
     askwithdefault(question, "", ed::g(xdef, 12, 6));
     if (readwithdefault(x, xdef)) break;
@@ -323,7 +317,7 @@ void inrealdef(real& x, std::string_view text, real xdef, int& ierr) {
 
 void inrealvindef(real& x, std::string_view text, real xdef, real xmin, real xmax, int& ierr) {
   ierr = 0;
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   const auto [lo, hi] = realbounds(xmin, xmax);
   const real m = std::fmax(std::fmax(std::fabs(xmin), std::fabs(xmax)),
                            std::fmax(std::fabs(x), std::fabs(xdef)));
@@ -353,8 +347,8 @@ void inlogicdef2(bool& lval, std::string_view text, bool ldef, int inunit, int o
 }
 
 void inchardef(std::string& cval, std::string_view text, std::string_view cdef, int& ierr) {
-  const std::string question = trimmedtext(text);
-  const std::string shown = trimmedtext(cdef);
+  const std::string question = trim(text);
+  const std::string shown = trim(cdef);
   ierr = 0;
   std::string line;
   for (;;) {
@@ -375,7 +369,7 @@ void inchardef(std::string& cval, std::string_view text, std::string_view cdef, 
 }
 
 void inchar1(std::string& cval, std::string_view text, int& ierr) {
-  const std::string question = trimmedtext(text);
+  const std::string question = trim(text);
   ierr = 0;
   std::string line;
   for (;;) {

@@ -24,9 +24,6 @@ void inchardef(std::string& cval, std::string_view text, std::string_view cdef, 
 void inchar1(std::string& cval, std::string_view text, int& ierr);
 // 1-based positions of the first and last non-blank characters.
 void textlen(int& ifirst, int& ilast, std::string_view text);
-// Characters ifirst to ilast of a text as textlen finds them: a text
-// without its surrounding blanks (an all-blank text keeps one blank).
-std::string trimmedtext(std::string_view text);
 
 // One answer line from the standard input unit. At the end of a command
 // file the keyboard is handed back (with a warning) and the line is read

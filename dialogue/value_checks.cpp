@@ -6,9 +6,10 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/error_stops.h"
-#include "dialogue/typed_input.h"
 
 namespace {
+
+std::string trim(std::string_view text) { return std::string(ed::trim(text)); }
 
 const RoutineId cinvin_id{"cinvin     ", " 3.1", "11-03-2000"};
 const RoutineId cinmax_id{"cinmax     ", " 3.2", "11-03-2000"};
@@ -16,7 +17,7 @@ const RoutineId crevin_id{"crevin     ", " 3.0", "29-11-2001"};
 
 void originated(std::string_view caller) {
   wout(" Problem originated in :");
-  wout(" subroutine: " + trimmedtext(caller));
+  wout(" subroutine: " + trim(caller));
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ void cinvin(int iv, int imin, int imax, std::string_view caller, std::string_vie
   if (iv >= imin && iv <= imax) return;
   ierr = 1;
   errorhead(cinvin_id);
-  wout(" " + trimmedtext(varname) + " = " + ed::listi(iv));
+  wout(" " + trim(varname) + " = " + ed::listi(iv));
   wout(" outside [ " + ed::listi(imin) + " , " + ed::listi(imax) + " ]");
   originated(caller);
   errortail01(1);
@@ -37,7 +38,7 @@ void cinmax(int iv, int imax, std::string_view caller, std::string_view varname,
   if (iv <= imax) return;
   ierr = 1;
   errorhead(cinmax_id);
-  wout(" " + trimmedtext(varname) + " = " + ed::listi(iv) + " > max = " + ed::listi(imax));
+  wout(" " + trim(varname) + " = " + ed::listi(iv) + " > max = " + ed::listi(imax));
   originated(caller);
   errortail01(1);
 }
@@ -51,8 +52,8 @@ void crevin2(std::string_view varname, real& x, real xmin, real xmax, std::strin
     warninghead(crevin_id);
   else
     errorhead(crevin_id);
-  const std::string name = trimmedtext(varname);
-  wout(" Problem in subroutine: " + trimmedtext(caller));
+  const std::string name = trim(varname);
+  wout(" Problem in subroutine: " + trim(caller));
   wout(" " + name + " = " + ed::listr(x) + " outside [ " + ed::listr(xmin) + " , " +
        ed::listr(xmax) + " ]");
   if (gravity != 4) {

@@ -358,8 +358,6 @@ TEST(TypedInput, TextlenFindsTheNonBlankEnds) {
     EXPECT_EQ(ifirst, c.ifirst) << '"' << c.text << '"';
     EXPECT_EQ(ilast, c.ilast) << '"' << c.text << '"';
   }
-  EXPECT_EQ(trimmedtext("   "), " ");
-  EXPECT_EQ(trimmedtext(""), "");
 }
 
 // One prompt of each kind, with an answer it refuses (none for the text
