@@ -51,3 +51,16 @@ class ConsoleCapture {
   char* buffer_ = nullptr;
   size_t size_ = 0;
 };
+
+// For the child of a death test, where nothing captured survives the end of
+// the process: the keyboard reads input and the console (unit 6) writes to
+// standard error, which EXPECT_EXIT matches. The console state is reset.
+inline void consoletostderr(const std::string& input) {
+  static std::string text;
+  text = input;
+  iocom = IoCom{};
+  std::FILE* keyboard = text.empty() ? std::fopen("/dev/null", "r")
+                                     : fmemopen(text.data(), text.size(), "r");
+  attachunit(keyboard_unit, keyboard, true);
+  attachunit(console_unit, stderr, false);
+}
