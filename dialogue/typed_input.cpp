@@ -54,6 +54,11 @@ bool readfirst(std::string_view buffer, T& v) {
   return readitem(item, v);
 }
 
+// Outcome of reading an answer: a value, an answer that cannot be read,
+// or the keyboard handed back at the end of a command file (ask again).
+enum class Got { value, bad, again };
+Got got(ReadStatus st) { return st == ReadStatus::eof ? Got::again : Got::bad; }
+
 // One answer line from a unit; the standard input unit goes through
 // readanswer, so that the end of a command file hands the keyboard back.
 ReadStatus answerfrom(int unit, std::string& line) {
@@ -62,28 +67,28 @@ ReadStatus answerfrom(int unit, std::string& line) {
 
 // The first item of the next line that holds one, read straight from the
 // standard input unit: empty lines and leading blanks are skipped.
-bool readunbuffered(int& v) {
+Got readunbuffered(int& v) {
   std::string line;
   std::string item;
   do {
-    if (readanswer(line) != ReadStatus::line) return false;
+    if (const ReadStatus st = readanswer(line); st != ReadStatus::line) return got(st);
   } while (ed::firstitem(line, item) == ed::Item::none);
-  return readfirst(line, v);
+  return readfirst(line, v) ? Got::value : Got::bad;
 }
 
 // Reads a number with a default from the 20-character buffer: the default
 // for a default answer, else the first item. False when no answer line
 // could be read or its item is not a number of v's kind.
 template <typename T>
-bool readwithdefault(T& v, T vdef) {
+Got readwithdefault(T& v, T vdef) {
   std::string line;
-  if (readanswer(line) != ReadStatus::line) return false;
+  if (const ReadStatus st = readanswer(line); st != ReadStatus::line) return got(st);
   const std::string buffer = ed::pad(line, numberbuffer);
   if (defaultanswer(buffer)) {
     v = vdef;
-    return true;
+    return Got::value;
   }
-  return readfirst(buffer, v);
+  return readfirst(buffer, v) ? Got::value : Got::bad;
 }
 
 void couldnotread(const RoutineId& id, std::string_view question) {
@@ -154,7 +159,8 @@ std::string realdefault(real xdef, real m) {
   return ed::g(xdef, 20, 1);
 }
 
-// The yes/no prompt on given units; always: the dotted rules once and the
+// The yes/no prompt on given units (inunit -1: the standard input unit,
+// whichever it is at each asking); always: the dotted rules once and the
 // help lines at every asking, whatever the output level.
 void askyesno(bool& lval, std::string_view text, bool ldef, int inunit, int outunit, bool always,
               const RoutineId& id) {
@@ -180,7 +186,9 @@ void askyesno(bool& lval, std::string_view text, bool ldef, int inunit, int outu
       out(" Default = " + deftext);
     }
     std::string line;
-    if (answerfrom(inunit, line) != ReadStatus::line) {
+    const ReadStatus st = answerfrom(inunit < 0 ? iocom.iunin : inunit, line);
+    if (st == ReadStatus::eof && inunit < 0) continue;  // keyboard handed back
+    if (st != ReadStatus::line) {
       errorhead(id);
       out(" could not read answer to " + std::string(text));
       out(" ==> WILL ASK QUESTION AGAIN");
@@ -213,11 +221,8 @@ void askyesno(bool& lval, std::string_view text, bool ldef, int inunit, int outu
 }  // namespace
 
 ReadStatus readanswer(std::string& line) {
-  ReadStatus status = readline(iocom.iunin, line);
-  if (status == ReadStatus::eof && iocom.lcomfile) {
-    commandfileended();
-    status = readline(iocom.iunin, line);
-  }
+  const ReadStatus status = readline(iocom.iunin, line);
+  if (status == ReadStatus::eof && iocom.lcomfile) commandfileended();
   return status;
 }
 
@@ -233,8 +238,9 @@ void inintegdef(int& ival, std::string_view text, int idef, int& ierr) {
   const std::string question = trim(text);
   for (;;) {
     askwithdefault(question, "", ed::i(idef, 12));
-    if (readwithdefault(ival, idef)) break;
-    couldnotread(inintegdef_id, question);
+    const Got g = readwithdefault(ival, idef);
+    if (g == Got::value) break;
+    if (g == Got::bad) couldnotread(inintegdef_id, question);
   }
   echo(ed::i(ival, 12));
 }
@@ -245,8 +251,9 @@ void ininteg1(int& ival, std::string_view text, int& ierr) {
   for (;;) {
     if (outlevel(2)) wout(dotted);
     wout(" Enter " + question);
-    if (readunbuffered(ival)) break;
-    couldnotread(ininteg1_id, question);
+    const Got g = readunbuffered(ival);
+    if (g == Got::value) break;
+    if (g == Got::bad) couldnotread(ininteg1_id, question);
   }
   echo(ed::i(ival, 12));
 }
@@ -258,7 +265,9 @@ void inintegdefnp(int& ival, std::string_view text, int idef, int& ierr) {
     wout(" Enter " + std::string(text));
     wout(" or return for default value");
     wout(" Default = " + ed::listi(idef));
-    if (readwithdefault(ival, idef)) break;
+    const Got g = readwithdefault(ival, idef);
+    if (g == Got::value) break;
+    if (g == Got::again) continue;
     errorhead(inintegdefnp_id);
     wout(" could not read " + std::string(text));
     wout("              RETRYING              ");
@@ -275,8 +284,8 @@ void inintegvin1(int& ival, std::string_view text, int imin, int imax, int& ierr
     if (outlevel(2)) wout(dotted);
     wout(" Enter " + question);
     wout(interval("inside  [", lo, hi));
-    if (!readunbuffered(ival)) {
-      couldnotread(inintegvin1_id, question);
+    if (const Got g = readunbuffered(ival); g != Got::value) {
+      if (g == Got::bad) couldnotread(inintegvin1_id, question);
     } else if (ival < imin || ival > imax) {
       outside(inintegvin1_id, question, ed::i(ival, 12), lo, hi);
     } else {
@@ -293,8 +302,8 @@ void inintegvindef(int& ival, std::string_view text, int idef, int imin, int ima
   const std::string inside = interval("inside  [", lo, hi);
   for (;;) {
     askwithdefault(question, inside, ed::i(idef, 12));
-    if (!readwithdefault(ival, idef)) {
-      couldnotread(inintegvindef_id, question);
+    if (const Got g = readwithdefault(ival, idef); g != Got::value) {
+      if (g == Got::bad) couldnotread(inintegvindef_id, question);
     } else if (ival < imin || ival > imax) {
       outside(inintegvindef_id, question, ed::i(ival, 12), lo, hi);
     } else {
@@ -309,8 +318,9 @@ void inrealdef(real& x, std::string_view text, real xdef, int& ierr) {
   const std::string question = trim(text);
   for (;;) {
     askwithdefault(question, "", ed::g(xdef, 12, 6));
-    if (readwithdefault(x, xdef)) break;
-    couldnotread(inrealdef_id, question);
+    const Got g = readwithdefault(x, xdef);
+    if (g == Got::value) break;
+    if (g == Got::bad) couldnotread(inrealdef_id, question);
   }
   echo(ed::g(x, 12, 6));
 }
@@ -325,8 +335,8 @@ void inrealvindef(real& x, std::string_view text, real xdef, real xmin, real xma
   const std::string inside = interval("inside  [", lo, hi);
   for (;;) {
     askwithdefault(question, inside, def);
-    if (!readwithdefault(x, xdef)) {
-      couldnotread(inrealvindef_id, question);
+    if (const Got g = readwithdefault(x, xdef); g != Got::value) {
+      if (g == Got::bad) couldnotread(inrealvindef_id, question);
     } else if (x < xmin || x > xmax) {
       outside(inrealvindef_id, question, ed::g(x, 12, 6), lo, hi);
     } else {
@@ -338,7 +348,7 @@ void inrealvindef(real& x, std::string_view text, real xdef, real xmin, real xma
 
 void inlogicdef(bool& lval, std::string_view text, bool ldef, int& ierr) {
   ierr = 0;
-  askyesno(lval, text, ldef, iocom.iunin, iocom.iunout, false, inlogicdef_id);
+  askyesno(lval, text, ldef, -1, iocom.iunout, false, inlogicdef_id);
 }
 
 void inlogicdef2(bool& lval, std::string_view text, bool ldef, int inunit, int outunit, int& ierr) {
@@ -353,8 +363,9 @@ void inchardef(std::string& cval, std::string_view text, std::string_view cdef, 
   std::string line;
   for (;;) {
     askwithdefault(question, "", shown);
-    if (readanswer(line) == ReadStatus::line) break;
-    couldnotread(inchardef_id, question);
+    const ReadStatus st = readanswer(line);
+    if (st == ReadStatus::line) break;
+    if (st == ReadStatus::failed) couldnotread(inchardef_id, question);
   }
   const std::string buffer = ed::pad(line, textbuffer);
   if (defaultanswer(buffer)) {
@@ -375,8 +386,9 @@ void inchar1(std::string& cval, std::string_view text, int& ierr) {
   for (;;) {
     if (outlevel(2)) wout(dotted);
     wout(" Enter " + question);
-    if (readanswer(line) == ReadStatus::line) break;
-    couldnotread(inchar1_id, question);
+    const ReadStatus st = readanswer(line);
+    if (st == ReadStatus::line) break;
+    if (st == ReadStatus::failed) couldnotread(inchar1_id, question);
   }
   cval = ed::pad(line, cval.size());
   wout(" New value = " + cval);

@@ -26,6 +26,7 @@ void inchar1(std::string& cval, std::string_view text, int& ierr);
 void textlen(int& ifirst, int& ilast, std::string_view text);
 
 // One answer line from the standard input unit. At the end of a command
-// file the keyboard is handed back (with a warning) and the line is read
-// there; end of the keyboard ends the run.
+// file the keyboard is handed back (with a warning) and eof is returned:
+// the caller asks its question again, at the keyboard. End of the keyboard
+// ends the run.
 ReadStatus readanswer(std::string& line);
