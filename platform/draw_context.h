@@ -1,0 +1,127 @@
+#pragma once
+// Drawing context of the plot window: the path, colour, line and text calls
+// the plotting library makes, one for one, in device pixels with the origin
+// at the bottom-left corner of the window's content area and y upwards.
+// The context keeps the drawing state itself (separate stroke and fill
+// colours, line width, font, text drawing mode, text matrix and position)
+// and hands every call to its back ends: the cairo pages of the window
+// (screen image, PDF and PNG files) and, when one is attached, the drawing
+// log, which records one text line per call.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/real.h"
+
+struct DrawColor {
+  real red, green, blue, alpha;  // 0.0 .. 1.0
+};
+
+struct DrawPoint {
+  real x, y;
+};
+
+// Text matrix from text space to device pixels, y upwards:
+// x' = a x + c y + tx, y' = b x + d y + ty. (tx, ty) is the text position.
+struct TextMatrix {
+  real a, b, c, d, tx, ty;
+};
+
+// Counter-clockwise rotation by angle (radians) about the origin.
+TextMatrix textrotation(real angle);
+
+// How drawpath paints the path: outline only, or fill (non-zero winding
+// rule) then outline. The values are the codes the callers pass.
+enum class PathDrawing { stroke = 2, fillstroke = 3 };
+
+// fill draws the glyphs with the fill colour; invisible only advances the
+// text position (the way a text is measured).
+enum class TextDrawing { fill = 0, invisible = 3 };
+
+// State that savestate and restorestate keep: everything a call sets but
+// the path and the text matrix.
+struct DrawState {
+  DrawColor stroke{0.0f, 0.0f, 0.0f, 1.0f};
+  DrawColor fill{0.0f, 0.0f, 0.0f, 1.0f};
+  real width = 1.0f;  // line width, pixels
+  bool antialias = true;
+  std::string family = "DejaVu Sans";
+  real fontsize = 12.0f;
+  TextDrawing textdrawing = TextDrawing::fill;
+};
+
+// One figure of a path: its points in order, closed or open.
+struct Subpath {
+  std::vector<DrawPoint> points;
+  bool closed = false;
+};
+
+class CairoPages;
+class DrawLog;
+
+class DrawContext {
+ public:
+  // pages: the window's cairo pages (owned); log: the recorder, or null.
+  DrawContext(std::unique_ptr<CairoPages> pages, DrawLog* log);
+  ~DrawContext();
+  DrawContext(const DrawContext&) = delete;
+  DrawContext& operator=(const DrawContext&) = delete;
+
+  void antialias(bool on);
+
+  // Paths: a new empty path, figures of straight segments, and its painting,
+  // which empties it. A path holding a non-finite point is not painted.
+  // A figure of zero length is painted as a dot as wide as the line.
+  void beginpath();
+  void moveto(real x, real y);
+  void lineto(real x, real y);
+  void closepath();
+  void strokepath();
+  void drawpath(PathDrawing how);
+
+  void strokecolor(real red, real green, real blue, real alpha);
+  void fillcolor(real red, real green, real blue, real alpha);
+  void linewidth(real width);
+
+  // A rectangle cleared to white; a clear of the whole window ends the
+  // PDF page and begins the next one.
+  void clearrect(real x, real y, real width, real height);
+  void fillrect(real x, real y, real width, real height);
+  // Makes the page visible: writes the PNG snapshot.
+  void flush();
+  void synchronize();
+
+  // Font by family name ("Geneva" is drawn with DejaVu Sans) and size in
+  // pixels; texts may be UTF-8 or Mac OS Roman.
+  void selectfont(std::string_view name, real size);
+  void fontsize(real size);
+  void textdrawing(TextDrawing mode);
+  void settextposition(real x, real y);
+  DrawPoint textposition();
+  // Draws (or, invisible, only measures) text at the text position, which
+  // moves on by the text's advance.
+  void showtext(std::string_view text);
+  void showtextat(real x, real y, std::string_view text);
+  TextMatrix textmatrix();
+  void settextmatrix(const TextMatrix& m);
+
+  void savestate();
+  void restorestate();
+
+  // Ends the pages: the PDF gets its last page and is closed. Returns the
+  // line that tells which files were written (empty when none were meant).
+  std::string finish();
+
+ private:
+  void record(std::string_view line);
+  void paint(bool fill);
+  void draw(const std::string& utf8);
+
+  std::unique_ptr<CairoPages> pages_;
+  DrawLog* log_;
+  DrawState state_;
+  std::vector<DrawState> saved_;
+  TextMatrix textmatrix_{1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+  std::vector<Subpath> path_;
+};

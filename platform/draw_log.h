@@ -1,0 +1,29 @@
+#pragma once
+// Recorder back end of the drawing context: one text line per call, kept in
+// memory for tests or appended to a file (MECARO_DRAWLOG) for plot tests.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/real.h"
+
+class DrawLog {
+ public:
+  // Lines go to *lines when it is given, else to the end of the file named
+  // path (nothing when path is empty or the file cannot be opened, which is
+  // reported on standard error).
+  DrawLog(std::vector<std::string>* lines, const std::string& path);
+  ~DrawLog();
+  DrawLog(const DrawLog&) = delete;
+  DrawLog& operator=(const DrawLog&) = delete;
+
+  void line(std::string_view text);
+
+  // A value as the log writes it: rounded to 0.01, never "-0.00".
+  static std::string number(real v);
+
+ private:
+  std::vector<std::string>* lines_;
+  std::FILE* file_ = nullptr;
+};

@@ -1,0 +1,300 @@
+#include "platform/plot_window.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The window of the portrait A4 page on the default screen: 786 x 1112
+// pixels, 1112 / 29.7 pixels per centimetre of the page.
+constexpr ScreenRect a4portrait{44, 1134, 1156, 1920};
+constexpr real a4pxpercm = 1112.0f / 29.7f;
+
+// Runs a test in a fresh directory, the current one while it lives.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() : previous_(fs::current_path()) {
+    char name[] = "/tmp/mecaro-plotXXXXXX";
+    path_ = mkdtemp(name);
+    fs::current_path(path_);
+  }
+  ~ScratchDirectory() {
+    fs::current_path(previous_);
+    fs::remove_all(path_);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path previous_, path_;
+};
+
+// Keeps the calls of the windows made while it lives.
+class Recording {
+ public:
+  Recording() { recorddrawing(&lines); }
+  ~Recording() { recorddrawing(nullptr); }
+  std::vector<std::string> lines;
+};
+
+std::string readfile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A PNG read back: its size and the grey level (0 black .. 255 white) of a
+// pixel given in device pixels, y upwards.
+class Snapshot {
+ public:
+  explicit Snapshot(const fs::path& png)
+      : surface_(cairo_image_surface_create_from_png(png.c_str())) {}
+  ~Snapshot() { cairo_surface_destroy(surface_); }
+  bool ok() const { return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS; }
+  int width() const { return cairo_image_surface_get_width(surface_); }
+  int height() const { return cairo_image_surface_get_height(surface_); }
+  int grey(int x, int y) const {
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    const auto* pixel = reinterpret_cast<const std::uint32_t*>(data + (height() - 1 - y) * stride);
+    const std::uint32_t p = pixel[x];
+    return static_cast<int>(((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF)) / 3);
+  }
+  std::uint32_t rgb(int x, int y) const {
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    return reinterpret_cast<const std::uint32_t*>(data + (height() - 1 - y) * stride)[x] &
+           0xFFFFFF;
+  }
+
+ private:
+  cairo_surface_t* surface_;
+};
+
+void segment(DrawContext& cx, real x1, real y1, real x2, real y2) {
+  cx.beginpath();
+  cx.moveto(x1, y1);
+  cx.lineto(x2, y2);
+  cx.strokepath();
+}
+
+// What the plot library does between two pages.
+void clearpage(DrawContext& cx) {
+  cx.flush();
+  cx.savestate();
+  cx.clearrect(0.0f, 0.0f, 786.0f, 1112.0f);
+  cx.fillcolor(1.0f, 1.0f, 1.0f, 1.0f);
+  cx.fillrect(0.0f, 0.0f, 786.0f, 1112.0f);
+  cx.restorestate();
+  cx.flush();
+}
+
+}  // namespace
+
+TEST(Screen, IsTheDefaultOrWhatTheEnvironmentSays) {
+  unsetenv("MECARO_SCREEN");
+  ScreenRect r = screenbounds();
+  EXPECT_EQ(r.top, 0);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.bottom, 1200);
+  EXPECT_EQ(r.right, 1920);
+  setenv("MECARO_SCREEN", "1024x768", 1);
+  r = screenbounds();
+  EXPECT_EQ(r.bottom, 768);
+  EXPECT_EQ(r.right, 1024);
+  for (const char* bad : {"1024", "1024x", "x768", "1024x768x2", "0x768", "1024x99999", "big"}) {
+    setenv("MECARO_SCREEN", bad, 1);
+    r = screenbounds();
+    EXPECT_EQ(r.bottom, 1200) << bad;
+    EXPECT_EQ(r.right, 1920) << bad;
+  }
+  unsetenv("MECARO_SCREEN");
+}
+
+TEST(Window, RegionsAreTheContentWithATitleBarAbove) {
+  Recording rec;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  const ScreenRect content = windowbounds(*w, WindowRegion::content);
+  const ScreenRect port = windowbounds(*w, WindowRegion::port);
+  const ScreenRect structure = windowbounds(*w, WindowRegion::structure);
+  const ScreenRect title = windowbounds(*w, WindowRegion::titlebar);
+  for (const ScreenRect& r : {content, port}) {
+    EXPECT_EQ(r.top, 44);
+    EXPECT_EQ(r.left, 1134);
+    EXPECT_EQ(r.bottom, 1156);
+    EXPECT_EQ(r.right, 1920);
+  }
+  EXPECT_EQ(structure.top, 22);
+  EXPECT_EQ(structure.bottom, 1156);
+  EXPECT_EQ(title.top, 22);
+  EXPECT_EQ(title.bottom, 44);
+  EXPECT_EQ(title.left, 1134);
+  EXPECT_EQ(title.right, 1920);
+  disposewindow(w);
+}
+
+TEST(Recorder, WritesOneLineForEveryCall) {
+  Recording rec;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "QZ Fit A4P");
+  DrawContext& cx = *begincontext(*w);
+  EXPECT_EQ(begincontext(*w), &cx);
+  cx.strokecolor(1.0f, 0.0f, 0.5f, 1.0f);
+  cx.beginpath();
+  cx.moveto(10.004f, -0.001f);
+  cx.lineto(20.5f, 30.126f);
+  cx.drawpath(PathDrawing::fillstroke);
+  cx.selectfont("Geneva", 14.17f);
+  cx.showtextat(1.0f, 2.0f, "45\xA1");
+  EXPECT_EQ(endcontext(*w), "");  // recording writes no file
+  disposewindow(w);
+  const std::vector<std::string> expected{
+      "newwindow 44 1134 1156 1920",
+      "windowtitle \"QZ Fit A4P\"",
+      "begincontext 786 1112",
+      "strokecolor 1.00 0.00 0.50 1.00",
+      "beginpath",
+      "moveto 10.00 0.00",
+      "lineto 20.50 30.13",
+      "drawpath 3",
+      "selectfont 14.17 \"Geneva\"",
+      "showtextat 1.00 2.00 \"45\xC2\xB0\"",
+      "endcontext",
+      "disposewindow",
+  };
+  EXPECT_EQ(rec.lines, expected);
+}
+
+TEST(Recorder, AppendsToTheDrawingLogFile) {
+  ScratchDirectory dir;
+  setenv("MECARO_DRAWLOG", "draw.log", 1);
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  unsetenv("MECARO_DRAWLOG");
+  setwindowtitle(*w, "drawing log");
+  DrawContext& cx = *begincontext(*w);
+  cx.linewidth(2.5f);
+  cx.synchronize();
+  EXPECT_EQ(endcontext(*w), "Plot files written: drawing_log.pdf (1 page), drawing_log.png");
+  disposewindow(w);
+  EXPECT_EQ(readfile("draw.log"),
+            "newwindow 44 1134 1156 1920\nwindowtitle \"drawing log\"\nbegincontext 786 1112\n"
+            "linewidth 2.50\nsynchronize\nendcontext\ndisposewindow\n");
+}
+
+TEST(TextContext, MeasuresByTheAdvanceAndTurnsWithTheTextMatrix) {
+  Recording rec;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  DrawContext& cx = *begincontext(*w);
+  cx.selectfont("Geneva", 20.0f);
+  cx.textdrawing(TextDrawing::invisible);
+  cx.settextposition(0.0f, 0.0f);
+  cx.showtext("AB");
+  const real ab = cx.textposition().x;
+  cx.settextposition(0.0f, 0.0f);
+  cx.showtext("  AB  ");
+  const real blanks = cx.textposition().x;
+  EXPECT_GT(ab, 10.0f);
+  EXPECT_LT(ab, 40.0f);
+  EXPECT_GT(blanks, ab + 10.0f);  // blanks have an advance too
+  // Turned by 90 degrees, the text advances upwards.
+  cx.settextmatrix(textrotation(1.5707964f));
+  cx.settextposition(5.0f, 5.0f);
+  cx.showtext("AB");
+  EXPECT_NEAR(cx.textposition().x, 5.0f, 1e-4f);
+  EXPECT_NEAR(cx.textposition().y, 5.0f + ab, 1e-3f);
+  endcontext(*w);
+  disposewindow(w);
+}
+
+TEST(CairoPages, TwoPagesOfA4AndASnapshotOfTheScreen) {
+  ScratchDirectory dir;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "QZ Fit A4P");
+  DrawContext& cx = *begincontext(*w);
+  cx.linewidth(3.0f);
+  segment(cx, 100.0f, 500.0f, 600.0f, 500.0f);  // page 1: a horizontal line
+  segment(cx, 0.0f, 0.0f, std::nanf(""), 50.0f);  // not drawable: dropped
+  cx.flush();
+  {
+    const Snapshot first(dir.path() / "QZ_Fit_A4P.png");
+    ASSERT_TRUE(first.ok());
+    EXPECT_LT(first.grey(350, 500), 60);
+    EXPECT_EQ(first.grey(350, 520), 255);
+  }
+  clearpage(cx);
+  segment(cx, 100.0f, 100.0f, 700.0f, 1000.0f);  // page 2: a diagonal
+  cx.selectfont("Geneva", 30.0f);
+  cx.showtextat(100.0f, 1050.0f, "page \xA4 2 \xFF\xFE");  // Mac OS Roman bytes
+  cx.flush();
+  EXPECT_EQ(endcontext(*w), "Plot files written: QZ_Fit_A4P.pdf (2 pages), QZ_Fit_A4P.png");
+  disposewindow(w);
+
+  const std::string pdf = readfile(dir.path() / "QZ_Fit_A4P.pdf");
+  EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
+  const std::regex mediabox(R"(/MediaBox \[ 0 0 ([0-9.]+) ([0-9.]+) \])");
+  int boxes = 0;
+  for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), mediabox);
+       it != std::sregex_iterator(); ++it, ++boxes) {
+    EXPECT_NEAR(std::stod((*it)[1]) / 28.3464566, 786.0 / 1112.0 * 29.7, 0.01);  // cm
+    EXPECT_NEAR(std::stod((*it)[2]) / 28.3464566, 29.7, 0.01);
+  }
+  EXPECT_EQ(boxes, 2);
+
+  const Snapshot last(dir.path() / "QZ_Fit_A4P.png");
+  ASSERT_TRUE(last.ok());
+  EXPECT_EQ(last.width(), 786);
+  EXPECT_EQ(last.height(), 1112);
+  for (auto [x, y] : {std::pair{0, 0}, {785, 1111}, {350, 500}, {700, 100}})
+    EXPECT_EQ(last.grey(x, y), 255) << x << ' ' << y;  // white, page 1 gone
+  EXPECT_LT(last.grey(400, 550), 60);  // on the diagonal
+  int ink = 0;  // the text was drawn, though given in Mac OS Roman
+  for (int x = 100; x < 400; ++x)
+    for (int y = 1050; y < 1075; ++y) ink += last.grey(x, y) < 128;
+  EXPECT_GT(ink, 100);
+}
+
+TEST(CairoPages, DotsColoursAfterAClearAndFileNames) {
+  ScratchDirectory dir;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "dots/colours");
+  DrawContext& cx = *begincontext(*w);
+  cx.strokecolor(0.0f, 0.0f, 1.0f, 1.0f);
+  cx.fillcolor(1.0f, 0.0f, 0.0f, 1.0f);
+  clearpage(cx);  // the colours in force before the clear come back
+  cx.linewidth(6.0f);
+  segment(cx, 200.0f, 200.0f, 200.0f, 200.0f);  // a segment of zero length
+  cx.beginpath();  // a closed square, filled with the non-zero rule
+  cx.moveto(300.0f, 300.0f);
+  cx.lineto(400.0f, 300.0f);
+  cx.lineto(400.0f, 400.0f);
+  cx.lineto(300.0f, 400.0f);
+  cx.closepath();
+  cx.drawpath(PathDrawing::fillstroke);
+  cx.flush();
+  endcontext(*w);
+  disposewindow(w);
+  const Snapshot page(dir.path() / "dots_colours.png");
+  ASSERT_TRUE(page.ok());
+  EXPECT_EQ(page.rgb(200, 200), 0x0000FFu);  // the dot, in the stroke colour
+  EXPECT_EQ(page.rgb(350, 350), 0xFF0000u);  // inside: the fill colour
+  EXPECT_EQ(page.rgb(300, 350), 0x0000FFu);  // the outline
+
+  // A second window of the same title keeps the first one's files.
+  PlotWindow* again = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*again, "dots/colours");
+  begincontext(*again);
+  EXPECT_EQ(endcontext(*again),
+            "Plot files written: dots_colours-2.pdf (1 page), dots_colours-2.png");
+  disposewindow(again);
+  EXPECT_TRUE(fs::exists(dir.path() / "dots_colours.pdf"));
+}
