@@ -298,3 +298,22 @@ TEST(CairoPages, DotsColoursAfterAClearAndFileNames) {
   disposewindow(again);
   EXPECT_TRUE(fs::exists(dir.path() / "dots_colours.pdf"));
 }
+
+TEST(CairoPagesDeathTest, ARunEndingWithTheWindowOpenFinishesItsFiles) {
+  GTEST_FLAG_SET(death_test_style, "fast");
+  ScratchDirectory dir;
+  EXPECT_EXIT(
+      {
+        PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+        setwindowtitle(*w, "left open");
+        segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
+        std::exit(2);  // as at the end of input
+      },
+      ::testing::ExitedWithCode(2), "");
+  const std::string pdf = readfile(dir.path() / "left_open.pdf");
+  EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+  EXPECT_NE(pdf.rfind("%%EOF"), std::string::npos);
+  const Snapshot page(dir.path() / "left_open.png");
+  ASSERT_TRUE(page.ok());
+  EXPECT_LT(page.grey(50, 50), 200);
+}
