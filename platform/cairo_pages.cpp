@@ -47,6 +47,7 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   pdfcr_ = cairo_create(pdf_);
   cairo_scale(pdfcr_, ptperpx, ptperpx);
   checkpdf();
+  pdfmade_ = pdfok_;  // otherwise the name is not ours to remove
 }
 
 CairoPages::~CairoPages() {
@@ -172,7 +173,9 @@ void CairoPages::flush() {
   if (pdfcr_ != nullptr) checkpdf();
   if (pngname_.empty()) return;
   cairo_surface_flush(screen_);
-  pngok_ = !failed(cairo_surface_write_to_png(screen_, pngname_.c_str()), pngname_, pngreported_);
+  cairo_status_t status = cairo_status(screencr_);
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_write_to_png(screen_, pngname_.c_str());
+  pngok_ = !failed(status, pngname_, pngreported_);
 }
 
 void CairoPages::endpage() {
@@ -208,7 +211,7 @@ std::string CairoPages::finish() {
   if (failed(cairo_surface_status(pdf_), pdfname_, pdfreported_)) pdfok_ = false;
   cairo_surface_destroy(pdf_);
   pdf_ = nullptr;
-  if (!pdfok_) std::remove(pdfname_.c_str());  // an unfinished PDF is no use to anyone
+  if (!pdfok_ && pdfmade_) std::remove(pdfname_.c_str());  // an unfinished PDF is of no use
   std::string files;
   if (pdfok_)
     files = pdfname_ + " (" + std::to_string(pages_) + (pages_ == 1 ? " page)" : " pages)");

@@ -48,6 +48,6 @@ class CairoPages {
   cairo_t* pdfcr_ = nullptr;
   std::string pdfname_, pngname_;
   int pages_ = 0;  // PDF pages ended so far
-  bool pdfok_ = true, pdfreported_ = false;
+  bool pdfok_ = true, pdfreported_ = false, pdfmade_ = false;
   bool pngok_ = false, pngreported_ = false;
 };

@@ -36,9 +36,17 @@ void linecolour(DrawContext& cx) {
   cx.strokecolor(c.red, c.green, c.blue, c.alpha);
 }
 
-// Number of points usable: n, but never more than the arrays hold.
-int count(std::span<const real> x, std::span<const real> y, int n) {
-  return static_cast<int>(std::min({static_cast<std::size_t>(std::max(n, 0)), x.size(), y.size()}));
+// Start of a polyline or polygon: the pending pen path is stroked, n is
+// kept within the arrays, and the line colour set. Returns the context, or
+// null when there is no window or no point to draw.
+DrawContext* startfigure(std::span<const real> x, std::span<const real> y, int& n) {
+  DrawContext* cx = view.context;
+  if (cx == nullptr) return nullptr;
+  if (view.pathopen == 1) endpath();
+  n = static_cast<int>(std::min({static_cast<std::size_t>(std::max(n, 0)), x.size(), y.size()}));
+  if (n < 1) return nullptr;
+  linecolour(*cx);
+  return cx;
 }
 
 // The path through n >= 1 points; a single point is a segment of zero
@@ -78,24 +86,16 @@ real textwidth(DrawContext& cx, std::string_view piece) {
 }  // namespace
 
 void deline(std::span<const real> x, std::span<const real> y, int n) {
-  DrawContext* cx = view.context;
+  DrawContext* cx = startfigure(x, y, n);
   if (cx == nullptr) return;
-  if (view.pathopen == 1) endpath();
-  n = count(x, y, n);
-  if (n < 1) return;
-  linecolour(*cx);
   addpath(*cx, x, y, n);
   cx->strokepath();
   cx->synchronize();
 }
 
 void depolygon(std::span<const real> x, std::span<const real> y, int n) {
-  DrawContext* cx = view.context;
+  DrawContext* cx = startfigure(x, y, n);
   if (cx == nullptr) return;
-  if (view.pathopen == 1) endpath();
-  n = count(x, y, n);
-  if (n < 1) return;
-  linecolour(*cx);
   if (plt2blk.icolorplot == 1 && plt2blk.ifillstyle != 0) {
     const DrawColor c = colour(plt2blk.ifillcolor);
     cx->fillcolor(c.red, c.green, c.blue, c.alpha);

@@ -317,3 +317,24 @@ TEST(CairoPagesDeathTest, ARunEndingWithTheWindowOpenFinishesItsFiles) {
   ASSERT_TRUE(page.ok());
   EXPECT_LT(page.grey(50, 50), 200);
 }
+
+TEST(CairoPages, AFileThatCannotBeWrittenIsReportedOnceAndNotListed) {
+  ScratchDirectory dir;
+  fs::create_directory("busy.pdf");  // neither file can be made
+  fs::create_directory("busy.png");
+  testing::internal::CaptureStderr();
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "busy");
+  DrawContext& cx = *begincontext(*w);
+  segment(cx, 10.0f, 10.0f, 100.0f, 100.0f);
+  clearpage(cx);
+  segment(cx, 10.0f, 10.0f, 100.0f, 100.0f);
+  cx.flush();
+  EXPECT_EQ(endcontext(*w), "Plot files written: none");
+  disposewindow(w);
+  const std::string errors = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(errors,
+            "mecaro: cannot write plot file busy.pdf: error while writing to output stream\n"
+            "mecaro: cannot write plot file busy.png: error while writing to output stream\n");
+  EXPECT_TRUE(fs::is_directory("busy.pdf"));
+}
