@@ -136,9 +136,10 @@ void showmenu() {
   textline(rule43);
 }
 
-// The next n free-format values of a unit, as a list-directed read takes
-// them: items are separated by blanks, tabs or commas, a line holding too
-// few continues on the next, the rest of the last line is ignored.
+// Fills items with the next free-format values of a unit, as a
+// list-directed read takes them: values are separated by blanks, tabs or
+// commas, a line holding too few goes on with the next, and the rest of the
+// last line read is ignored.
 ReadStatus readitems(int unit, std::span<std::string> items) {
   const char* separators = " \t,";
   std::size_t got = 0;
