@@ -1,0 +1,460 @@
+#include "catalogue/criteria.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "catalogue/angles.h"
+#include "dialogue/banners.h"
+#include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/file_table.h"
+#include "dialogue/typed_input.h"
+#include "dialogue/units.h"
+
+SeisTest2 seistest2;
+
+namespace {
+
+const RoutineId setseistest_id{"setseistest", " 7.1", "06-04-2010"};
+const RoutineId spolygontst_id{"spolygontst", " 1.0", "01-04-2010"};
+
+constexpr int polyunit = 61;              // unit of the polygon file
+constexpr std::size_t namewidth = 35;     // the polygon file name's field
+constexpr std::size_t questionwidth = 35;  // the prompts' question texts
+constexpr int minpolyvert = 3;
+constexpr int vertexcode = 260;           // vertex k is edited with code 260 + k
+
+const std::string rule43(43, '-');
+const std::string rule32(32, '-');
+
+// The line layouts of the menu and the polygon messages.
+void textline(std::string_view text) { wout(" " + std::string(text)); }
+void switchline(std::string_view text, bool v) { wout(" " + std::string(text) + " " + ed::l(v, 1)); }
+void valueline(std::string_view text, real x) { wout(" " + std::string(text) + " " + ed::f(x, 8, 3)); }
+void countline(std::string_view text, int n, std::string_view word = {}) {
+  std::string line = " " + std::string(text) + " " + ed::i(n, 6);
+  if (!word.empty()) line += " " + std::string(word);
+  wout(line);
+}
+
+// Vertex k (1-based) of the polygon, as the menu lists it and the contour
+// error block shows it.
+std::size_t at(int k) { return static_cast<std::size_t>(k - 1); }
+void vertexrow(int k) {
+  const SeisTest2& t = seistest2;
+  wout(" " + ed::f(t.vrtxlong[at(k)], 8, 3) + " " + ed::f(t.vrtxlat[at(k)], 8, 3) + " " +
+       std::string(11, '.') + ed::i(vertexcode + k, 3));
+}
+void contourrow(int k) {
+  const SeisTest2& t = seistest2;
+  wout(" " + ed::i(k, 8) + " " + ed::f(t.vrtxlong[at(k)], 8, 3) + " " +
+       ed::f(t.vrtxlat[at(k)], 8, 3));
+}
+
+// The prompts of this menu, each offering the field itself as its default.
+std::string question(std::string_view text) { return ed::pad(text, questionwidth); }
+void askswitch(bool& v, std::string_view text) {
+  int ierr = 0;
+  inlogicdef(v, question(text), v, ierr);
+}
+void askreal(real& x, std::string_view text) {
+  int ierr = 0;
+  inrealdef(x, question(text), x, ierr);
+}
+void askint(int& n, std::string_view text) {
+  int ierr = 0;
+  inintegdef(n, question(text), n, ierr);
+}
+
+// A switch line and, while the switch is on, the lines of its two bounds;
+// returns the switch.
+bool boundsblock(std::string_view text, bool on, std::string_view mini, real lo,
+                 std::string_view maxi, real hi) {
+  switchline(text, on);
+  if (on) {
+    valueline(mini, lo);
+    valueline(maxi, hi);
+  }
+  return on;
+}
+
+void showmenu() {
+  const SeisTest2& t = seistest2;
+  textline(rule43);
+  textline("WHAT IS TO BE TESTED ? (Angles in degrees) ");
+  textline(rule43);
+  switchline("general test switch ..........10", t.lextract);
+  textline(rule32);
+  if (boundsblock("test latitude ...............100", t.ltestlat,
+                  "latitude mini ...............110", t.latmin,
+                  "latitude maxi ...............110", t.latmax))
+    textline(rule32);
+  if (boundsblock("test longitude ..............200", t.ltestlon,
+                  "longitude mini ..............210", t.lonmin,
+                  "longitude maxi ..............210", t.lonmax))
+    textline(rule32);
+  switchline("test polygon ................250", t.ltestpoly);
+  if (t.ltestpoly) {
+    switchline("great circle polygon ........251", t.lgreatcircle);
+    switchline("lat-long polygon ............251", !t.lgreatcircle);
+    countline("min number of vertices ........:", minpolyvert);
+    countline("max number of vertices ........:", maxpolyvert);
+    textline("read polygon from file ......252");
+    countline("number of vertices ..........253", t.npolyvert);
+    textline("- - - - - - - - - - - - - - - - ");
+    textline("longitud latitude .......command");
+    for (int k = 1; k <= t.npolyvert; ++k) vertexrow(k);
+    textline(rule32);
+  }
+  if (boundsblock("test depth ..................300", t.ltestdep,
+                  "depth mini ..................310", t.depmin,
+                  "depth maxi ..................310", t.depmax))
+    textline(rule32);
+  switchline("test rake on both planes.....501", t.lrakeboth);
+  textline("test union of intervals 1,2,3");
+  // Only the first interval's texts have a blank before the dots.
+  bool anyrake = boundsblock("test rake interval 1 ........500", t.ltestrake[0],
+                             "rake mini interval 1.........510", t.rakemin[0],
+                             "rake maxi interval 1.........510", t.rakemax[0]);
+  anyrake |= boundsblock("test rake interval 2.........520", t.ltestrake[1],
+                         "rake mini interval 2.........530", t.rakemin[1],
+                         "rake maxi interval 2.........530", t.rakemax[1]);
+  anyrake |= boundsblock("test rake interval 3.........540", t.ltestrake[2],
+                         "rake mini interval 3.........550", t.rakemin[2],
+                         "rake maxi interval 3.........550", t.rakemax[2]);
+  if (anyrake) textline(rule32);
+  switchline("test Frohlich quality........600", t.lfrohlich);
+  if (t.lfrohlich) {
+    valueline("fclvd maxi ..................610", t.fclvdmax);
+    valueline("moment relative error maxi ..620", t.mijerrmax);
+    countline("moment free components min ..630", t.nfreemijmin);
+  }
+  textline(rule43);
+  textline("EXIT .........................99");
+  textline(rule43);
+}
+
+// Fills items with the next free-format values of a unit, as a
+// list-directed read takes them: values are separated by blanks, tabs or
+// commas, a line holding too few goes on with the next, and the rest of the
+// last line read is ignored.
+ReadStatus readitems(int unit, std::span<std::string> items) {
+  const char* separators = " \t,";
+  std::size_t got = 0;
+  std::string line;
+  while (got < items.size()) {
+    const ReadStatus status = readline(unit, line);
+    if (status != ReadStatus::line) return status;
+    std::size_t p = 0;
+    while (got < items.size() && (p = line.find_first_not_of(separators, p)) != std::string::npos) {
+      const std::size_t q = line.find_first_of(separators, p);
+      items[got++] = line.substr(p, q == std::string::npos ? q : q - p);
+      p = q;
+    }
+  }
+  return ReadStatus::line;
+}
+
+// The polygon file's name as the messages show it: its field, trimmed.
+std::string shownname(const std::string& fname) {
+  return std::string(ed::trim(ed::pad(fname, namewidth)));
+}
+
+// A polygon file that could not be read to its end: the vertex count
+// becomes 0, the file is closed, the banner is closed.
+void polygonfailed(const std::string& fname) {
+  textline("=> POLYGON INPUT FAILED");
+  seistest2.npolyvert = 0;
+  countline("RESETTING # vertices =", 0);
+  closeunit(polyunit);
+  textline("Polygon file " + shownname(fname) + " is closed");
+  warningtail00();
+}
+
+void polygoneof(const std::string& fname) {
+  warninghead(setseistest_id);
+  textline("END OF FILE REACHED UNEXPECTEDLY");
+  polygonfailed(fname);
+}
+
+// Reads the vertex count, the side type and the vertices of a polygon
+// file (line 1: count and side type, 1 for great circles; then longitude
+// and latitude of one vertex a line).
+void readpolygon() {
+  SeisTest2& t = seistest2;
+  std::string fname;
+  opef2(fname, "polygon input", polyunit, "old", 0, namewidth);
+
+  std::array<std::string, 2> items;
+  int count = 0;
+  int sidetype = 0;
+  if (readitems(polyunit, items) != ReadStatus::line || !ed::readint(items[0], count) ||
+      !ed::readint(items[1], sidetype)) {
+    polygoneof(fname);
+    return;
+  }
+  t.npolyvert = count;
+  if (t.npolyvert > maxpolyvert) {
+    warninghead(setseistest_id);
+    countline("Read number of vertices =", t.npolyvert);
+    countline("Max  number of vertices =", maxpolyvert);
+    textline("=> RESETTING:");
+    t.npolyvert = maxpolyvert;
+    countline("Reset number of vertices =", maxpolyvert);
+    warningtail00();
+  }
+  t.lgreatcircle = sidetype == 1;
+
+  for (int k = 1; k <= t.npolyvert; ++k) {
+    const ReadStatus status = readitems(polyunit, items);
+    if (status == ReadStatus::eof) {
+      polygoneof(fname);
+      return;
+    }
+    real rlong = 0.0f;
+    real rlat = 0.0f;
+    if (status == ReadStatus::failed || !ed::readreal(items[0], rlong) ||
+        !ed::readreal(items[1], rlat)) {
+      warninghead(setseistest_id);
+      countline("Error while reading data # =", k);
+      polygonfailed(fname);
+      return;
+    }
+    t.vrtxlong[at(k)] = rlong;
+    t.vrtxlat[at(k)] = rlat;
+  }
+
+  closeunit(polyunit);
+  submenuhead(setseistest_id);
+  textline("Polygon file " + shownname(fname) + " is closed");
+  countline("Could read up to:", maxpolyvert, "vertices");
+  countline("Actually read   :", t.npolyvert, "vertices");
+  textline("- - - - - - - - - - - - - - - - - - - - - -");
+}
+
+void editvertex(int k) {
+  countline("vertex number =", k);
+  askreal(seistest2.vrtxlong[at(k)], "longitude");
+  askreal(seistest2.vrtxlat[at(k)], "latitude");
+}
+
+// Carries out one menu code; false for the exit code 99.
+bool menuaction(int code) {
+  SeisTest2& t = seistest2;
+  int ierr = 0;
+  switch (code) {
+    case 99: return false;
+    case 10: askswitch(t.lextract, "activate test"); break;
+    case 100: askswitch(t.ltestlat, "activate latitude test"); break;
+    case 110:
+      askreal(t.latmin, "minimum latitude");
+      askreal(t.latmax, "maximum latitude");
+      break;
+    case 200: askswitch(t.ltestlon, "activate longitude test"); break;
+    case 210:
+      askreal(t.lonmin, "minimum longitude");
+      askreal(t.lonmax, "maximum longitude");
+      break;
+    case 250: askswitch(t.ltestpoly, "activate polygon test"); break;
+    case 251: askswitch(t.lgreatcircle, "bound polygon by great circle"); break;
+    case 252: readpolygon(); break;
+    case 253:
+      inintegvindef(t.npolyvert, question("number of vertices"), t.npolyvert, minpolyvert,
+                    maxpolyvert, ierr);
+      break;
+    case 300: askswitch(t.ltestdep, "activate depth test"); break;
+    case 310:
+      askreal(t.depmin, "minimum depth");
+      askreal(t.depmax, "maximum depth");
+      break;
+    case 501: askswitch(t.lrakeboth, "rake on both planes"); break;
+    case 500: askswitch(t.ltestrake[0], "to test rake 1st interv"); break;
+    case 510:
+      askreal(t.rakemin[0], "minimum rake 1");
+      askreal(t.rakemax[0], "maximum rake 1");
+      break;
+    case 520: askswitch(t.ltestrake[1], "to test rake 2nd interv"); break;
+    case 530:
+      askreal(t.rakemin[1], "minimum rake 2");
+      askreal(t.rakemax[1], "maximum rake 2");
+      break;
+    case 540: askswitch(t.ltestrake[2], "to test rake 3rd interv"); break;
+    case 550:
+      askreal(t.rakemin[2], "minimum rake 3");
+      askreal(t.rakemax[2], "maximum rake 3");
+      break;
+    case 600: askswitch(t.lfrohlich, "to carry frohlich 3 tests"); break;
+    case 610: askreal(t.fclvdmax, "maximum abs(fclvd)"); break;
+    case 620: askreal(t.mijerrmax, "maximum rel error mij"); break;
+    case 630: askint(t.nfreemijmin, "minimum # of free mij"); break;
+    default:
+      if (code > vertexcode && code <= vertexcode + t.npolyvert) editvertex(code - vertexcode);
+      break;
+  }
+  return true;
+}
+
+// The menu loop, until the exit code.
+void criteriamenu() {
+  for (;;) {
+    submenuhead(setseistest_id);
+    if (outlevel(2)) showmenu();
+    int code = 99;
+    askint(code, "your choice");
+    if (!menuaction(code)) return;
+  }
+}
+
+// The check on leaving: true when the routine may return, that is with
+// the polygon test off, a polygon whose every edge has a direction, or
+// under a command file (which then goes on with a warning).
+bool exitcheck(int mode) {
+  if (!seistest2.ltestpoly) return true;
+  int ierr = 0;
+  spolygontst(ierr, mode);
+  if (ierr == 0) return true;
+  warninghead(setseistest_id);
+  if (iocom.lcomfile) {
+    textline("PROBLEM IN POLYGON CONTOUR");
+    textline("=> PROCEEDING WITH COMMAND FILE");
+    warningtail00();
+    return true;
+  }
+  textline("NEED TO FIX POLYGON CONTOUR");
+  textline("           OR");
+  textline("DISABLE POLYGON SELECTION");
+  textline("=> BACK TO INTERACTIVE MENU");
+  warningtail00();
+  return false;
+}
+
+// The defaults; vertices 4 to 9 keep their values.
+void initseistest() {
+  submenuhead(setseistest_id);
+  textline("INITIALIZING EXTRACTION TESTS");
+  SeisTest2 fresh;
+  std::copy(seistest2.vrtxlat.begin() + minpolyvert, seistest2.vrtxlat.end(),
+            fresh.vrtxlat.begin() + minpolyvert);
+  std::copy(seistest2.vrtxlong.begin() + minpolyvert, seistest2.vrtxlong.end(),
+            fresh.vrtxlong.begin() + minpolyvert);
+  seistest2 = fresh;
+}
+
+// The contour error block of an edge without direction, from vertex k to
+// vertex next.
+void contourerror(int k, int next, std::string_view what) {
+  errorhead(spolygontst_id);
+  switchline("Test great circle:", seistest2.lgreatcircle);
+  textline("INCONSISTENT CONTOUR:");
+  textline("Vertex # longitud latitude");
+  contourrow(k);
+  contourrow(next);
+  textline(what);
+  textline("V2 = V1 ?");
+  textline("==> TEST IS UNRELIABLE:");
+  textline("==> IT NEED BE REDONE");
+  textline("    AFTER CONTOUR CORRECTION");
+  errortail00();
+}
+
+// A one-element span on a component, for the routines on arrays of points.
+std::span<real> one(real& x) { return {&x, 1}; }
+
+}  // namespace
+
+void setseistest6(int mode) {
+  if (mode == 4 || mode == 5) {
+    initseistest();
+    int ierr = 0;
+    spolygontst(ierr, mode);
+  }
+  if (mode % 2 == 0) criteriamenu();
+  while (!exitcheck(mode)) criteriamenu();
+}
+
+void spolygontst(int& ierr, int) {
+  SeisTest2& t = seistest2;
+  ierr = 0;
+  const int n = t.npolyvert;
+  auto next = [n](int k) { return k == n ? 1 : k + 1; };
+  if (t.lgreatcircle) {
+    for (int k = 1; k <= n; ++k) {
+      std::array<real, 2> ll{t.vrtxlong[at(k)], t.vrtxlat[at(k)]};
+      deg2rad(ll, ll, 2);
+      auto& v = t.vrtx1[at(k)];
+      ll2ccn(one(v[0]), one(v[1]), one(v[2]), one(ll[0]), one(ll[1]), 1);
+    }
+    for (int k = 1; k <= n; ++k) {
+      auto& w = t.vnrm1[at(k)];
+      vecprod3d(w, t.vrtx1[at(k)], t.vrtx1[at(next(k))], 1);
+      if (w[0] == 0.0f && w[1] == 0.0f && w[2] == 0.0f) {
+        contourerror(k, next(k), "||OV1 x OV2|| = 0");
+        ierr = 10;
+      }
+    }
+  } else {
+    for (int k = 1; k <= n; ++k) {
+      auto& w = t.vnrm1[at(k)];
+      w = {t.vrtxlat[at(k)] - t.vrtxlat[at(next(k))], t.vrtxlong[at(next(k))] - t.vrtxlong[at(k)],
+           0.0f};
+      if (w[0] == 0.0f && w[1] == 0.0f) {
+        contourerror(k, next(k), "||V1V2|| = 0");
+        ierr = 20;
+      }
+    }
+  }
+}
+
+void gscseistest(real& latmin, real& latmax, real& lonmin, real& lonmax, real& depmin,
+                 real& depmax) {
+  const SeisTest2& t = seistest2;
+  latmin = t.latmin;
+  latmax = t.latmax;
+  lonmin = t.lonmin;
+  lonmax = t.lonmax;
+  depmin = t.depmin;
+  depmax = t.depmax;
+}
+
+bool seistestloc(real rlat, real rlong, real depth) {
+  const SeisTest2& t = seistest2;
+  if (!t.lextract) return true;
+  if (t.ltestlat && (rlat < t.latmin || rlat > t.latmax)) return false;
+  if (t.ltestlon && (rlong < t.lonmin || rlong > t.lonmax)) return false;
+  if (t.ltestdep && (depth < t.depmin || depth > t.depmax)) return false;
+  return !t.ltestpoly || seistestpoly(rlat, rlong);
+}
+
+bool seistestpoly(real rlat, real rlong) {
+  const SeisTest2& t = seistest2;
+  std::array<real, 3> p{};
+  if (t.lgreatcircle) {
+    std::array<real, 2> ll{rlong, rlat};
+    deg2rad(ll, ll, 2);
+    ll2ccn(one(p[0]), one(p[1]), one(p[2]), one(ll[0]), one(ll[1]), 1);
+  }
+  for (int k = 1; k <= t.npolyvert; ++k) {
+    real s = 0.0f;
+    if (t.lgreatcircle) {
+      scalprodn(one(s), p, t.vnrm1[at(k)], 3, 1);
+    } else {
+      const std::array<real, 2> d{rlong - t.vrtxlong[at(k)], rlat - t.vrtxlat[at(k)]};
+      scalprodn(one(s), d, t.vnrm1[at(k)], 2, 1);
+    }
+    if (s < 0.0f) return false;
+  }
+  return true;
+}
+
+bool seistestrake(real rake1, real rake2) {
+  const SeisTest2& t = seistest2;
+  if (!t.lextract || !t.ltestrake[0]) return true;
+  auto inactive = [&t](real rake) {
+    for (std::size_t j = 0; j < 3; ++j)
+      if (t.ltestrake[j] && t.rakemin[j] <= rake && rake <= t.rakemax[j]) return true;
+    return false;
+  };
+  return t.lrakeboth ? inactive(rake1) && inactive(rake2) : inactive(rake1) || inactive(rake2);
+}
