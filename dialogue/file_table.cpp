@@ -51,7 +51,7 @@ void slotlines(int k, const std::string& expl, const std::string& name, bool ope
 // chooser asks before it replaces an existing file.
 bool choosefile(std::string& name, bool save) {
   std::string line;
-  if (interactiveinput()) {
+  if (unitterminal(keyboard_unit)) {
     std::fflush(stdout);
     if (!terminalfilename(line)) endofinput();
   } else {

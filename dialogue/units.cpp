@@ -127,6 +127,11 @@ bool closeunit(int unit) {
 
 bool unitopen(int unit) { return find(unit) != nullptr; }
 
+bool unitterminal(int unit) {
+  Unit* u = find(unit);
+  return u != nullptr && isatty(fileno(u->stream)) != 0;
+}
+
 bool unitfailed(int unit) {
   Unit* u = find(unit);
   if (u == nullptr) return false;

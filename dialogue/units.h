@@ -34,6 +34,7 @@ bool openunit(int unit, const std::string& name, OpenStatus status);
 bool closeunit(int unit);
 
 bool unitopen(int unit);
+bool unitterminal(int unit);  // the unit is connected to a terminal
 bool unitfailed(int unit);   // a write to the unit has failed
 void rewindunit(int unit);
 

@@ -2,11 +2,8 @@
 
 #include <readline/history.h>
 #include <readline/readline.h>
-#include <unistd.h>
 
 #include <cstdlib>
-
-bool interactiveinput() { return isatty(STDIN_FILENO) != 0; }
 
 bool terminalfilename(std::string& name) {
   char* line = readline("");  // completes file names by default

@@ -3,8 +3,5 @@
 // reads the name of the file to open or to save.
 #include <string>
 
-// Standard input is a terminal (a person is typing).
-bool interactiveinput();
-
 // Reads one file name at the terminal; false at end of input.
 bool terminalfilename(std::string& name);
