@@ -1,0 +1,11 @@
+1000
+1000
+fpfit_example_hinv.fps
+1100
+1200
+2000
+hinv_table.txt
+y
+99
+5000
+5002
