@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <optional>
+
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
@@ -69,43 +71,68 @@ bool choosefile(std::string& name, bool save) {
   return true;
 }
 
-// Opens a slot's unit through opef2, shared by opefin and opefou.
-void openslot(const char* side, int k, std::string& name, std::string& expl,
-              std::string_view newexpl, int unit, bool& open, std::string_view status,
-              int iflag) {
-  if (open) {
-    wout(rule);
-    wout(std::string(" ") + side + " FILE " + ed::i(k, 2) + " ALREADY OPENED !");
-    wout(rule);
-    return;
-  }
-  expl = ed::pad(newexpl, slotwidth);
-  wout(rule);
-  wout(" OPENING " + ed::a(side, 6) + " FILE " + ed::i(k, 2));
-  wout(rule);
-  opef2(name, expl, unit, status, iflag);
-  open = true;
+// One slot of the table, seen through its fields.
+struct Slot {
+  const char* side;  // "INPUT" or "OUTPUT"
+  int k;             // 1-based, as shown
+  std::string& name;
+  std::string& expl;
+  int unit;
+  bool& open;
+};
+
+// Input or output slot k, or nothing when k is not a slot in use.
+std::optional<Slot> slot(bool input, int k) {
+  if (k < 1 || k > (input ? fiocom.nfin : fiocom.nfout)) return std::nullopt;
+  const auto s = static_cast<size_t>(k - 1);
+  if (input) return Slot{"INPUT", k, fiocom.filin[s], fiocom.explin[s], fiocom.iuin[s], fiocom.lopin[s]};
+  return Slot{"OUTPUT", k, fiocom.oufnam[s], fiocom.oufexpl[s], fiocom.iouf[s], fiocom.iopou[s]};
 }
 
-// Closes a slot's unit, shared by clofin and clofou. A file whose writing
-// failed is said so instead of being reported closed.
-void closeslot(const char* side, const std::string& name, int unit, bool& open) {
-  wout(rule);
-  if (!open) {
-    wout(std::string(" ") + side + " FILE " + ed::pad(name, slotwidth) + " ALREADY CLOSED !");
-  } else {
-    bool ok = closeunit(unit);
-    open = false;
-    if (ok) {
-      wout(std::string(" ") + side + " FILE " + ed::pad(name, slotwidth) + " CLOSED");
+// opefin and opefou: opens the slot through opef2 unless it is open.
+void openslot(const RoutineId& id, bool input, int k, std::string_view expl, int iflag) {
+  subhead(id);
+  if (auto sl = slot(input, k)) {
+    wout(rule);
+    if (sl->open) {
+      wout(std::string(" ") + sl->side + " FILE " + ed::i(k, 2) + " ALREADY OPENED !");
+      wout(rule);
     } else {
-      errorhead(clofou_id);
-      wout(" WRITE ERROR ON FILE " + ed::pad(name, slotwidth));
-      wout(" ==> FILE CLOSED, ITS CONTENT IS INCOMPLETE");
-      errortail00();
+      sl->expl = ed::pad(expl, slotwidth);
+      wout(" OPENING " + ed::a(sl->side, 6) + " FILE " + ed::i(k, 2));
+      wout(rule);
+      opef2(sl->name, sl->expl, sl->unit, input ? "old" : "new", iflag);
+      sl->open = true;
     }
   }
-  wout(rule);
+  listfio(0);
+  subtail(id);
+}
+
+// clofin and clofou: closes the slot if it is open. A file whose writing
+// failed is said so instead of being reported closed.
+void closeslot(const RoutineId& id, bool input, int k) {
+  subhead(id);
+  if (auto sl = slot(input, k)) {
+    const std::string named = std::string(" ") + sl->side + " FILE " + ed::pad(sl->name, slotwidth);
+    wout(rule);
+    if (!sl->open) {
+      wout(named + " ALREADY CLOSED !");
+    } else {
+      sl->open = false;
+      if (closeunit(sl->unit)) {
+        wout(named + " CLOSED");
+      } else {
+        errorhead(id);
+        wout(" WRITE ERROR ON FILE " + ed::pad(sl->name, slotwidth));
+        wout(" ==> FILE CLOSED, ITS CONTENT IS INCOMPLETE");
+        errortail00();
+      }
+    }
+    wout(rule);
+  }
+  listfio(0);
+  subtail(id);
 }
 
 }  // namespace
@@ -153,55 +180,13 @@ void listfio(int) {
   subtail(listfio_id);
 }
 
-void opefin(int k, std::string_view expl, int iflag) {
-  subhead(opefin_id);
-  if (k >= 1 && k <= fiocom.nfin) {
-    size_t s = static_cast<size_t>(k - 1);
-    bool open = fiocom.lopin[s];
-    openslot("INPUT", k, fiocom.filin[s], fiocom.explin[s], expl, fiocom.iuin[s], open, "old",
-             iflag);
-    fiocom.lopin[s] = open;
-  }
-  listfio(0);
-  subtail(opefin_id);
-}
+void opefin(int k, std::string_view expl, int iflag) { openslot(opefin_id, true, k, expl, iflag); }
 
-void opefou(int k, std::string_view expl, int iflag) {
-  subhead(opefou_id);
-  if (k >= 1 && k <= fiocom.nfout) {
-    size_t s = static_cast<size_t>(k - 1);
-    bool open = fiocom.iopou[s];
-    openslot("OUTPUT", k, fiocom.oufnam[s], fiocom.oufexpl[s], expl, fiocom.iouf[s], open, "new",
-             iflag);
-    fiocom.iopou[s] = open;
-  }
-  listfio(0);
-  subtail(opefou_id);
-}
+void opefou(int k, std::string_view expl, int iflag) { openslot(opefou_id, false, k, expl, iflag); }
 
-void clofin(int k, int) {
-  subhead(clofin_id);
-  if (k >= 1 && k <= fiocom.nfin) {
-    size_t s = static_cast<size_t>(k - 1);
-    bool open = fiocom.lopin[s];
-    closeslot("INPUT", fiocom.filin[s], fiocom.iuin[s], open);
-    fiocom.lopin[s] = open;
-  }
-  listfio(0);
-  subtail(clofin_id);
-}
+void clofin(int k, int) { closeslot(clofin_id, true, k); }
 
-void clofou(int k, int) {
-  subhead(clofou_id);
-  if (k >= 1 && k <= fiocom.nfout) {
-    size_t s = static_cast<size_t>(k - 1);
-    bool open = fiocom.iopou[s];
-    closeslot("OUTPUT", fiocom.oufnam[s], fiocom.iouf[s], open);
-    fiocom.iopou[s] = open;
-  }
-  listfio(0);
-  subtail(clofou_id);
-}
+void clofou(int k, int) { closeslot(clofou_id, false, k); }
 
 void opef2(std::string& fname, std::string_view expl, int iunit, std::string_view status,
            int iflag, std::size_t namewidth) {
