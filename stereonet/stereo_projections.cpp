@@ -1,0 +1,160 @@
+#include "stereonet/stereo_projections.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "catalogue/angles.h"
+#include "dialogue/banners.h"
+#include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/typed_input.h"
+
+SprojType sprojtype;
+SchmidtParams schmidtparams;
+WulfParams wulfparams;
+
+namespace {
+
+const RoutineId sspro_id{"sspro      ", " 5.3", "07-10-2009"};
+const RoutineId spron_id{"spron      ", " 2.4", "07-10-2009"};
+const RoutineId sschmidt_id{"sschmidt   ", "1.20", "06-01-99  "};
+const RoutineId swulf_id{"swulf      ", " 1.3", "07-10-2009"};
+
+constexpr int defaultprojection = 4;
+
+void say(std::string_view text) { wout(" " + std::string(text)); }
+
+const std::string rule(43, '-');
+
+// The report of a projection number that names no projection; width is
+// the field of the number.
+void noprojection(const RoutineId& id, int iproj, int width) {
+  errorhead(id);
+  wout(" iproj =  " + ed::i(iproj, width));
+  say("NO SUCH PROJECTION AVALAIBLE");
+  errortail00();
+}
+
+void projectionmenu(int iproj) {
+  static const char* const picture[] = {
+      "          &&&&&&&&&&&&&             ", "           &&&&&&&&&&&              ",
+      "             &&&&&#&                ", "               &&& .                ",
+      "                    .               ", "     /***************.*************/",
+      "    /                 .           / ", "   /                  |          /  ",
+      "  /                   V         /   ", " /                    #        /    ",
+      "/*****************************/     "};
+  submenuhead(sspro_id);
+  say("STEREOGRAPHIC PROJECTION SET UP");
+  say("(azimuth,plunge) ---> (x,y) in plane");
+  say(rule);
+  for (const char* row : picture) say(row);
+  say(rule);
+  wout(" current projection number = " + ed::i(iproj, 4));
+  say(rule);
+  say("Projection                   command");
+  say("Wulff = conformal = Inversion");
+  say("   direct     X,Y axis ............1");
+  say("   retrograde X,Y axis ............2");
+  say("Schmidt = Lambert Azimuthal equal area");
+  say("   direct     X,Y axis ............3");
+  say("   retrograde X,Y axis ............4");
+  menutail();
+}
+
+// Direct-axes projection of n directions with the radius function r(d)
+// of the angular distance d from the downward vertical, d at most dmax.
+template <typename Radius>
+void project(std::span<real> first, std::span<real> second, std::span<const real> az,
+             std::span<const real> pl, int n, real dmax, Radius r) {
+  for (int k = 0; k < n; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    const real a = az[i];
+    real d = anglerad.pio2 - pl[i];
+    if (d > dmax) d = dmax;
+    const real radius = r(d);
+    first[i] = radius * std::cos(a);
+    second[i] = radius * std::sin(a);
+  }
+}
+
+// The common course of sschmidt and swulf, up to storing dmax.
+void setbound(real& dmax, int mode, const RoutineId& id, std::string_view title,
+              std::string_view subtitle) {
+  if (mode >= 4 && mode <= 7) {
+    submenuhead(id);
+    say("INITIALIZING " + std::string(title));
+    say(subtitle);
+    dmax = 180.0f;
+  }
+  if (mode % 2 == 0) {
+    submenuhead(id);
+    say(title);
+    say(subtitle);
+    menutail();
+  }
+}
+
+}  // namespace
+
+void sspro(int& iproj, int mode) {
+  if (mode == 2 || mode == 3) {
+    iproj = sprojtype.iproj;
+  } else if (mode >= 4 && mode <= 7) {
+    iproj = defaultprojection;
+    submenuhead(sspro_id);
+    say("INITIALIZING STEREOGRAPHIC PROJECTION");
+    wout(" projection number = " + ed::i(iproj, 4));
+    say("projection = Schmidt, retrograde X,Y axis");
+  }
+  for (bool ask = mode % 2 == 0;; ask = true) {
+    if (ask) {
+      projectionmenu(iproj);
+      int ierr = 0;
+      inintegvindef(iproj, "projection number   ", iproj, 1, 4, ierr);
+    }
+    sprojtype.iproj = iproj;
+    real dmax = 0.0f;
+    if (iproj == 1 || iproj == 2) return swulf(dmax, 5);
+    if (iproj == 3 || iproj == 4) return sschmidt(dmax, 5);
+    noprojection(sspro_id, iproj, 4);
+  }
+}
+
+void spron(std::span<real> x, std::span<real> y, std::span<const real> az,
+           std::span<const real> pl, int n) {
+  for (;;) {
+    switch (sprojtype.iproj) {
+      case 1: return wulfn(x, y, az, pl, n);
+      case 2: return wulfn(y, x, az, pl, n);
+      case 3: return schmidtn(x, y, az, pl, n);
+      case 4: return schmidtn(y, x, az, pl, n);
+    }
+    noprojection(spron_id, sprojtype.iproj, 5);
+    int iproj = defaultprojection;
+    sspro(iproj, 0);
+  }
+}
+
+void schmidtn(std::span<real> first, std::span<real> second, std::span<const real> az,
+              std::span<const real> pl, int n) {
+  const real factor = schmidtparams.rfactor;
+  project(first, second, az, pl, n, schmidtparams.dmax,
+          [factor](real d) { return std::sin(d / 2.0f) * factor; });
+}
+
+void wulfn(std::span<real> first, std::span<real> second, std::span<const real> az,
+           std::span<const real> pl, int n) {
+  project(first, second, az, pl, n, wulfparams.dmax, [](real d) { return std::tan(d / 2.0f); });
+}
+
+void sschmidt(real& dmax, int mode) {
+  setbound(dmax, mode, sschmidt_id, "SCHMIDT PROJECTION", "Azimuthal Equal Area (Lambert,1772)");
+  schmidtparams.dmax = rad(dmax);
+  schmidtparams.rfactor = std::sqrt(2.0f);
+}
+
+void swulf(real& dmax, int mode) {
+  setbound(dmax, mode, swulf_id, "WULFF PROJECTION", "Inversion or stereographic conformal");
+  wulfparams.dmax = rad(dmax);
+}
