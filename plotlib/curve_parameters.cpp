@@ -1,0 +1,491 @@
+#include "plotlib/curve_parameters.h"
+
+#include "dialogue/banners.h"
+#include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/number_text.h"
+#include "dialogue/typed_input.h"
+#include "dialogue/value_checks.h"
+#include "plotlib/curve_points.h"
+
+PfixBlock pfixblock;
+PlevBlock plevblock;
+
+namespace {
+
+const RoutineId scall_id{"scall      ", " 7.0", "22-07-2008"};
+const RoutineId scparfixnb_id{"scparfixnb ", " 2.0", "21-05-2008"};
+const RoutineId scparfix1_id{"scparfix   ", " 6.0", "21-05-2008"};
+const RoutineId sclevel2_id{"sclevel2   ", " 4.0", "22-07-2008"};
+
+const std::string rule(43, '-');
+
+// The 0-based place of fixed parameter i (1..maxparfix).
+std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
+
+// The fixed parameters, one row each; a row doubles as the menu entry of
+// its index.
+void fixedtable() {
+  wout(" " + ed::a("name", 4) + ed::x(7) + ed::a("value", 5) + ed::x(5) + ed::a("type", 4) +
+       ed::x(3) + ed::a("index", 5));
+  for (int i = 1; i <= pfixblock.nparfix; ++i)
+    wout(" " + ed::a(pfixblock.pfixname[slot(i)], 10) + " " + ed::a(pfixblock.pfixvalue[slot(i)], 9) +
+         "  " + ed::i(pfixblock.ipfixtype[slot(i)], 1) + " " + std::string(7, '.') + ed::i(i, 2));
+}
+
+// scall mode 6: the three groups, without a choice.
+void showcurves() {
+  const PlevBlock& l = plevblock;
+  const PtBlock& p = ptblock;
+  submenuhead(scall_id);
+  curvetext(rule);
+  curvetext("                 CURVES");
+  curvetext("         1 - FIXED PARAMETERS");
+  curveint("max nb of fixed params    :", maxparfix, 6);
+  curveint("current nb of fixed params:", pfixblock.nparfix, 6);
+  curvetext("current fixed parameters:");
+  fixedtable();
+  curvetext(rule);
+  curvetext("         2 - LEVEL PARAMETERS");
+  curvetext("level name ...............: " + l.levnam);
+  curvereal("level initial value ......:", l.levi);
+  curvereal("level final   value ......:", l.levf);
+  curvereal("level increment ..........:", l.levd);
+  curvereal("single level value .......:", l.levi);
+  curveint("nb of level curves .......:", l.nlev, 6);
+  curvetext(rule);
+  curvetext("         3 - RUNNING POINT PARAMETERS");
+  curveint("max nb of points .........:", mp, 6);
+  curveint("nb of points to draw .....:", p.np, 6);
+  curvereal("nb of segments to draw ...:", p.rnseg);
+  curvereal("initial value ............:", p.pti);
+  curvereal("final   value ............:", p.ptf);
+  curvereal("increment ................:", p.ptd);
+  curvetext("name .....................: " + p.ptnam);
+  menutail();
+}
+
+// The body of the "CURVES PARAMETERS" menu, between its heading and EXIT.
+void curvelines() {
+  const PlevBlock& l = plevblock;
+  const PtBlock& p = ptblock;
+  curvetext("         1 - FIXED PARAMETERS");
+  curveint("max nb of fixed params ..........", maxparfix, 6);
+  curveint("current nb of fixed params ...100", pfixblock.nparfix, 6);
+  curvetext("current fixed parameters:");
+  fixedtable();
+  curvetext(rule);
+  curvetext("         2 - LEVEL PARAMETERS");
+  curveint("nb of level curves ...........200", l.nlev, 6);
+  curvereal("level initial value ..........210", l.levi);
+  curvereal("level final   value ..........210", l.levf);
+  curvereal("level increment ..............210", l.levd);
+  curvereal("single level value ...........210", l.levi);
+  curvetext("level name ...................210 " + l.levnam);
+  curvetext(rule);
+  curvetext("         3 - RUNNING POINT PARAMETERS");
+  curveint("max nb of points ................", mp, 6);
+  curveint("nb of points to draw .........300", p.np, 6);
+  curvereal("nb of segments to draw .......300", p.rnseg);
+  curvereal("initial value ................310", p.pti);
+  curvereal("final   value ................310", p.ptf);
+  curvereal("increment ....................320", p.ptd);
+  curvetext("name .........................330 " + p.ptnam);
+}
+
+// The information text of a fixed parameter: its name, and its value
+// text unless it has none (type 0).
+std::string describe(const std::string& name, int type, const std::string& cvalue) {
+  return ed::pad(type == 0 ? textspan(name) : textspan(name) + " = " + textspan(cvalue), 20);
+}
+
+// Makes the values of a fixed parameter agree with its type, the value of
+// that type leading, and rebuilds its information text.
+void agree(const std::string& name, int type, real& rvalue, int& ivalue, std::string& cvalue,
+           std::string& info) {
+  int nchar = 0;
+  switch (type) {
+    case 0:
+      rvalue = 0.0f;
+      ivalue = 0;
+      cvalue = ed::pad("---", cvalue.size());
+      break;
+    case 1:
+      ivalue = intpart(rvalue);
+      caream(cvalue, 9, rvalue);
+      break;
+    case 2:
+      rvalue = static_cast<real>(ivalue);
+      carinm2(cvalue, nchar, 9, ivalue);
+      break;
+    case 3:
+      rvalue = 0.0f;
+      ivalue = 0;
+      break;
+  }
+  info = describe(name, type, cvalue);
+}
+
+void wrongtype() {
+  warninghead(scparfix1_id);
+  curvetext("Wrong type of parameter");
+  curvetext("=====> NO ACTION");
+  warningtail0(0);
+}
+
+void choosetype(int& type) {
+  const std::string dashes(28, '-');
+  curvetext(dashes);
+  curvetext("Parameter type:");
+  curvetext(dashes);
+  curvetext("name only - no value ......0");
+  curvetext("real.......................1");
+  curvetext("integer....................2");
+  curvetext("character..................3");
+  curvetext(dashes);
+  int ierr = 0;
+  inintegvindef(type, "your choice", type, 0, 3, ierr);
+}
+
+// The level loop made consistent for its type (0..4), saying what was
+// reset or adjusted.
+void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
+  auto bounds = [&] {
+    curvereal(" initial             =", levi);
+    curvereal(" final               =", levf);
+    curvereal(" increment           =", levd);
+  };
+  for (;;) {
+    if (itype == 0 || itype == 1) {
+      if (nlev > 1) {
+        levd = (levf - levi) / static_cast<real>(nlev - 1);
+        return;
+      }
+      if (nlev == 1) {
+        levd = 1.0f;
+        return;
+      }
+      errorhead(sclevel2_id);
+      curvetext("Computing increment from nb of curves");
+      curveint(" Calculation type =", itype, 4);
+      curveint(" nb of curves =", nlev, 4);
+      curvetext("==> NEED nb > 0");
+      nlev = 1;
+      curveint("==> RESET nb =", nlev, 4);
+      errortail00();
+    } else if (itype == 2 || itype == 3) {
+      if ((levf >= levi && levd > 0.0f) || (levf < levi && levd < 0.0f)) break;
+      errorhead(sclevel2_id);
+      curvetext("Levels computed from increment:");
+      curveint(" Calculation type    =", itype, 4);
+      bounds();
+      curvetext("==> INCONSISTENT LOOP");
+      curvetext("==> NEED TO CORRECT IT");
+      curvetext("==> SETTING SINGLE LEVEL");
+      nlev = 1;
+      itype = 1;
+      curveint(" Nb of levels        =", nlev, 4);
+      curveint(" Calculation type    =", itype, 4);
+      errortail00();
+    } else {
+      if (nlev == 1) return;
+      warninghead(sclevel2_id);
+      curvetext("Single level:");
+      curveint(" Calculation type    =", itype, 4);
+      curveint(" nb of levels        =", nlev, 4);
+      bounds();
+      nlev = 1;
+      curvetext("==> RESETTING:");
+      curveint(" Nb of levels        =", nlev, 4);
+      warningtail00();
+      return;
+    }
+  }
+  // A consistent loop of type 2 or 3: the number of levels from the
+  // increment; type 2 fits the increment to the bounds when the last level
+  // falls short of levf by more than 5e-5 of a step.
+  nlev = stepcount((levf - levi) / levd + 0.002f);
+  if (nlev <= 1) return;
+  const real r = ((levf - levi) - levd * static_cast<real>(nlev - 1)) / levd;
+  if (!(r > 0.00005f)) return;
+  const bool large = r > 0.001f;
+  if (large) {
+    warninghead(sclevel2_id);
+    curvetext("Levels computed from increment:");
+    curveint(" Calculation type    =", itype, 4);
+    curveint(" nb of levels        =", nlev, 4);
+    bounds();
+    curvereal(" remainder/increment =", r);
+    curvetext("==> large remainder");
+  }
+  if (itype == 2) {
+    levd = (levf - levi) / static_cast<real>(nlev - 1);
+    if (large) {
+      curvetext("==> RECOMPUTED:");
+      curvereal(" increment =", levd);
+    }
+  } else if (large) {
+    curvetext("==> final level not reached");
+  }
+  if (large) warningtail00();
+}
+
+// A level value in the width it needs, 3 decimals, at most 9 characters.
+std::string leveltext(real x) {
+  std::string c(9, ' ');
+  int nchar = 0;
+  real2charf1(c, nchar, 3, 9, x);
+  return c.substr(0, static_cast<std::size_t>(nchar));
+}
+
+}  // namespace
+
+void scall(int mode) {
+  std::string name(10, ' ');
+  std::string text(35, ' ');
+  int ipfixtypea = 0, ivalue = 0, nparfixa = 0, nlev = 0, itype = 0, np = 0;
+  real rvalue = 0.0f, levi = 0.0f, levf = 0.0f, levd = 0.0f, pti = 0.0f, ptf = 0.0f, ptd = 0.0f;
+  if (mode == 4 || mode == 5) {
+    submenuhead(scall_id);
+    curvetext("INITIALIZING CURVES PARAMETERS");
+    nparfixa = maxparfix;
+    scparfixnb(nparfixa, 1);
+    for (int k = 1; k <= maxparfix; ++k) {
+      int type = k, index = k;
+      scparfix1(name, type, rvalue, ivalue, text, index, mode);
+    }
+    scparfixnb(nparfixa, mode);
+    itype = 2;
+    sclevel2(levi, levf, levd, nlev, itype, text, mode);
+    scptnam(text, mode);
+    scptnp(np, mode);
+    scptif(pti, ptf, mode);
+    scptd(ptd, mode);
+    if (mode == 5) return;
+  } else if (mode == 6) {
+    return showcurves();
+  } else if (mode % 2 != 0) {
+    return;
+  }
+  curvemenu(scall_id, "           CURVES PARAMETERS", curvelines, [&](int code) {
+    if (code >= 1 && code <= pfixblock.nparfix) {
+      int index = code;
+      return scparfix1(name, ipfixtypea, rvalue, ivalue, text, index, 2);
+    }
+    switch (code) {
+      case 100: return scparfixnb(nparfixa, 2);
+      case 200:
+      case 210:
+        itype = code == 200 ? 1 : 2;
+        return sclevel2(levi, levf, levd, nlev, itype, text, 2);
+      case 300: return scptnp(np, 2);
+      case 310: return scptif(pti, ptf, 2);
+      case 320: return scptd(ptd, 2);
+      case 330: return scptnam(text, 2);
+    }
+  });
+}
+
+void scparfixnb(int& nparfixa, int mode) {
+  if (mode == 2 || mode == 3)
+    nparfixa = pfixblock.nparfix;
+  else if (mode == 4 || mode == 5)
+    nparfixa = 0;
+  int ierr = 0;
+  cinvin(nparfixa, 0, maxparfix, "scparfixnb", "nparfixa", ierr);
+  if (ierr != 0) {
+    nparfixa = maxparfix;
+    curveint("  ===> reset nparfixa =", nparfixa, 6);
+  }
+  if (mode % 2 == 0)
+    curvemenu(
+        scparfixnb_id, "          CURVES FIXED PARAMETERS   ",
+        [&] {
+          curveint("max nb of fixed params ..........", maxparfix, 6);
+          curveint("current nb of fixed params ....10", nparfixa, 6);
+        },
+        [&](int code) {
+          if (code == 10) inintegvindef(nparfixa, "nb of fixed parameters", nparfixa, 1, maxparfix, ierr);
+        });
+  pfixblock.nparfix = nparfixa;
+}
+
+void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, std::string& cvalue,
+               int& ifix1, int mode) {
+  PfixBlock& b = pfixblock;
+  if ((mode == 2 || mode == 3) && ifix1 >= 1 && ifix1 <= maxparfix) {
+    name = ed::pad(b.pfixname[slot(ifix1)], name.size());
+    ipfixtypea = b.ipfixtype[slot(ifix1)];
+    rvalue = b.pfix[slot(ifix1)];
+    ivalue = b.ipfix[slot(ifix1)];
+    cvalue = ed::pad(b.pfixvalue[slot(ifix1)], cvalue.size());
+  } else if (mode == 4 || mode == 5) {
+    name = ed::pad("parameter", name.size());
+    ipfixtypea = 1;
+    rvalue = 0.0f;
+  }
+  int ierr = 0;
+  cinvin(ipfixtypea, 0, 3, "scparfix", "ipfixtypea", ierr);
+  if (ierr != 0) {
+    ipfixtypea = 0;
+    curveint("  ===> reset ipfixtypea =", ipfixtypea, 6);
+  }
+  if (b.nparfix < 1) {
+    warninghead(scparfix1_id);
+    curveint("nparfix =", b.nparfix, 6);
+    curvetext("need to set nparfix > 1 first");
+    curvetext("=====> NO ACTION");
+    warningtail0(0);
+    return;
+  }
+  cinvin(ifix1, 1, b.nparfix, "scparfix", "ifix1", ierr);
+  if (ierr != 0) {
+    ifix1 = b.nparfix;
+    curveint("  ===> reset ifix1 =", ifix1, 6);
+  }
+  std::string info;
+  agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
+  if (mode % 2 == 0) {
+    auto show = [&] {
+      const int type = ipfixtypea;
+      curveint("max nb of fixed params .........", maxparfix, 6);
+      curveint("current nb of fixed params .....", b.nparfix, 6);
+      curvetext(rule);
+      curvetext("Parameter to modify");
+      curvetext(rule);
+      curveint("index  ..........................", ifix1, 6);
+      curvetext("name ..........................10 " + name);
+      curveint("type ..........................20", type, 6);
+      curvereal(type == 1 ? "real      value ...............30" : "real      value .................",
+              rvalue);
+      curveint(type == 2 ? "integer   value ...............40" : "integer   value .................",
+             ivalue, 6);
+      curvetext(std::string(type == 3 ? "character value ...............50"
+                                    : "character value .................") +
+              " " + cvalue);
+      curvetext("info: " + info);
+    };
+    // Codes 30, 40 and 50 edit the value of types 1, 2 and 3.
+    auto act = [&](int code) {
+      if (code == 10) {
+        const std::string current = name;
+        inchardef(name, "parameter name", current, ierr);
+        if (ipfixtypea == 0)
+          agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
+        else
+          info = describe(name, ipfixtypea, cvalue);
+      } else if (code == 20) {
+        choosetype(ipfixtypea);
+      } else if (code == 30 || code == 40 || code == 50) {
+        if (ipfixtypea != code / 10 - 2) return wrongtype();
+        const std::string current = cvalue;
+        if (code == 30) inrealdef(rvalue, name, rvalue, ierr);
+        if (code == 40) inintegdef(ivalue, name, ivalue, ierr);
+        if (code == 50) inchardef(cvalue, name, current, ierr);
+        agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
+      }
+    };
+    curvemenu(scparfix1_id, "          CURVES FIXED PARAMETERS    ", show, act, true);
+  }
+  const std::size_t k = slot(ifix1);
+  b.pfixname[k] = ed::pad(name, 5);
+  b.ipfixtype[k] = ipfixtypea;
+  b.pfix[k] = rvalue;
+  b.ipfix[k] = ivalue;
+  b.pfixvalue[k] = ed::pad(cvalue, 12);
+  b.pfixinfo[k] = ed::pad(info, 17);
+}
+
+void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::string& levnam,
+              int mode) {
+  PlevBlock& b = plevblock;
+  if (mode == 2 || mode == 3) {
+    levi = b.levi;
+    levf = b.levf;
+    levd = b.levd;
+    nlev = b.nlev;
+    levnam = ed::pad(b.levnam, levnam.size());
+  } else if (mode == 4 || mode == 5) {
+    levi = 0.0f;
+    levf = 1.0f;
+    levd = 0.1f;
+    nlev = 11;
+    levnam = ed::pad("level", levnam.size());
+    itype = 1;
+  }
+  if (itype < 0 || itype > 4) {
+    warninghead(sclevel2_id);
+    curveint("Calculation type =", itype, 4);
+    curvetext("==> Unknown");
+    curvetext("==> RESETTING TYPE TO USE INCREMENT");
+    itype = 2;
+    curveint("Calculation type =", itype, 4);
+    warningtail00();
+  }
+  checklevels(levi, levf, levd, nlev, itype);
+  if (mode % 2 == 0) {
+    int ierr = 0;
+    auto initial = [&] { inrealdef(levi, "level initial value", levi, ierr); };
+    auto finalvalue = [&] { inrealdef(levf, "level final value", levf, ierr); };
+    auto increment = [&] {
+      itype = 2;
+      for (;;) {
+        inrealdef(levd, "level increment value >0<", levd, ierr);
+        if (levd != 0.0f) return;
+        warninghead(sclevel2_id);
+        curvereal("Increment =", levd);
+        curvetext("Increment MUST be non zero");
+        curvetext("==> BACK TO QUERY");
+        warningtail00();
+      }
+    };
+    auto count = [&] {
+      itype = 1;
+      for (;;) {
+        inintegdef(nlev, "nb of level curves", nlev, ierr);
+        if (nlev > 0) return;
+        warninghead(sclevel2_id);
+        curveint("Nb of level curves =", nlev, 4);
+        curvetext("MUST BE > 0");
+        curvetext("==> BACK TO QUERY");
+        warningtail00();
+      }
+    };
+    auto show = [&] {
+      curvetext("level name       : " + levnam);
+      curveint("Calculation type =", itype, 4);
+      curvereal("level initial value ...........10", levi);
+      curvereal("level final   value ...........11", levf);
+      curvereal("level increment ...............12", levd);
+      curvetext("modify init, final & inc ......13");
+      curveint("nb of level curves ............14", nlev, 4);
+      curvetext("modify init, final & nb .......15");
+      curvereal("single level value ............20", levi);
+    };
+    auto act = [&](int code) {
+      if (code == 20) {
+        inrealdef(levi, "single level value", levi, ierr);
+        nlev = 1;
+        levf = levi;
+        levd = 1.0f;
+        itype = 4;
+        return;
+      }
+      if (code == 10 || code == 13 || code == 15) initial();
+      if (code == 11 || code == 13 || code == 15) finalvalue();
+      if (code == 12 || code == 13) increment();
+      if (code == 14 || code == 15) count();
+      checklevels(levi, levf, levd, nlev, itype);
+    };
+    curvemenu(sclevel2_id, "         CURVES LEVEL PARAMETER", show, act);
+  }
+  b.levi = levi;
+  b.levf = levf;
+  b.levd = levd;
+  b.nlev = nlev;
+  b.levnam = ed::pad(levnam, 5);
+  b.levrange = ed::pad(" init = " + leveltext(levi) + " final = " + leveltext(levf) + " inc = " +
+                           leveltext(levd),
+                       51);
+  b.levlabel = ed::pad(textspan(b.levnam) + b.levrange, 56);
+}
