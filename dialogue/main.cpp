@@ -20,6 +20,7 @@
 #include "dialogue/run_banners.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
+#include "stereonet/stereo_projections.h"
 
 namespace {
 
@@ -103,10 +104,14 @@ void startup(MainState& m) {
   smaininfo(mecaro_id, 0);
   trigoset();
   initfio(1, 2, 0);
-  // The colour table and symbol size (plotting library), the map and the
-  // stereonet plots initialise here with mode 5 once those components exist.
+  // The colour table and the symbol size (plotting library) initialise
+  // before the reader, the map and the stress-axes stereonets after it,
+  // and the P, B, T stereonets after the stereonet projection, once those
+  // components exist.
   fpsreadex1(m.readerslot, 5);
   m.lwsish = false;
+  int iproj = 0;
+  sspro(iproj, 5);
 }
 
 // One pass of the main loop.
