@@ -13,6 +13,11 @@ const RoutineId endaltsi_id{"endaltsi   ", " 3.0", "17-06-2008"};
 
 std::string inuse;  // name of the command file in use
 
+// The command file's name as the lines that show it give it: without its
+// surrounding blanks, in the width of the name.
+std::string shownname(const std::string& fname) {
+  return std::string(ed::trim(ed::pad(fname, commandnamewidth)));
+}
 
 }  // namespace
 
@@ -30,7 +35,7 @@ void endaltsi(int iunit, const std::string& fname, int) {
   iocom.lcomfile = false;
   iocom.lwito[1] = true;
   if (outlevel(1)) {
-    wout(" Command file " + std::string(ed::trim(fname)) + " closed");
+    wout(" Command file " + shownname(fname) + " closed");
     wout(" Standard input redirected from keyboard");
     wout(" Level 2 standard output enabled");
   }
@@ -61,7 +66,7 @@ void beginaltsi(int iunit, std::string& fname, int iflag) {
   iocom.lwito[1] = false;
   if (outlevel(1)) {
     wout(" Standard input redirected from");
-    wout("    Command file: " + std::string(ed::trim(fname)));
+    wout("    Command file: " + shownname(fname));
     wout(" Response to error or warning");
     wout("    remains from keyboard");
     wout(" Level 2 standard output disabled");

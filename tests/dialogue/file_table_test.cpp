@@ -1,0 +1,99 @@
+// The generic file opener with a given name (open mode flags 1 and 2),
+// which no dialogue of the program reaches: flag 1 stops the run when the
+// file cannot be opened, any other flag warns and tries the same name again.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "console_capture.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/file_table.h"
+
+namespace {
+
+const std::string missing = "/nonexistent-mecaro-folder/catalogue.fps";
+
+TEST(FileTable, GivenNameOpensWithoutAsking) {
+  const std::string name = testing::TempDir() + "mecaro_opef2_given.txt";
+  std::FILE* f = std::fopen(name.c_str(), "w");
+  std::fputs("first line\n", f);
+  std::fclose(f);
+  ConsoleCapture console("not a file name\n");
+  std::string fname = name;
+  opef2(fname, "polygon input", 61, "old", 1);
+  std::string line;
+  ASSERT_EQ(readline(61, line), ReadStatus::line);
+  EXPECT_EQ(line, "first line");
+  EXPECT_EQ(fname, name);
+  closeunit(61);
+  // The box is all that is printed; the keyboard was not read.
+  const std::vector<std::string> lines = console.lines();
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[3], " OPENING polygon input FILE");
+  ASSERT_EQ(readline(keyboard_unit, line), ReadStatus::line);
+  EXPECT_EQ(line, "not a file name");
+  std::remove(name.c_str());
+}
+
+TEST(FileTableDeathTest, FailedOpenWithFlagOneStopsWithStatusOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        alarm(1);
+        consoletostderr("\n");
+        std::string fname = missing;
+        opef2(fname, "polygon input", 61, "old", 1);
+        std::exit(0);
+      },
+      testing::ExitedWithCode(1),
+      " COULD NOT OPEN FILE /nonexistent-mecaro-folder/catalogue.fps\\s*\n"
+      " for unit =   61\n ===> STOPPING EXECUTION\n ===> HIT RETURN TO CONTINUE\n \\*{43}\n$");
+}
+
+TEST(FileTableDeathTest, FailedOpenWithFlagTwoRetriesTheSameNameAfterEachReturn) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  // Two Returns, two warnings; the third attempt meets the end of input.
+  const std::string attempt =
+      " OPENING polygon input FILE\n @{43}\n"
+      " /{43}\n ///        subroutine opef2             ///\n"
+      " ///               WARNING               ///\n /{43}\n"
+      " COULD NOT OPEN FILE /nonexistent-mecaro-folder/catalogue.fps\\s*\n"
+      " ===> RETRYING\n ===> HIT RETURN TO CONTINUE\n";
+  EXPECT_EXIT(
+      {
+        alarm(1);
+        consoletostderr("\n\n");
+        std::string fname = missing;
+        opef2(fname, "polygon input", 61, "old", 2);
+        std::exit(0);
+      },
+      testing::ExitedWithCode(2),
+      attempt + " /{43}\n @{43}\n @ subroutine opef2      \n @={42}\n" + attempt +
+          " /{43}\n @{43}\n @ subroutine opef2      \n @={42}\n" + attempt +
+          " END OF STANDARD INPUT ===> STOPPING EXECUTION\n$");
+}
+
+TEST(FileTable, OpenSlotIsNotOpenedAgainAndClosedSlotNotClosedAgain) {
+  const std::string name = testing::TempDir() + "mecaro_slot_twice.txt";
+  std::remove(name.c_str());
+  ConsoleCapture console;
+  initfio(1, 2, 0);
+  fiocom.oufnam[0] = name;
+  opefou(1, "data output", 2);
+  ASSERT_TRUE(fiocom.iopou[0]);
+  opefou(1, "data output", 2);
+  clofou(1, 0);
+  EXPECT_FALSE(fiocom.iopou[0]);
+  clofou(1, 0);
+  std::string text = console.text();
+  const std::string rule = " " + std::string(43, '-') + "\n";
+  EXPECT_NE(text.find(rule + " OUTPUT FILE  1 ALREADY OPENED !\n" + rule), std::string::npos);
+  EXPECT_NE(text.find(" OUTPUT FILE " + ed::pad(name, 40) + " CLOSED\n"), std::string::npos);
+  EXPECT_NE(text.find(" OUTPUT FILE " + ed::pad(name, 40) + " ALREADY CLOSED !\n"),
+            std::string::npos);
+  std::remove(name.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+13
+existing.txt
+fresh.txt
+5000
+5002
