@@ -1,5 +1,6 @@
 #include "dialogue/units.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -108,6 +109,12 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
     f = std::fopen(name.c_str(), "w+x");
   }
   if (f == nullptr) return false;
+  // A folder opens for reading but yields no line, ever: it is no file.
+  struct stat st {};
+  if (fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::fclose(f);
+    return false;
+  }
   table()[unit] = Unit{f, true, false, false};
   return true;
 }

@@ -42,6 +42,9 @@ TEST_F(Units, OpenStatusesAndLineOutcomes) {
   EXPECT_TRUE(closeunit(11));
   EXPECT_FALSE(unitopen(11));
   EXPECT_EQ(readline(11, line), ReadStatus::failed);
+  // A folder is no file: reading it would fail at every line.
+  EXPECT_FALSE(openunit(11, dir_, OpenStatus::old));
+  EXPECT_FALSE(openunit(11, dir_, OpenStatus::unknown));
 }
 
 TEST_F(Units, WritingAfterOpeningAnExistingFileReplacesIt) {
