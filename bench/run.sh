@@ -49,5 +49,6 @@ for run in notest polygon rake; do
   "$bin" < $run.answers > $run.transcript 2>&1
   end=$(date +%s.%N)
   kept=$(awk '/Nb of data/ { print $8 }' $run.transcript)
-  printf '%-8s %6.3f s  (60000 read, %s retained)\n' $run "$(echo "$end - $start" | bc)" "$kept"
+  awk -v run=$run -v s="$start" -v e="$end" -v kept="$kept" \
+    'BEGIN { printf "%-8s %6.3f s  (60000 read, %s retained)\n", run, e - s, kept }'
 done
