@@ -109,6 +109,7 @@ void writeerror(int k, int event) {
   wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
   wout("   IN FILE: " + name);
   wout("   closing the file");
+  failurereported(fiocom.iouf[static_cast<size_t>(k - 1)]);
   clofou(k, 0);
   wout(" FILE " + name + " IS CLOSED");
   errortail00();

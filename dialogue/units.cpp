@@ -14,6 +14,7 @@ struct Unit {
   bool owned = false;     // opened here, closed here
   bool failed = false;    // a write has failed
   bool writing = false;   // last transfer was a write
+  bool reported = false;  // the failure has been told to the user
 };
 
 std::map<int, Unit>& table() {
@@ -128,8 +129,9 @@ bool closeunit(int unit) {
   } else if (std::fflush(u->stream) != 0) {
     ok = false;
   }
+  const bool reported = u->reported;
   table().erase(unit);
-  return ok;
+  return ok || reported;
 }
 
 bool unitopen(int unit) { return find(unit) != nullptr; }
@@ -137,6 +139,10 @@ bool unitopen(int unit) { return find(unit) != nullptr; }
 bool unitterminal(int unit) {
   Unit* u = find(unit);
   return u != nullptr && isatty(fileno(u->stream)) != 0;
+}
+
+void failurereported(int unit) {
+  if (Unit* u = find(unit)) u->reported = true;
 }
 
 bool unitfailed(int unit) {

@@ -30,12 +30,14 @@ void writeline(int unit, std::string_view text);
 bool openunit(int unit, const std::string& name, OpenStatus status);
 
 // Closes a unit; returns false when a write to it failed at any time or the
-// close itself failed. Closing a unit that is not open does nothing.
+// close itself failed, unless that failure was already reported. Closing a
+// unit that is not open does nothing.
 bool closeunit(int unit);
 
 bool unitopen(int unit);
 bool unitterminal(int unit);  // the unit is connected to a terminal
 bool unitfailed(int unit);   // a write to the unit has failed
+void failurereported(int unit);  // its caller has told the user: no second report at close
 void rewindunit(int unit);
 
 // Connects a unit to an already open stream (tests; standard streams).
