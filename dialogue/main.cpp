@@ -20,6 +20,8 @@
 #include "dialogue/run_banners.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
+#include "plotlib/line_fill_text.h"
+#include "plotlib/window_pages.h"
 #include "stereonet/stereo_projections.h"
 
 namespace {
@@ -141,6 +143,17 @@ void mainpass(MainState& m) {
     opefou(m.islot, "extracted si-sh output", 0);
   else if ((m.code == 23 || m.code == 9999) && fiocom.iopou[slot])
     clofou(m.islot, 0);
+
+  if (m.code == 20 || (m.code == 9999 && iocom.lplotfile)) {
+    plend();
+  } else if (m.code == 10) {
+    const bool wasopen = iocom.lplotfile;
+    plinit(m.plotname, 2);
+    if (!wasopen) {
+      int istyle = 1;
+      sfillstyle(istyle, 5);
+    }
+  }
 
   if (m.code == 9999) {
     maintail(mecaro_id);

@@ -1,9 +1,12 @@
 #pragma once
 // Records of the plotting library, one instance each for the whole run:
-// the plot window (windevsize, view), the coordinate systems (plt1blk) and
-// the current plot attributes (plt2blk). All are zero until their owners
-// set them.
+// the plot window (windevsize, view), the coordinate systems (plt1blk),
+// the sub-plot titles (pltcharblk), the plot buffer (pltbuff1) and the
+// current plot attributes (plt2blk). All are zero until their owners set
+// them.
 #include <array>
+#include <cstddef>
+#include <string>
 
 #include "platform/draw_context.h"
 #include "platform/plot_window.h"
@@ -28,11 +31,64 @@ struct View {
 };
 extern View view;
 
-// Coordinate systems of the page and the sub-plots.
+// Number of sub-plots, numbered 1..maxsubplot.
+constexpr int maxsubplot = 35;
+
+// A plane vector, and a 2 x 2 matrix stored column by column:
+// (1,1), (2,1), (1,2), (2,2). el(m, i, j) is row i, column j, from 1.
+using Vec2 = std::array<real, 2>;
+using Mat22 = std::array<real, 4>;
+inline real& el(Mat22& m, int i, int j) { return m[static_cast<std::size_t>(2 * (j - 1) + i - 1)]; }
+inline real el(const Mat22& m, int i, int j) {
+  return m[static_cast<std::size_t>(2 * (j - 1) + i - 1)];
+}
+
+// Index of sub-plot k (1..maxsubplot) in the per-sub-plot arrays.
+inline std::size_t subindex(int k) { return static_cast<std::size_t>(k - 1); }
+
+// Coordinate systems of the page and the sub-plots. Every map is affine:
+// p' = M p + c. Per sub-plot arrays are indexed with subindex.
 struct Plt1Blk {
-  real cmscale = 0.0f;  // device pixels per centimetre of the page
+  std::array<Vec2, maxsubplot> cm0tode{};  // centimetre to device offset
+  Mat22 cmtode{};                          // centimetre to device matrix, all sub-plots
+  real cmscale = 0.0f;                     // device pixels per centimetre of the page
+  std::array<Vec2, maxsubplot> us0tode{};  // user to device
+  std::array<Mat22, maxsubplot> ustode{};
+  std::array<Vec2, maxsubplot> us0tocm{};  // user to centimetre: xcm0, ycm0
+  std::array<Mat22, maxsubplot> ustocm{};  // xx, yx, xy, yy
+  std::array<Vec2, maxsubplot> cm0tous{};  // centimetre to user
+  std::array<Mat22, maxsubplot> cmtous{};
+  // The limits form of the user to centimetre map: the page point where
+  // (xumin, yumin) lands, the user limits xumin, xumax, yumin, yumax, the
+  // page lengths, and whether the X and Y scales are made equal (1).
+  std::array<Vec2, maxsubplot> usmintocm{};
+  std::array<std::array<real, 4>, maxsubplot> usextr{};
+  std::array<Vec2, maxsubplot> cmaxlength{};
+  std::array<int, maxsubplot> isoxy{};
+  int isub = 0;  // current sub-plot, 1..maxsubplot once one is chosen
 };
 extern Plt1Blk plt1blk;
+
+// Number of the current sub-plot; sub-plot 1 before any is chosen.
+inline int currentsub() { return plt1blk.isub < 1 ? 1 : plt1blk.isub; }
+
+// Character attributes of the plot: the sub-plots' titles (20 characters,
+// empty until set).
+struct PltCharBlk {
+  std::array<std::string, maxsubplot> subplotitle{};
+};
+extern PltCharBlk pltcharblk;
+
+// Capacity of the plot buffer, in points.
+constexpr int mbuff = 501;
+
+// The plot buffer: the piece of a polyline, polygon or marker being drawn,
+// in user units when filled and in device pixels once converted in place.
+struct PltBuff1 {
+  std::array<real, mbuff> xdevbuff{};
+  std::array<real, mbuff> ydevbuff{};
+};
+extern PltBuff1 pltbuff1;
 
 // Colour indices run from 0 (the background) to maxcolor.
 constexpr int maxcolor = 12;

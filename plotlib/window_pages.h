@@ -1,0 +1,45 @@
+#pragma once
+// The one plot window: opened with the page set-up of the settings file
+// "dravo1_ini_u.txt" (or of its short dialogue, written back there), a
+// drawing context begun on it, cleared between pages, and closed after the
+// user has pressed Return. plinit, plend and newpage are the entries of the
+// plot components and the main program; the int* routines do the window
+// work.
+#include <string>
+#include <string_view>
+
+#include "platform/plot_window.h"
+#include "platform/real.h"
+#include "plotlib/plot_records.h"
+
+// Label of a page set-up under "Default Settings:", and the window title
+// it gives (25 characters each).
+std::string setuplabel(int pagesetup);
+std::string setuptitle(int pagesetup);
+
+// Content rectangle of the window of a page set-up on a screen: 44 pixels
+// stay free above and below; the page is anchored at the right edge
+// (portrait fits) or the bottom-right corner (100% scales). pxpercm is the
+// number of pixels per centimetre at 100%. An unknown set-up gets the whole
+// usable area.
+ScreenRect setupwindow(const ScreenRect& screen, int pagesetup, real pxpercm);
+
+// Device pixels per centimetre of the page in the window w describes:
+// the page height fits portrait set-ups, its width the landscape fit, the
+// 100% set-ups use pxpercm; an unknown set-up gives 1.0.
+real pagepxpercm(const WindevSize& w);
+
+// Opens the window unless it is open (then only warns) and initialises the
+// plot parameters: those of mode 7 when mode is 2 or 3 (sub-plot scalings
+// kept), of mode 5 otherwise. An even mode asks for the window's title.
+// The name is not used.
+void plinit(std::string_view name, int mode);
+// Closes the window if it is open; otherwise only warns.
+void plend();
+// Asks what happens before the next page: clear, close and open a new
+// window, or draw over the current page.
+void newpage();
+
+void intplinit(std::string_view name, int mode);
+void intplend();
+void intnewpage();
