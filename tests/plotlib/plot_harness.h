@@ -3,6 +3,8 @@
 // an open plot window whose drawing calls are recorded.
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "platform/plot_window.h"
 #include "plotlib/coordinates.h"
 #include "plotlib/plot_records.h"
+#include "plotlib/window_pages.h"
 
 // A fresh directory, the current one while it lives.
 class ScratchDirectory {
@@ -70,6 +73,14 @@ class RecordedWindow {
   std::vector<std::string> calls;
   PlotWindow* window = nullptr;
 };
+
+// plinit(mode 2) on the 1024 x 768 screen: the answers to its questions
+// (defaults, window title) come from the keyboard.
+inline void plinitsmallscreen() {
+  setenv("MECARO_SCREEN", "1024x768", 1);
+  plinit("seis.ps", 2);
+  unsetenv("MECARO_SCREEN");
+}
 
 // How many lines equal line.
 inline long countof(const std::vector<std::string>& lines, const std::string& line) {

@@ -165,9 +165,7 @@ TEST(ZeroWidthScaling, DrawsNothingAndBreaksNothing) {
   ScratchDirectory dir;
   ConsoleCapture console("\nzero width\n\n");
   iocom.lpause = false;
-  setenv("MECARO_SCREEN", "1024x768", 1);
-  plinit("seis.ps", 2);
-  unsetenv("MECARO_SCREEN");
+  plinitsmallscreen();
   Limits flat{2.0f, 2.0f, 15.0f, 15.0f, 3.0f, 3.0f, 3.0f, 3.0f, 0};
   flat.set(1);
   const std::array<real, 2> x{3.0f, 4.0f}, y{3.0f, 4.0f};

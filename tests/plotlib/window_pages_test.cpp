@@ -207,9 +207,7 @@ TEST(PlotWindow, WritesAPdfAndAPngNamedAfterItsTitle) {
   // Defaults, title, page 0 (clear), then Return to close.
   ConsoleCapture console("\nfiles test\n0\n\n");
   iocom.lpause = false;
-  setenv("MECARO_SCREEN", "1024x768", 1);
-  plinit("seis.ps", 2);
-  unsetenv("MECARO_SCREEN");
+  plinitsmallscreen();
   newpage();
   plend();
   EXPECT_TRUE(fs::is_regular_file("files_test.pdf"));
@@ -236,9 +234,21 @@ TEST(PlotWindow, ANewPageClearsToWhiteAndKeepsTheColours) {
 }
 
 TEST(PlotWindow, NewPageAnswers) {
-  ConsoleCapture console("2\n");
+  // 2: the next page is drawn over this one; 1: the window is closed (after
+  // Return) and a new one opened, its title asked again, the sub-plots'
+  // user-to-centimetre maps kept.
+  ScratchDirectory dir;
+  ConsoleCapture console("2\n1\n\n\nnext\n");
   RecordedWindow w;
-  newpage();  // 2: the next page is drawn over this one
+  newpage();
   EXPECT_TRUE(w.calls.empty());
-  EXPECT_TRUE(contains(console.lines(), " append to the current window / file ........2"));
+  plt1blk.ustocm[4] = {2.0f, 0.0f, 0.0f, 3.0f};
+  newpage();
+  EXPECT_TRUE(contains(w.calls, "disposewindow"));
+  EXPECT_TRUE(contains(w.calls, "windowtitle \"next\""));
+  EXPECT_TRUE(iocom.lplotfile);
+  EXPECT_EQ(plt1blk.ustocm[4], (Mat22{2.0f, 0.0f, 0.0f, 3.0f}));
+  EXPECT_EQ(plt1blk.ustode[4], (Mat22{2.0f * plt1blk.cmscale, 0.0f, 0.0f, 3.0f * plt1blk.cmscale}));
+  disposewindow(view.window);
+  w.window = nullptr;
 }
