@@ -11,7 +11,15 @@
 
 namespace {
 
-std::string trim(std::string_view text) { return std::string(ed::trim(text)); }
+// Characters ifirst to ilast of textlen: an all-blank text keeps one blank.
+std::string trim(std::string_view text) {
+  int ifirst = 0;
+  int ilast = 0;
+  textlen(ifirst, ilast, text);
+  if (ilast < ifirst) return {};
+  const auto first = static_cast<size_t>(ifirst - 1);
+  return std::string(text.substr(first, static_cast<size_t>(ilast) - first));
+}
 
 const RoutineId inintegdef_id{"inintegdef ", "1.3 ", "08-03-2000"};
 const RoutineId ininteg1_id{"ininteg1   ", "1.1 ", "08-03-2000"};

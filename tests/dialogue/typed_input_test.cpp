@@ -333,6 +333,15 @@ TEST(TypedInput, TextWithDefaultKeepsTheWholeDefault) {
     inchardef(cval, "file name", "old.txt", ierr);
     EXPECT_EQ(cval, "old.txt" + std::string(33, ' '));  // a leading blank asks for the default
   }
+  {
+    // Trimmed as textlen trims: a blank default keeps one blank.
+    ConsoleCapture console("\n");
+    std::string cval(4, 'x');
+    int ierr = 0;
+    inchardef(cval, "parameter name", "    ", ierr);
+    EXPECT_EQ(console.lines()[3], " Default =  ");
+    EXPECT_EQ(cval, "    ");
+  }
 }
 
 TEST(TypedInput, RawTextAcceptsAnEmptyLine) {
