@@ -200,9 +200,11 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
     if (iflag == 0 && iocom.iunin == keyboard_unit) {
       wout(" Choose " + prompt);
       std::string chosen;
+      // A name typed at the chooser is kept even when it fails to open, so
+      // that the warning shows which name failed.
       if (choosefile(chosen, save)) {
+        fname = chosen;
         opened = openunit(iunit, chosen, save ? OpenStatus::replace : OpenStatus::old);
-        if (opened) fname = chosen;
       }
     } else {
       if (iflag == 0) {
