@@ -7,6 +7,7 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalogue/angles.h"
@@ -324,10 +325,7 @@ TEST_F(StressSymbolSettings, InitialiseGetAndSet) {
   real a = 9, b = 9;
   int e = 9, s = 9;
   smapsh2(a, b, e, s, 5);
-  EXPECT_EQ(a, 0.4f);
-  EXPECT_EQ(b, 0.13f);
-  EXPECT_EQ(e, -1);
-  EXPECT_EQ(s, 0);
+  EXPECT_EQ(std::tuple(a, b, e, s), std::tuple(0.4f, 0.13f, -1, 0));
   const std::vector<std::string> lines = console.lines();
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.back(), " INITIALIZING Sh MAP PARAMETERS");
@@ -337,10 +335,7 @@ TEST_F(StressSymbolSettings, InitialiseGetAndSet) {
   real a2 = 0, b2 = 0;
   int e2 = 0, s2 = 0;
   smapsh2(a2, b2, e2, s2, 3);
-  EXPECT_EQ(a2, 1.5f);
-  EXPECT_EQ(b2, 0.5f);
-  EXPECT_EQ(e2, 7);
-  EXPECT_EQ(s2, 2);
+  EXPECT_EQ(std::tuple(a2, b2, e2, s2), std::tuple(1.5f, 0.5f, 7, 2));
   EXPECT_EQ(mapshpar.isha, 2);
   EXPECT_EQ(console.lines().size(), lines.size());  // set and get say nothing
 }
@@ -351,10 +346,8 @@ TEST_F(StressSymbolSettings, ValuesGivenAreCheckedAndReset) {
   real a = 0, b = -1;
   int e = 123, s = 3;
   smapsh2(a, b, e, s, 1);
-  EXPECT_EQ(a, 0.4f);
-  EXPECT_EQ(b, 0.2f);  // the reset value, not the default
-  EXPECT_EQ(e, 123);   // any marker type is taken
-  EXPECT_EQ(s, 0);
+  // 0.2 is the reset value, not the default; any marker type is taken.
+  EXPECT_EQ(std::tuple(a, b, e, s), std::tuple(0.4f, 0.2f, 123, 0));
   EXPECT_EQ(mapshpar.sizmina, 0.2f);
   const std::vector<std::string> lines = console.lines();
   for (const std::vector<std::string>& block :
@@ -377,10 +370,7 @@ TEST_F(StressSymbolSettings, MenuStoresAnswersUnchecked) {
   real a = 0, b = 0;
   int e = 0, s = 0;
   smapsh2(a, b, e, s, 2);
-  EXPECT_EQ(a, 0.0f);
-  EXPECT_EQ(b, 0.13f);
-  EXPECT_EQ(e, -4);
-  EXPECT_EQ(s, -1);
+  EXPECT_EQ(std::tuple(a, b, e, s), std::tuple(0.0f, 0.13f, -4, -1));
   EXPECT_EQ(mapshpar.sizmaxa, 0.0f);
   EXPECT_EQ(mapshpar.iepia, -4);
   const std::vector<std::string> lines = console.lines();
