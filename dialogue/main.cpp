@@ -20,7 +20,10 @@
 #include "dialogue/run_banners.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
+#include "plotlib/colour_table.h"
 #include "plotlib/line_fill_text.h"
+#include "plotlib/markers.h"
+#include "plotlib/plot_parameters.h"
 #include "plotlib/window_pages.h"
 #include "stereonet/stereo_projections.h"
 
@@ -106,8 +109,10 @@ void startup(MainState& m) {
   smaininfo(mecaro_id, 0);
   trigoset();
   initfio(1, 2, 0);
-  // The colour table and the symbol size (plotting library) initialise
-  // before the reader, the map and the stress-axes stereonets after it,
+  scolortable(5);
+  real symbolsize = 0.0f;
+  ssymbolsize(symbolsize, 5);
+  // The map and the stress-axes stereonets initialise after the reader,
   // and the P, B, T stereonets after the stereonet projection, once those
   // components exist.
   fpsreadex1(m.readerslot, 5);
@@ -130,10 +135,13 @@ void mainpass(MainState& m) {
     case 7:
       inlogicdef(m.lwsish, "write extracted data to si-sh file", m.lwsish, ierr);
       break;
+    case 330:
+      splotparam2(0);
+      break;
     case 5000:
       altsio(m.comunit, m.comname, m.code, 0);
       break;
-    default:  // 330, the plot attributes, comes with the plotting library
+    default:
       break;
   }
 

@@ -1,16 +1,32 @@
 #include "plotlib/plot_parameters.h"
 
+#include <string>
+
 #include "catalogue/angles.h"
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/run_banners.h"
+#include "dialogue/typed_input.h"
+#include "plotlib/colour_table.h"
+#include "plotlib/colours.h"
 #include "plotlib/coordinates.h"
+#include "plotlib/line_fill_text.h"
+#include "plotlib/markers.h"
+#include "plotlib/setter_lines.h"
 #include "plotlib/subplot_scaling.h"
+#include "plotlib/user_drawing.h"
 
 namespace {
 
 const RoutineId splotparam2_id{"splotparam2", " 6.0", "14-05-2010"};
 
-void initplotparams(int mode) {
+// Width of a colour name fetched for the listing.
+constexpr std::size_t namewidth = 35;
+// Width of a run caption line.
+constexpr std::size_t captionwidth = 60;
+
+void initscaling(int mode) {
   const bool open = iocom.lplotfile;
   const bool resetmaps = mode != 6 && mode != 7;
   if (resetmaps) trigoset();
@@ -46,8 +62,195 @@ void initplotparams(int mode) {
   }
 }
 
+// Every line, fill, text and marker attribute through its setter, in
+// setter mode smode.
+void initattributes(int smode) {
+  real r = 0.0f;
+  int i = 0;
+  slinewidth(r, smode);
+  slinestyle(i, smode);
+  slinecolor(i, smode);
+  stextsize(r, smode);
+  stextfont(i, smode);
+  stextangle(r, smode);
+  stextalign(i, smode);
+  stextcolor(i, smode);
+  sfillstyle(i, smode);
+  sfillcolor(i, smode);
+  ssymbolsize(r, smode);
+  ssymboltype(i, smode);
+}
+
+void showmenu(bool usecurrent) {
+  submenuhead(splotparam2_id);
+  if (!outlevel(2)) return;
+  attrtext(rule43);
+  attrtext("         SETTING PLOT ATTRIBUTES");
+  attrtext(rule43);
+  attrtext("GET SETTINGS");
+  wout("  from currently stored..... 1 " + ed::l(usecurrent, 1));
+  wout("  from initialisation....... 1 " + ed::l(!usecurrent, 1));
+  attrtext(rule43);
+  attrtext("COLOR TABLE:");
+  attrtext(" nb of color ..............50");
+  attrtext(" rgb values ...............51");
+  attrtext(" color table ..............52");
+  if (iocom.lplotfile) {
+    attrtext("LINE ATTRIBUTES:");
+    attrtext(" thickness ................10");
+    attrtext(" style ....................11");
+    attrtext(" color ....................12");
+    attrtext("POLYGON FILL ATTRIBUTES:");
+    attrtext(" interior style ...........20");
+    attrtext(" interior color ...........21");
+    attrtext("TEXT ATTRIBUTES:");
+    attrtext(" font .....................30");
+    attrtext(" size .....................31");
+    attrtext(" justification ............32");
+    attrtext(" angle ....................33");
+    attrtext(" color ....................34");
+    attrtext("SYMBOL ATTRIBUTES:");
+    attrtext(" type .....................40");
+    attrtext(" size .....................41");
+  } else {
+    attrtext("THE PLOT IS CLOSED:");
+    attrtext(" => OTHER SETTINGS WILL BE RESET");
+    attrtext("    UPON PLOT OPENING");
+  }
+  attrtext(rule43);
+  attrtext("EXIT THIS SET UP  .........99");
+  menutail();
+}
+
+// Code 51: every colour listed, then one of 1..number of colours edited.
+void colourlisting(int smode) {
+  int ierr = 0;
+  int n = 0;
+  scolornb(n, 3);
+  attrtext(rule43);
+  colourheading();
+  std::string name(namewidth, ' ');
+  real red = 0.0f, green = 0.0f, blue = 0.0f;
+  for (int k = 0; k <= n; ++k) {
+    int index = k;
+    scolorrgb(index, name, red, green, blue, 3);
+    colourrow(index, name, red, green, blue);
+  }
+  attrtext(rule43);
+  int index = 0;
+  inintegvin1(index, "index of color to modify", 1, n, ierr);
+  scolorrgb(index, name, red, green, blue, smode);
+}
+
+// The setters of the codes that act only while the window is open.
+void windowsetter(int code, int smode) {
+  real r = 0.0f;
+  int i = 0;
+  switch (code) {
+    case 10: slinewidth(r, smode); break;
+    case 11: slinestyle(i, smode); break;
+    case 12: slinecolor(i, smode); break;
+    case 20: sfillstyle(i, smode); break;
+    case 21: sfillcolor(i, smode); break;
+    case 30: stextfont(i, smode); break;
+    case 31: stextsize(r, smode); break;
+    case 32: stextalign(i, smode); break;
+    case 33: stextangle(r, smode); break;
+    case 34: stextcolor(i, smode); break;
+    case 40: ssymboltype(i, smode); break;
+    case 41: ssymbolsize(r, smode); break;
+    case 50: scolornb(i, smode); break;
+    default: break;
+  }
+}
+
+// The menu until 99; usecurrent chooses whether the setters offer the
+// stored values (setter mode 2) or the defaults (4).
+void plotmenu(bool usecurrent) {
+  int ierr = 0;
+  for (;;) {
+    const int smode = usecurrent ? 2 : 4;
+    showmenu(usecurrent);
+    int choice = 99;
+    inintegdef(choice, "your choice", 99, ierr);
+    switch (choice) {
+      case 99:
+        return;
+      case 1:
+        inlogicdef(usecurrent, "whether to use current(1) or initial(0) parameters", usecurrent,
+                   ierr);
+        break;
+      case 51:
+        colourlisting(smode);
+        break;
+      case 52:
+        scolortable(smode);
+        break;
+      default:
+        if (iocom.lplotfile) windowsetter(choice, smode);
+        break;
+    }
+  }
+}
+
+// A text field from its first to its last non-blank character; an all-blank
+// field gives one blank.
+std::string trimmed(std::string_view field) {
+  int ifirst = 0, ilast = 0;
+  textlen(ifirst, ilast, field);
+  if (ilast < ifirst) return {};
+  return std::string(field.substr(static_cast<std::size_t>(ifirst - 1),
+                                  static_cast<std::size_t>(ilast - ifirst + 1)));
+}
+
+// Halves the text height: h0 the height it had, h the height now set.
+void halfheight(real& h0, real& h) {
+  stextsize(h0, 3);
+  h = h0 / 2.0f;
+  stextsize(h, 1);
+}
+
 }  // namespace
 
 void splotparam2(int mode) {
-  if (mode >= 4 && mode <= 9) initplotparams(mode);
+  if (mode >= 4 && mode <= 9) {
+    initscaling(mode);
+    if (mode != 6 && mode != 7) scolortable(mode % 2 == 0 ? 4 : 5);
+    if (mode <= 7 && iocom.lplotfile) initattributes(mode == 4 || mode == 6 ? 4 : 5);
+  }
+  if (mode % 2 == 0) plotmenu(mode >= 0 && mode <= 3);
+}
+
+void ssubinfo(std::string_view subnam, std::string_view subver, std::string_view subdate, int,
+              int) {
+  runinfocom.csubname = ed::pad(subnam, 11);
+  runinfocom.csubvers = ed::pad(subver, 4);
+  runinfocom.csubdate = ed::pad(subdate, 10);
+}
+
+void cmplotruninfo0(real xcm, real ycm, int) {
+  const RunInfoCom& ri = runinfocom;
+  real h0 = 0.0f, h = 0.0f;
+  halfheight(h0, h);
+  real y = ycm;
+  cmtext2(xcm, y,
+          ed::pad("Main program " + trimmed(ri.cmainname) + " v" + ri.cmainvers + " on " +
+                      ri.cmaindate,
+                  captionwidth));
+  y = y - 1.5f * h;
+  cmtext2(xcm, y,
+          ed::pad("Subroutine " + trimmed(ri.csubname) + " v" + ri.csubvers + " on " + ri.csubdate,
+                  captionwidth));
+  y = y - 1.5f * h;
+  cmtext2(xcm, y,
+          ed::pad("Run on " + trimmed(ri.csystem) + " on " + ri.crundate + " at " + ri.cruntime,
+                  captionwidth));
+  stextsize(h0, 1);
+}
+
+void cmplotcharinfo0(std::string_view text, int iline, real xcm, real ycm, int) {
+  real h0 = 0.0f, h = 0.0f;
+  halfheight(h0, h);
+  cmtext2(xcm, ycm - (1.5f * h) * static_cast<real>(iline - 1), text);
+  stextsize(h0, 1);
 }

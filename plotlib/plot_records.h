@@ -72,10 +72,20 @@ extern Plt1Blk plt1blk;
 // Number of the current sub-plot; sub-plot 1 before any is chosen.
 inline int currentsub() { return plt1blk.isub < 1 ? 1 : plt1blk.isub; }
 
+// Colour indices run from 0 (the background) to maxcolor.
+constexpr int maxcolor = 12;
+
+// Width of a colour name.
+constexpr std::size_t colornamewidth = 8;
+
+// Index of colour k (0..maxcolor) in the colour arrays.
+inline std::size_t colorindex(int k) { return static_cast<std::size_t>(k); }
+
 // Character attributes of the plot: the sub-plots' titles (20 characters,
-// empty until set).
+// empty until set) and the colour names (8 characters, set with the table).
 struct PltCharBlk {
   std::array<std::string, maxsubplot> subplotitle{};
+  std::array<std::string, maxcolor + 1> colornam{};
 };
 extern PltCharBlk pltcharblk;
 
@@ -90,21 +100,24 @@ struct PltBuff1 {
 };
 extern PltBuff1 pltbuff1;
 
-// Colour indices run from 0 (the background) to maxcolor.
-constexpr int maxcolor = 12;
-
-// Current plot attributes, read by the device drawing at every primitive.
+// Current plot attributes, read by the device drawing at every primitive
+// and written only by their setters.
 struct Plt2Blk {
   std::array<real, maxcolor + 1> RED{};    // colour table, percent
   std::array<real, maxcolor + 1> GREEN{};
   std::array<real, maxcolor + 1> BLUE{};
+  real thickness = 0.0f;  // line thickness, cm on the page
   real txtheight = 0.0f;  // text height, cm on the page
   real txtangle = 0.0f;   // text angle, degrees counter-clockwise
+  real symbsize = 0.0f;   // marker size, cm on the page
+  int ncolor = 0;         // highest usable colour index, 1..maxcolor
   int icolorplot = 0;     // 1 draw in colour, 0 black and white
   int ilinecolor = 0;     // colour index of lines and outlines
   int ifillstyle = 0;     // 0 hollow, 1 filled polygons
   int ifillcolor = 0;     // colour index of polygon fills
   int ijust = 0;          // text justification code -11..11
+  int itextfont = 0;      // font number 1..15
   int itextcolor = 0;     // colour index of text
+  int isymbtype = 0;      // marker type code, negative for a filled figure
 };
 extern Plt2Blk plt2blk;

@@ -11,6 +11,7 @@
 
 #include "dialogue/console_state.h"
 #include "platform/plot_window.h"
+#include "plotlib/colour_table.h"
 #include "plotlib/coordinates.h"
 #include "plotlib/plot_records.h"
 #include "plotlib/window_pages.h"
@@ -37,7 +38,8 @@ class ScratchDirectory {
 // A window of the portrait A4 set-up on the 1024 x 768 screen (480 x 680
 // pixels), open as plinit leaves it, its drawing calls kept in calls. The
 // page is 680 / 29.7 pixels per centimetre; sub-plot 1 is current and
-// every sub-plot maps user units to pixels one to one.
+// every sub-plot maps user units to pixels one to one. The attributes are
+// zero but for the start-up colour table.
 class RecordedWindow {
  public:
   RecordedWindow() {
@@ -51,6 +53,7 @@ class RecordedWindow {
     plt1blk.isub = 1;
     for (Mat22& m : plt1blk.ustode) m = {1.0f, 0.0f, 0.0f, 1.0f};
     plt2blk = Plt2Blk{};
+    scolortable(5);
     calls.clear();
   }
   ~RecordedWindow() {

@@ -1,0 +1,221 @@
+#include "plotlib/colour_table.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+#include "dialogue/banners.h"
+#include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/file_table.h"
+#include "dialogue/typed_input.h"
+#include "dialogue/units.h"
+#include "plotlib/colours.h"
+#include "plotlib/plot_records.h"
+#include "plotlib/setter_lines.h"
+
+namespace {
+
+const RoutineId scolortable_id{"scolortable", "    ", "          "};
+
+// Unit of the colour table file, and the width in which its name is shown.
+constexpr int colourunit = 20;
+constexpr std::size_t filenamewidth = 25;
+// Width of a name read from the file.
+constexpr std::size_t readnamewidth = 35;
+
+// Lines with a number: FORMAT (5(1x,a,1x,i4)).
+void tableline(std::string_view text, int v) { attrint(text, v, 4); }
+
+struct StartColour {
+  std::string_view name;
+  real red, green, blue;
+};
+
+const std::array<StartColour, maxcolor + 1> startcolours{{
+    {"White-bkg", 100.0f, 100.0f, 100.0f},
+    {"Black", 0.0f, 0.0f, 0.0f},
+    {"Red", 50.0f, 0.0f, 0.0f},
+    {"Green", 0.0f, 50.0f, 0.0f},
+    {"Blue", 0.0f, 0.0f, 50.0f},
+    {"Cyan", 0.0f, 50.0f, 50.0f},
+    {"Magenta", 50.0f, 0.0f, 50.0f},
+    {"Yellow", 50.0f, 50.0f, 0.0f},
+    {"Grey20", 80.0f, 80.0f, 80.0f},
+    {"Grey30", 70.0f, 70.0f, 70.0f},
+    {"Grey40", 60.0f, 60.0f, 60.0f},
+    {"Grey50", 50.0f, 50.0f, 50.0f},
+    {"Grey70", 30.0f, 30.0f, 30.0f},
+}};
+
+void starttable() {
+  submenuhead(scolortable_id);
+  attrtext("INITIALIZING COLOR TABLE:");
+  attrtext("0   -> BKG = WHITE");
+  attrtext("1   -> FRG = BLACK");
+  attrtext("2-4 -> RGB COLORS");
+  attrtext("5-7 -> CMY COLORS");
+  attrtext("8   -> GREY 50%");
+  int ncol = maxcolor;
+  scolornb(ncol, 1);
+  for (int k = 0; k <= maxcolor; ++k) {
+    const StartColour& c = startcolours[colorindex(k)];
+    int index = k;
+    std::string name(c.name);
+    real red = c.red, green = c.green, blue = c.blue;
+    scolorrgb(index, name, red, green, blue, 1);
+  }
+}
+
+// Fills items with the next values of a unit as a list-directed read takes
+// them: separated by blanks, tabs or commas, a quoted value running to its
+// closing quote (or the end of the line), a record that holds too few going
+// on over the next lines, the rest of the last line ignored.
+ReadStatus readvalues(int unit, std::span<std::string> items) {
+  const char* separators = " \t,";
+  std::size_t got = 0;
+  std::string line;
+  while (got < items.size()) {
+    if (const ReadStatus status = readline(unit, line); status != ReadStatus::line) return status;
+    std::size_t p = 0;
+    while (got < items.size() && (p = line.find_first_not_of(separators, p)) != std::string::npos) {
+      const char quote = line[p];
+      if (quote == '\'' || quote == '"') {
+        const std::size_t q = line.find(quote, p + 1);
+        items[got++] = line.substr(p + 1, q == std::string::npos ? q : q - p - 1);
+        p = q == std::string::npos ? q : q + 1;
+      } else {
+        const std::size_t q = line.find_first_of(separators, p);
+        items[got++] = line.substr(p, q == std::string::npos ? q : q - p);
+        p = q;
+      }
+    }
+  }
+  return ReadStatus::line;
+}
+
+// Why a colour table file could not be read to its end.
+enum class ReadFault { none, value, end };
+
+void fileclosed(const std::string& fname) {
+  attrtext("Input file " + std::string(ed::trim(ed::pad(fname, filenamewidth))) + " is closed");
+}
+
+// The reading stopped at record nline: the file is closed, the banner says
+// where and why.
+void readfailed(ReadFault fault, int nline, const std::string& fname) {
+  errorhead(scolortable_id);
+  if (fault == ReadFault::end) attrtext("END OF FILE REACHED UNEXPECTEDLY");
+  tableline("WHILE READING LINE NUMBER ", nline);
+  closeunit(colourunit);
+  fileclosed(fname);
+  errortail00();
+}
+
+ReadFault fault(ReadStatus status) {
+  return status == ReadStatus::eof ? ReadFault::end : ReadFault::value;
+}
+
+// Reads the number of colours, then one record per colour, each through
+// the setters. Returns what stopped the reading, nline the record reached.
+ReadFault readcolours(int& nline) {
+  nline = 1;
+  std::array<std::string, 5> items;
+  if (const ReadStatus status = readvalues(colourunit, std::span(items).first(1));
+      status != ReadStatus::line)
+    return fault(status);
+  int ncol = 0;
+  if (!ed::readint(items[0], ncol)) return ReadFault::value;
+  scolornb(ncol, 1);
+
+  for (int k = 0; k <= plt2blk.ncolor; ++k) {
+    ++nline;
+    if (const ReadStatus status = readvalues(colourunit, items); status != ReadStatus::line)
+      return fault(status);
+    int index = 0;
+    real red = 0.0f, green = 0.0f, blue = 0.0f;
+    if (!ed::readint(items[0], index) || !ed::readreal(items[1], red) ||
+        !ed::readreal(items[2], green) || !ed::readreal(items[3], blue))
+      return ReadFault::value;
+    std::string name = ed::pad(items[4], readnamewidth);
+    scolorrgb(index, name, red, green, blue, 1);
+  }
+  return ReadFault::none;
+}
+
+void readtablefile() {
+  std::string fname;
+  opef2(fname, "color table input", colourunit, "old", 0, filenamewidth);
+  int nline = 0;
+  if (const ReadFault f = readcolours(nline); f != ReadFault::none) {
+    readfailed(f, nline, fname);
+    return;
+  }
+  closeunit(colourunit);
+  submenuhead(scolortable_id);
+  fileclosed(fname);
+  wout(" Could read up to: " + ed::i(maxcolor, 4) + " DATA");
+  wout(" Actually read   : " + ed::i(plt2blk.ncolor, 4) + " DATA");
+  menutail();
+}
+
+void showtable() {
+  submenuhead(scolortable_id);
+  attrtext("SETTING COLOR TABLE");
+  attrtext(rule43);
+  tableline("Current nb of colors:", plt2blk.ncolor);
+  attrtext(rule43);
+  colourheading();
+  for (int k = 0; k <= plt2blk.ncolor; ++k) {
+    const std::size_t c = colorindex(k);
+    colourrow(k, pltcharblk.colornam[c], plt2blk.RED[c], plt2blk.GREEN[c], plt2blk.BLUE[c]);
+  }
+  attrtext(rule43);
+  attrtext("modify nb of colors ..........100");
+  attrtext("modify rgb color content .....200");
+  attrtext("read color table from file ...300");
+  attrtext(rule43);
+  attrtext("EXIT ..........................99");
+  menutail();
+}
+
+void editcolour() {
+  int ierr = 0;
+  int index = 0;
+  inintegvin1(index, "index of color to modify", 0, plt2blk.ncolor, ierr);
+  std::string name(readnamewidth, ' ');
+  real red = 0.0f, green = 0.0f, blue = 0.0f;
+  scolorrgb(index, name, red, green, blue, 2);
+}
+
+}  // namespace
+
+void scolortable(int mode) {
+  if (mode == 4 || mode == 5) starttable();
+  if (mode % 2 != 0) return;
+  int ierr = 0;
+  for (;;) {
+    showtable();
+    int choice = 99;
+    inintegdef(choice, "your choice", 99, ierr);
+    if (choice == 99) return;
+    if (choice == 100) {
+      int ncol = 0;
+      scolornb(ncol, 2);
+    } else if (choice == 200) {
+      editcolour();
+    } else if (choice == 300) {
+      readtablefile();
+    }
+  }
+}
+
+void colourheading() {
+  wout(" |" + ed::a("index", 5) + "|" + ed::a("name", 10) + "| " + ed::a("red%", 6) + " | " +
+       ed::a("green%", 6) + " | " + ed::a("blue%", 6) + " |");
+}
+
+void colourrow(int index, std::string_view name, real red, real green, real blue) {
+  wout(" | " + ed::i(index, 3) + " |" + ed::a(name, 10) + "| " + ed::f(red, 6, 1) + " | " +
+       ed::f(green, 6, 1) + " | " + ed::f(blue, 6, 1) + " |");
+}
