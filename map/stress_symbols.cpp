@@ -15,12 +15,8 @@
 #include "dialogue/value_checks.h"
 #include "map/plane_shapes.h"
 #include "plotlib/coordinates.h"
+#include "plotlib/markers.h"
 #include "plotlib/user_drawing.h"
-
-// Marker attributes and marker drawing of the plotting library.
-void ssymbolsize(real& size, int mode);
-void ssymboltype(int& itype, int mode);
-void ussymbol(std::span<const real> x, std::span<const real> y, int n);
 
 MapShPar mapshpar;
 

@@ -13,32 +13,9 @@
 #include "catalogue/angles.h"
 #include "console_capture.h"
 #include "map/stress_symbols.h"
+#include "plotlib/markers.h"
 #include "plotlib/plot_harness.h"
 #include "plotlib/subplot_scaling.h"
-
-// Stand-ins for the plotting library's marker routines, which record what
-// they are given. Weak, so that the library's own routines take over once
-// they are linked.
-namespace markers {
-real size = 0.3f;
-int type = 5;
-std::vector<std::string> calls;
-}  // namespace markers
-
-__attribute__((weak)) void ssymbolsize(real& size, int mode) {
-  if (mode == 3) size = markers::size;
-  if (mode == 1) markers::size = size;
-}
-__attribute__((weak)) void ssymboltype(int& itype, int mode) {
-  if (mode == 3) itype = markers::type;
-  if (mode == 1) markers::type = itype;
-}
-__attribute__((weak)) void ussymbol(std::span<const real> x, std::span<const real> y, int n) {
-  std::ostringstream call;
-  call << "ussymbol type " << markers::type << " size " << markers::size << " at";
-  for (int k = 0; k < n; ++k) call << ' ' << x[static_cast<std::size_t>(k)] << ' ' << y[static_cast<std::size_t>(k)];
-  markers::calls.push_back(call.str());
-}
 
 namespace {
 
@@ -100,13 +77,13 @@ class StressSymbols : public testing::Test {
     real a = 0, b = 0;
     int e = 0, s = 0;
     smapsh2(a, b, e, s, 5);
+    set(0);  // no marker: the symbols alone
     window.calls.clear();
-    markers::calls.clear();
     quiet = console.lines().size();
   }
   // Nothing printed since the set-up.
   bool silent() { return console.lines().size() == quiet; }
-  void set(int iepia, int isha) {
+  void set(int isha, int iepia = 0) {
     real a = 0.4f, b = 0.13f;
     smapsh2(a, b, iepia, isha, 1);
   }
@@ -204,29 +181,29 @@ TEST_F(StressSymbols, EachRegimeHasItsShapes) {
 TEST_F(StressSymbols, ShTypesChooseAndShrinkTheSymbols) {
   const Point c{0, 0};
   // -1: SHmax small (0.65 long, from 0.4), Shmin full.
-  set(-1, -1);
+  set(-1);
   auto p = draw(c, 0, 2);
   EXPECT_EQ(p.size(), 4u);
   expectarrows(p, 0, c, 0, 1.05, 0.4, 0.65, "small SHmax");
   expectarrows(p, 2, c, 90, 0.4, 2.4, 2, "full Shmin");
   // 1: Shmin small, its tail at the same gap of 0.4.
-  set(-1, 1);
+  set(1);
   p = draw(c, 0, 2);
   EXPECT_EQ(p.size(), 4u);
   expectarrows(p, 0, c, 0, 2.4, 0.4, 2, "full SHmax");
   expectarrows(p, 2, c, 90, 0.4, 1.05, 0.65, "small Shmin");
-  set(-1, 1);
+  set(1);
   p = draw(c, 0, 1);
   expectbars(p, 0, c, 0, 0.4, 2.4, "full SHmax bars");
-  set(-1, -1);
+  set(-1);
   p = draw(c, 0, 3);
   expectbars(p, 2, c, 90, 0.4, 2.4, "full Shmin bars");
   // 2 and -2: one pair only.
-  set(-1, 2);
+  set(2);
   p = draw(c, 0, 3);
   EXPECT_EQ(p.size(), 2u);
   expectarrows(p, 0, c, 0, 2.4, 0.4, 2, "SHmax only");
-  set(-1, -2);
+  set(-2);
   p = draw(c, 0, 3);
   EXPECT_EQ(p.size(), 2u);
   expectbars(p, 0, c, 90, 0.4, 2.4, "Shmin only");
@@ -255,7 +232,7 @@ TEST_F(StressSymbols, AnUnknownVerticalAxisDrawsBarsWithAWarningPerPass) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), " => will plot bars for Shmin"), 1);
 
   // Without Shmin symbols, no Shmin warning.
-  set(-1, 2);
+  set(2);
   p = draw(c, 0, 4);
   EXPECT_EQ(p.size(), 2u);
   lines = console.lines();
@@ -264,30 +241,36 @@ TEST_F(StressSymbols, AnUnknownVerticalAxisDrawsBarsWithAWarningPerPass) {
 }
 
 TEST_F(StressSymbols, MarkersFirstThenSHmaxThenShmin) {
+  real size = 0.3f;
+  int type = 5;
+  ssymbolsize(size, 1);
+  ssymboltype(type, 1);
+  set(0, -1);  // a filled circle of the symbols' size, 0.4 cm across
   const std::array<real, 2> x{0, 5}, y{0, 1}, az{0, 0};
   const std::array<int, 2> isv{3, 1};
   dmapsh2(x, y, az, isv, 2);
-  // The marker of the symbols' size and type on both epicentres, then the
-  // plot's own marker again.
-  EXPECT_EQ(markers::calls, std::vector<std::string>{"ussymbol type -1 size 0.4 at 0 0 5 1"});
-  EXPECT_EQ(markers::size, 0.3f);
-  EXPECT_EQ(markers::type, 5);
   const auto p = polygons();
-  ASSERT_EQ(p.size(), 8u);
+  ASSERT_EQ(p.size(), 10u);
+  // The two markers, then the SHmax pairs, then the Shmin pairs.
+  for (std::size_t k = 0; k < 2; ++k)
+    for (const Point& v : p[k]) EXPECT_NEAR(std::hypot(v[0] - static_cast<double>(x[k]), v[1] - static_cast<double>(y[k])), 0.2, 2e-3) << k;
   const std::array<std::size_t, 8> vertices{7, 7, 4, 4, 4, 4, 7, 7};
   const std::array<double, 8> xcentre{0, 0, 5, 5, 0, 0, 5, 5};
   for (std::size_t k = 0; k < 8; ++k) {
-    EXPECT_EQ(p[k].size(), vertices[k]) << k;
+    EXPECT_EQ(p[k + 2].size(), vertices[k]) << k;
     double mean = 0;
-    for (const Point& v : p[k]) mean += v[0];
-    EXPECT_NEAR(mean / static_cast<double>(p[k].size()), xcentre[k], 2.5) << k;
+    for (const Point& v : p[k + 2]) mean += v[0];
+    EXPECT_NEAR(mean / static_cast<double>(p[k + 2].size()), xcentre[k], 2.5) << k;
   }
+  // The plot's own marker is back in force.
+  ssymbolsize(size, 3);
+  ssymboltype(type, 3);
+  EXPECT_EQ(size, 0.3f);
+  EXPECT_EQ(type, 5);
 
-  markers::calls.clear();
   set(0, 0);  // no marker
   dmapsh2(x, y, az, isv, 2);
-  EXPECT_TRUE(markers::calls.empty());
-  EXPECT_EQ(markers::size, 0.3f);
+  EXPECT_EQ(polygons().size(), 8u);
 }
 
 // The box of the menu with the given values.
