@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,21 @@ class RecordedWindow {
     std::vector<std::string> out;
     for (const std::string& line : calls)
       if (line.rfind(prefix, 0) == 0) out.push_back(line);
+    return out;
+  }
+
+  // The points of every recorded path, in device pixels, path by path.
+  std::vector<std::vector<DrawPoint>> paths() const {
+    std::vector<std::vector<DrawPoint>> out;
+    for (const std::string& line : calls) {
+      std::istringstream in(line);
+      std::string call;
+      in >> call;
+      if (call == "beginpath") out.emplace_back();
+      DrawPoint p{};
+      if ((call == "moveto" || call == "lineto") && in >> p.x >> p.y && !out.empty())
+        out.back().push_back(p);
+    }
     return out;
   }
 
