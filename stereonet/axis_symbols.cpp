@@ -1,0 +1,166 @@
+#include "stereonet/axis_symbols.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "catalogue/angles.h"
+#include "dialogue/banners.h"
+#include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/typed_input.h"
+#include "plotlib/markers.h"
+#include "plotlib/user_drawing.h"
+#include "stereonet/stereo_projections.h"
+
+DspAxBk dspaxbk;
+
+namespace {
+
+const RoutineId sdspaxsymb_id{"sdspaxsymb ", " 4.1", "08-10-2009"};
+
+constexpr int linestyle = 100;
+constexpr int arrowstyle = 101;
+constexpr int lowesttype = -99;
+
+// Radial length of the line and arrow styles, net units.
+constexpr real radial = 0.2f;
+
+const std::string rule(43, '-');
+
+void say(std::string_view text) { wout(" " + std::string(text)); }
+void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
+
+// The direction drawn for an axis: itself, or its opposite when it points
+// upwards. True when it was turned.
+bool lowerhemisphere(real& az, real& pl) {
+  if (!(pl < 0.0f)) return false;
+  az += anglerad.pi;
+  pl = -pl;
+  return true;
+}
+
+// Net coordinates of one direction.
+std::array<real, 2> projected(real az, real pl) {
+  std::array<real, 1> x{az}, y{pl};
+  spron(x, y, x, y, 1);
+  return {x[0], y[0]};
+}
+
+void markers(std::span<const real> az, std::span<const real> pl, int n) {
+  int saved = 0;
+  ssymboltype(saved, 3);
+  for (int i = 0; i < n; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    real a = az[k], p = pl[k];
+    int type = lowerhemisphere(a, p) ? dspaxbk.ialttype : dspaxbk.istdtype;
+    ssymboltype(type, 1);
+    const auto [x, y] = projected(a, p);
+    const std::array<real, 1> xs{x}, ys{y};
+    ussymbol(xs, ys, 1);
+  }
+  ssymboltype(saved, 1);
+}
+
+void radials(std::span<const real> az, std::span<const real> pl, int n, bool arrows) {
+  for (int i = 0; i < n; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    real a = az[k], p = pl[k];
+    const real d = lowerhemisphere(a, p) ? -radial : radial;
+    const auto [x, y] = projected(a, p);
+    const real r = std::sqrt(x * x + y * y);
+    const real f = r == 0.0f ? 1.0f : 1.0f + d / r;
+    const std::array<real, 1> x1{x}, y1{y}, x2{f * x}, y2{f * y};
+    if (arrows) {
+      usarrow1(x1, y1, x2, y2, 1);
+    } else {
+      const std::array<real, 2> xs{x, f * x}, ys{y, f * y};
+      usline(xs, ys, 2);
+    }
+  }
+}
+
+// A type outside lowesttype..arrowstyle given to be edited becomes reset.
+void checktype(int& type, std::string_view name, int reset) {
+  if (type >= lowesttype && type <= arrowstyle) return;
+  warninghead(sdspaxsymb_id);
+  sayint(name, type);
+  wout(" outside [ " + ed::i(lowesttype, 4) + " , " + ed::i(arrowstyle, 4) + " ]");
+  say("==> RESETTING TO:");
+  type = reset;
+  sayint(name, type);
+  warningtail00();
+}
+
+void symbolmenu(int& istd, int& ialt, int mode) {
+  const bool setup = mode == 200;
+  for (;;) {
+    submenuhead(sdspaxsymb_id);
+    if (outlevel(2)) {
+      say(rule);
+      say("STEREOPLOT AXIS SYMBOLS");
+      say("Standard  symbol <-> standard hemisphere");
+      say("Alternate symbol <-> opposite hemisphere");
+      say(rule);
+      if (setup) {
+        say("set up:");
+      } else {
+        say("currently stored:");
+        sayint("standard  type =", dspaxbk.istdtype);
+        sayint("alternate type =", dspaxbk.ialttype);
+        say(std::string(21, '-'));
+        say("ready to store:");
+      }
+      sayint("standard  type =", istd);
+      sayint("alternate type =", ialt);
+      say(rule);
+      say("Axis symbol ... symbol number");
+      say("arrow    ................ 101");
+      say("line     ................ 100");
+      int table = 0;
+      ssymboltype(table, 102);
+      say(rule);
+      say("MODIFY:");
+      say(" standard type ............... 10");
+      say(" alternate type .............. 20");
+      say(setup ? "SET UP IS OK ==> EXIT ........ 99" : "STORE AND EXIT ............... 99");
+      menutail();
+    }
+    int code = 99, ierr = 0;
+    inintegdef(code, ed::pad("your choice", 35), code, ierr);
+    if (code == 10) inintegvindef(istd, "standard symbol type", istd, lowesttype, arrowstyle, ierr);
+    if (code == 20) inintegvindef(ialt, "alternate symbol type", ialt, lowesttype, arrowstyle, ierr);
+    if (code == 99) return;
+  }
+}
+
+}  // namespace
+
+void dspaxfapn2(std::span<const real> az, std::span<const real> pl, int n) {
+  const int s = dspaxbk.istdtype;
+  if (std::abs(s) <= 99)
+    markers(az, pl, n);
+  else if (s == linestyle || s == arrowstyle)
+    radials(az, pl, n, s == arrowstyle);
+}
+
+void sdspaxsymb(int& istd, int& ialt, int mode) {
+  if (mode == 0 || mode == 200) {
+    checktype(istd, "Standard  symbol =", 1);
+    checktype(ialt, "Alternate symbol =", -1);
+  } else if (mode == 2 || mode == 3) {
+    istd = dspaxbk.istdtype;
+    ialt = dspaxbk.ialttype;
+  } else if (mode == 4 || mode == 5) {
+    submenuhead(sdspaxsymb_id);
+    say("INITIALIZING STEREOPLOT AXIS SYMBOLS");
+    istd = 1;
+    ialt = -1;
+  }
+  if (mode % 2 == 0) symbolmenu(istd, ialt, mode);
+  if (mode == 200) return;
+  dspaxbk.istdtype = istd;
+  dspaxbk.ialttype = ialt;
+}
