@@ -25,6 +25,7 @@
 #include "plotlib/markers.h"
 #include "plotlib/plot_parameters.h"
 #include "plotlib/window_pages.h"
+#include "stereonet/mechanism_pages.h"
 #include "stereonet/stereo_projections.h"
 
 namespace {
@@ -103,6 +104,20 @@ void storelisting(int code) {
   listingrule();
 }
 
+enum class StereonetPlot { stressaxes, pbtaxes };
+
+// The stereonet plots of both nodal planes of the stored events: principal
+// stress axes (sub-plot 2) or P, B, T axes (sub-plot 3, angles in degrees).
+void stereonets(StereonetPlot plot, int mode) {
+  const FpsBlk& b = fpsblk;
+  if (plot == StereonetPlot::stressaxes)
+    fpsseis3(b.strike1[0], b.dip1[0], b.rake1[0], b.strike1[1], b.dip1[1], b.rake1[1],
+             b.fpslabel, maxstored, b.nbstored, 2, mode);
+  else
+    fpsbchbll(b.strike1[0], b.dip1[0], b.rake1[0], b.strike1[1], b.dip1[1], b.rake1[1],
+              b.fpslabel, maxstored, b.nbstored, 3, 1, mode);
+}
+
 void startup(MainState& m) {
   initsio();
   progheadbc(mecaro_id);
@@ -112,13 +127,13 @@ void startup(MainState& m) {
   scolortable(5);
   real symbolsize = 0.0f;
   ssymbolsize(symbolsize, 5);
-  // The map and the stress-axes stereonets initialise after the reader,
-  // and the P, B, T stereonets after the stereonet projection, once those
-  // components exist.
+  // The map initialises after the reader, once it exists.
   fpsreadex1(m.readerslot, 5);
   m.lwsish = false;
+  stereonets(StereonetPlot::stressaxes, 5);
   int iproj = 0;
   sspro(iproj, 5);
+  stereonets(StereonetPlot::pbtaxes, 5);
 }
 
 // One pass of the main loop.
@@ -178,7 +193,13 @@ void mainpass(MainState& m) {
     case 1200:
       fpswrite1(m.writerslot, 0);
       break;
-    default:  // 2001/2002 the map, 3000/3001 the stereonets, with their components
+    case 3000:
+      stereonets(StereonetPlot::stressaxes, 0);
+      break;
+    case 3001:
+      stereonets(StereonetPlot::pbtaxes, 0);
+      break;
+    default:  // 2001/2002 the map, with its component
       break;
   }
 }
