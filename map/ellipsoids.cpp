@@ -9,6 +9,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/typed_input.h"
+#include "map/menu_lines.h"
 
 Ellipsoid ellipsoid;
 
@@ -40,23 +41,20 @@ int current = 0;
 bool valid(int number) { return number >= 1 && number <= 9; }
 const Row& row(int number) { return ellipsoids[static_cast<std::size_t>(number - 1)]; }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-void numbered(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 3)); }
 void radius(std::string_view text, real r) {
   wout(" " + std::string(text) + " " + ed::f(r, 10, 1) + " m");
 }
-const std::string rule(43, '-');
 
 void menu(int number) {
   submenuhead(sellipsoid_id);
-  say("           ELLIPSOIDS SET UP");
-  say(rule);
-  numbered(" current ellipsoid number:", current);
-  numbered(" setting ellipsoid number:", number);
-  say(rule);
-  for (const Row& r : ellipsoids) say(r.menuline);
-  say(rule);
-  say("SET AND EXIT .......................99");
+  textline("           ELLIPSOIDS SET UP");
+  ruleline();
+  numberedline(" current ellipsoid number:", current, 3);
+  numberedline(" setting ellipsoid number:", number, 3);
+  ruleline();
+  for (const Row& r : ellipsoids) textline(r.menuline);
+  ruleline();
+  textline("SET AND EXIT .......................99");
   menutail();
 }
 
@@ -71,9 +69,9 @@ bool choose(int& number) {
     number = answer;
   } else {
     warninghead(sellipsoid_id);
-    numbered("ANSWER =", answer);
-    say("NEITHER IN [1,9] NOR = 99");
-    say("==> BACK TO MENU WITHOUT ACTION");
+    numberedline("ANSWER =", answer, 3);
+    textline("NEITHER IN [1,9] NOR = 99");
+    textline("==> BACK TO MENU WITHOUT ACTION");
     warningtail00();
   }
   return false;
@@ -81,9 +79,9 @@ bool choose(int& number) {
 
 void confirm(int number) {
   submenuhead(sellipsoid_id);
-  say(row(number).title);
-  say(rule);
-  numbered(" Ellipsoid number  =", number);
+  textline(row(number).title);
+  ruleline();
+  numberedline(" Ellipsoid number  =", number, 3);
   radius(" Equatorial radius =", ellipsoid.ela);
   radius(" Polar      radius =", ellipsoid.elb);
   menutail();
@@ -113,18 +111,18 @@ void sellipsoid(int& number, int mode) {
   if (mode == 4 || mode == 5) {
     number = 1;
     submenuhead(sellipsoid_id);
-    say("INITIALIZING ELLIPSOID");
-    say("Default ellipsoid = GRS80");
-    numbered("ellipsoid number  =", 1);
+    textline("INITIALIZING ELLIPSOID");
+    textline("Default ellipsoid = GRS80");
+    numberedline("ellipsoid number  =", 1, 3);
   } else if (mode == 2 || mode == 3) {
     number = current;
   } else if (!valid(number)) {
     errorhead(sellipsoid_id);
-    numbered(" ellipsoid nb =", number);
-    say("==> NO SUCH ELLIPSOID NB");
+    numberedline(" ellipsoid nb =", number, 3);
+    textline("==> NO SUCH ELLIPSOID NB");
     number = 1;
-    say("==> RESETTING TO:");
-    numbered(" ellipsoid nb =", number);
+    textline("==> RESETTING TO:");
+    numberedline(" ellipsoid nb =", number, 3);
     errortail00();
   }
   for (;;) {
@@ -136,8 +134,8 @@ void sellipsoid(int& number, int mode) {
     if (valid(number)) break;
     // Only modes 2 and 3 before any ellipsoid was set come here.
     errorhead(sellipsoid_id);
-    numbered("ellipsoid number =", number);
-    say("NO SUCH ELLIPSOID AVALAIBLE");
+    numberedline("ellipsoid number =", number, 3);
+    textline("NO SUCH ELLIPSOID AVALAIBLE");
     errortail00();
     force = true;
   }

@@ -4,9 +4,7 @@
 #include <string_view>
 
 #include "dialogue/banners.h"
-#include "dialogue/console_state.h"
-#include "dialogue/edit_descriptors.h"
-#include "dialogue/typed_input.h"
+#include "map/menu_lines.h"
 
 namespace {
 
@@ -17,48 +15,32 @@ const RoutineId smatab33_id{"smatab33   ", " 1.0", "30-08-2002"};
 real centrelon = 0;
 real centrelat = 0;
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-void value(std::string_view text, real v) { wout(" " + std::string(text) + " " + ed::f(v, 8, 3)); }
-const std::string rule(43, '-');
-
 void centremenu(real lon, real lat) {
   submenuhead(soblique_id);
-  say(rule);
-  say("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
-  say(rule);
-  value("central longitude .....1", lon);
-  value("central latitude ......2", lat);
-  say(rule);
-  say("UPDATE & EXIT ........99");
+  ruleline();
+  textline("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
+  ruleline();
+  valueline("central longitude .....1", lon);
+  valueline("central latitude ......2", lat);
+  ruleline();
+  textline("UPDATE & EXIT ........99");
   menutail();
 }
 
 void matrixmenu(const Mat33& aba) {
   submenuhead(smatab33_id);
-  say(rule);
-  say("Ab MATRIX SET UP");
-  say(rule);
+  ruleline();
+  textline("Ab MATRIX SET UP");
+  ruleline();
   for (int k = 1; k <= 9; ++k) {
     const int i = (k - 1) / 3 + 1;
     const int j = (k - 1) % 3 + 1;
-    value("Ab(" + std::to_string(i) + "," + std::to_string(j) + ")....." + std::to_string(k),
-          el(aba, i, j));
+    valueline("Ab(" + std::to_string(i) + "," + std::to_string(j) + ")....." + std::to_string(k),
+              el(aba, i, j));
   }
-  say(rule);
-  say("UPDATE & EXIT ........99");
+  ruleline();
+  textline("UPDATE & EXIT ........99");
   menutail();
-}
-
-int menuanswer() {
-  int answer = 99;
-  int ierr = 0;
-  inintegdef(answer, "your choice", answer, ierr);
-  return answer;
-}
-
-void askreal(real& v, std::string_view question) {
-  int ierr = 0;
-  inrealdef(v, question, v, ierr);
 }
 
 // The rotation whose rows are the unit vectors of the point 90 degrees
@@ -84,15 +66,15 @@ void soblique(real& lon, real& lat, int mode) {
     lon = 0.0f;
     lat = 45.0f;
     submenuhead(soblique_id);
-    say("INITIALIZING CENTRAL LOCATION ");
-    say("FOR OBLIQUE PROJECTIONS ");
-    value("central longitude =", lon);
-    value("central latitude  =", lat);
+    textline("INITIALIZING CENTRAL LOCATION ");
+    textline("FOR OBLIQUE PROJECTIONS ");
+    valueline("central longitude =", lon);
+    valueline("central latitude  =", lat);
   }
   if (mode % 2 == 0) {
     for (;;) {
       centremenu(lon, lat);
-      const int answer = menuanswer();
+      const int answer = yourchoice();
       if (answer == 99) break;
       if (answer == 1) askreal(lon, "central longitude in degrees");
       if (answer == 2) askreal(lat, "central latitude in degrees");
@@ -110,12 +92,12 @@ void smatab33(Mat33& aba, int mode) {
   } else if (mode == 4 || mode == 5) {
     aba = {1, 0, 0, 0, 1, 0, 0, 0, 1};
     submenuhead(smatab33_id);
-    say("INITIALIZING Ab matrix: Ab = Identity");
+    textline("INITIALIZING Ab matrix: Ab = Identity");
   }
   if (mode % 2 == 0) {
     for (;;) {
       matrixmenu(aba);
-      const int answer = menuanswer();
+      const int answer = yourchoice();
       if (answer == 99) break;
       if (answer >= 1 && answer <= 9) {
         const int i = (answer - 1) / 3 + 1;
@@ -123,8 +105,8 @@ void smatab33(Mat33& aba, int mode) {
         askreal(el(aba, i, j), "aba(" + std::to_string(i) + "," + std::to_string(j) + ")");
       } else {
         warninghead(smatab33_id);
-        say("UNKNOWN ANSWER !");
-        say("==> BACK TO MENU WITHOUT ACTION");
+        textline("UNKNOWN ANSWER !");
+        textline("==> BACK TO MENU WITHOUT ACTION");
         warningtail00();
       }
     }

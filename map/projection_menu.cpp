@@ -13,6 +13,7 @@
 #include "map/conic.h"
 #include "map/ellipsoids.h"
 #include "map/map_origin.h"
+#include "map/menu_lines.h"
 #include "map/oblique.h"
 #include "map/projection_parameters.h"
 #include "map/projection_state.h"
@@ -22,10 +23,6 @@ namespace {
 const RoutineId sprojll2_id{"sprojll2   ", " 3.5", "16-04-2010"};
 
 constexpr int defaultcode = 15;
-
-void say(std::string_view text) { wout(" " + std::string(text)); }
-void numbered(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
-const std::string rule(43, '-');
 
 bool valid(int code) { return code >= 1 && code <= 25; }
 
@@ -70,16 +67,17 @@ const std::array<std::vector<std::string_view>, 25> descriptions{{
     {"VAN DER GRINTEN SPHERICAL EARTH", "1 parameter:", "  1 central meridien"},
 }};
 
-// Every setter of the initialisation, each with the caller's mode. The
-// line-file overlay settings are initialised by the overlays themselves.
+// Every setter of the initialisation, each with the caller's mode. (The
+// line-file overlay settings belong to the overlays, a layer above the
+// map: they are initialised there, not from here.)
 void initialise(int& iproj, int inter) {
   iproj = defaultcode;
   submenuhead(sprojll2_id);
-  say("INITIALIZING MAP PROJECTION");
-  say("(longitude, latitude) --> (x, y)");
+  textline("INITIALIZING MAP PROJECTION");
+  textline("(longitude, latitude) --> (x, y)");
   screenproj();
-  say("Default projection  = Spherical Mercator");
-  numbered("projection number =", defaultcode);
+  textline("Default projection  = Spherical Mercator");
+  numberedline("projection number =", defaultcode, 4);
   projtype.iproj = defaultcode;
   real lon = 0, lat = 0, v = 0;
   int number = 0;
@@ -137,12 +135,17 @@ void menu(int iproj) {
       "SET AND EXIT ..........................99"};
   submenuhead(sprojll2_id);
   if (!outlevel(2)) return;
-  say("           EARTH MAP PROJECTIONS");
-  say("    (longitude,latitude) -------> (x,y)");
-  say(rule);
-  numbered(" current projection number:", projtype.iproj);
-  numbered(" setting projection number:", iproj);
-  for (std::string_view line : body) say(line.empty() ? rule : line);
+  textline("           EARTH MAP PROJECTIONS");
+  textline("    (longitude,latitude) -------> (x,y)");
+  ruleline();
+  numberedline(" current projection number:", projtype.iproj, 4);
+  numberedline(" setting projection number:", iproj, 4);
+  for (std::string_view line : body) {
+    if (line.empty())
+      ruleline();
+    else
+      textline(line);
+  }
   menutail();
 }
 
@@ -158,8 +161,8 @@ void choose(int& iproj) {
       iproj = answer;
     } else {
       warninghead(sprojll2_id);
-      say("UNKNOWN ANSWER !");
-      say("==> BACK TO MENU WITHOUT ACTION");
+      textline("UNKNOWN ANSWER !");
+      textline("==> BACK TO MENU WITHOUT ACTION");
       warningtail00();
     }
   }
@@ -177,7 +180,10 @@ void parameters(int code, int pm) {
       slong1(v, pm);
       slat1(v, pm);
       slat2(v, pm);
-      code == 3 ? slcc2() : slcce2();
+      if (code == 3)
+        slcc2();
+      else
+        slcce2();
       break;
     case 5: case 7: case 9:
       sangle1(v, pm);
@@ -220,9 +226,9 @@ void parameters(int code, int pm) {
 void apply(int iproj, int inter) {
   if (!valid(iproj)) {
     errorhead(sprojll2_id);
-    numbered("iproj =", iproj);
-    say("NO SUCH PROJECTION AVALAIBLE");
-    say("===> NO ACTION");
+    numberedline("iproj =", iproj, 4);
+    textline("NO SUCH PROJECTION AVALAIBLE");
+    textline("===> NO ACTION");
     errortail00();
     return;
   }
@@ -233,7 +239,7 @@ void apply(int iproj, int inter) {
     sellipsoid(number, pm);
   }
   submenuhead(sprojll2_id);
-  for (std::string_view line : descriptions[static_cast<std::size_t>(iproj - 1)]) say(line);
+  for (std::string_view line : descriptions[static_cast<std::size_t>(iproj - 1)]) textline(line);
   parameters(iproj, pm);
   real lon = 0, lat = 0;
   sllorig(lon, lat, pm);
@@ -248,11 +254,11 @@ void sprojll2(int& iproj, int inter) {
     initialise(iproj, inter);
   } else if (!valid(iproj)) {
     errorhead(sprojll2_id);
-    numbered(" projection nb =", iproj);
-    say("==> NO SUCH PROJECTION NB");
+    numberedline(" projection nb =", iproj, 4);
+    textline("==> NO SUCH PROJECTION NB");
     iproj = defaultcode;
-    say("==> RESETTING TO:");
-    numbered(" projection nb =", iproj);
+    textline("==> RESETTING TO:");
+    numberedline(" projection nb =", iproj, 4);
     errortail00();
   }
   if (inter % 2 == 0) {

@@ -5,9 +5,7 @@
 
 #include "catalogue/angles.h"
 #include "dialogue/banners.h"
-#include "dialogue/console_state.h"
-#include "dialogue/edit_descriptors.h"
-#include "dialogue/typed_input.h"
+#include "map/menu_lines.h"
 #include "map/projection_state.h"
 
 namespace {
@@ -43,36 +41,28 @@ const AngleSetter angle{{"sangle1    ", " 1.0", "29-08-2002"},
                         "CENTRAL ANGLE SET UP", "central angle .........1",
                         "central angle in degrees"};
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-void valueline(std::string_view text, real v) {
-  wout(" " + std::string(text) + " " + ed::f(v, 8, 3));
-}
-const std::string rule(43, '-');
-
 void setangle(const AngleSetter& s, real& value, int mode) {
   if (mode == 2 || mode == 3) {
     value = deg(llpparam.*s.field);
   } else if (mode == 4 || mode == 5) {
     value = s.builtin;
     submenuhead(s.id);
-    say(s.initialising);
+    textline(s.initialising);
     valueline(s.label, value);
   }
   if (mode % 2 == 0) {
     for (;;) {
       submenuhead(s.id);
-      say(rule);
-      say(s.title);
-      say(rule);
+      ruleline();
+      textline(s.title);
+      ruleline();
       valueline(s.entry, value);
-      say(rule);
-      say("UPDATE & EXIT ........99");
+      ruleline();
+      textline("UPDATE & EXIT ........99");
       menutail();
-      int answer = 99;
-      int ierr = 0;
-      inintegdef(answer, "your choice", answer, ierr);
+      const int answer = yourchoice();
       if (answer == 99) break;
-      if (answer == 1) inrealdef(value, s.question, value, ierr);
+      if (answer == 1) askreal(value, s.question);
     }
   }
   llpparam.*s.field = rad(value);

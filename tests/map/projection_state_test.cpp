@@ -171,6 +171,21 @@ TEST_F(Projections, ObliqueFrameRoundTripAndCentre) {
     }
   }
   EXPECT_EQ(console.text().find("not unitary"), std::string::npos);
+  // The matrix menu: element 5 is row 2, column 2.
+  {
+    ConsoleCapture menu("5\n2.0\n0\n\n99\n");
+    Mat33 aba{1, 0, 0, 0, 1, 0, 0, 0, 1};
+    smatab33(aba, 1);
+    aba = {};
+    smatab33(aba, 2);
+    const std::vector<std::string> lines = menu.lines();
+    EXPECT_TRUE(std::find(lines.begin(), lines.end(), " Ab(2,2).....5    1.000") != lines.end());
+    EXPECT_TRUE(std::find(lines.begin(), lines.end(), " Ab(2,2).....5    2.000") != lines.end());
+    EXPECT_TRUE(std::find(lines.begin(), lines.end(), " UNKNOWN ANSWER !") != lines.end());
+    EXPECT_EQ(el(a2b.ab, 2, 2), 2.0f);
+    EXPECT_EQ(el(aba, 2, 2), 2.0f);
+    smatab33(forward, 1);
+  }
   // The transpose in place.
   Mat33 m{1, 2, 3, 4, 5, 6, 7, 8, 9};
   mtrans(m, m);
