@@ -1,0 +1,79 @@
+#include "map/map_origin.h"
+
+#include <string>
+#include <string_view>
+
+#include "catalogue/angles.h"
+#include "dialogue/banners.h"
+#include "dialogue/console_state.h"
+#include "map/menu_lines.h"
+#include "map/projection_state.h"
+
+namespace {
+
+const RoutineId sllorig_id{"sllorig    ", " 2.0", "11-08-2002"};
+
+// The origin projected with zero offsets.
+Plane projectorigin(real lon, real lat) {
+  llorig.xoff = 0;
+  llorig.yoff = 0;
+  Plane o{0, 0};
+  projlln(std::span(&o.x, 1), std::span(&o.y, 1), std::span(&lon, 1), std::span(&lat, 1), 1);
+  return o;
+}
+
+void menu(real lon, real lat, Plane o) {
+  submenuhead(sllorig_id);
+  if (!outlevel(2)) return;
+  ruleline();
+  textline("MAP PROJECTION ORIGIN SET UP");
+  ruleline();
+  valueline("central longitude .....1", lon);
+  valueline("central latitude  .....2", lat);
+  valueline("X offset ...............", o.x);
+  valueline("Y offset ...............", o.y);
+  ruleline();
+  textline("UPDATE & EXIT ........99");
+  menutail();
+}
+
+}  // namespace
+
+void sllorig(real& lon, real& lat, int inter) {
+  real lonr = 0, latr = 0;  // the working origin, radians
+  if (inter == 2 || inter == 3) {
+    lonr = llorig.lonor;
+    latr = llorig.lator;
+    lon = deg(lonr);
+    lat = deg(latr);
+  } else {
+    if (inter == 4 || inter == 5) {
+      lon = 0.0f;
+      lat = 45.0f;
+      submenuhead(sllorig_id);
+      textline("MAP PROJECTION ORIGIN SET UP");
+      textline("INITIALIZING ORIGIN TO");
+      valueline("longitude =", lon);
+      valueline("latitude  =", lat);
+    }
+    lonr = rad(lon);
+    latr = rad(lat);
+  }
+  Plane o = projectorigin(lonr, latr);
+  if (inter % 2 == 0) {
+    for (;;) {
+      menu(lon, lat, o);
+      const int answer = yourchoice();
+      if (answer == 99) break;
+      if (answer == 1) {
+        askreal(lon, "origin longitude in degrees");
+        lonr = rad(lon);
+      } else if (answer == 2) {
+        askreal(lat, "origin latitude in degrees");
+        latr = rad(lat);
+      }
+      o = projectorigin(lonr, latr);
+    }
+  }
+  llorig = {o.x, o.y, lonr, latr};
+}
