@@ -1,6 +1,7 @@
 // The extraction run at the store's capacity, which a dialogue case cannot
 // hold: the catalogue would be megabytes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -19,7 +20,10 @@ const std::string record =
 // The run stops when the 60000th record is retained: the unreadable record
 // after it is never read, and the store is full, not emptied.
 TEST(Reader, FullStoreEndsTheRunWithoutReadingFurther) {
-  const std::string name = testing::TempDir() + "mecaro_full_store.fps";
+  // A name of its own, so that runs of this test in other checkouts at the
+  // same time never share the file.
+  const std::string name =
+      testing::TempDir() + "mecaro_full_store_" + std::to_string(getpid()) + ".fps";
   {
     std::ofstream out(name);
     for (int i = 0; i < maxstored; ++i) out << record << '\n';
