@@ -1,0 +1,144 @@
+#include "overlays/line_files.h"
+
+#include <array>
+#include <cstddef>
+
+#include "catalogue/angles.h"
+#include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/units.h"
+#include "map/projection_state.h"
+#include "overlays/line_overlays.h"
+#include "plotlib/curve_points.h"
+#include "plotlib/user_drawing.h"
+
+const RoutineId contours1_id{"contours1  ", " 7.4", "13-05-2010"};
+
+void textitem(std::string_view text) { wout(" " + std::string(text)); }
+void intitem(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 6)); }
+void realitem(std::string_view text, real v) {
+  wout(" " + std::string(text) + " " + ed::f(v, 9, 3));
+}
+
+void listrule() { textitem(std::string(65, '-')); }
+void listtitle(std::string_view title) { textitem(title); }
+
+void listhead(std::initializer_list<std::string_view> labels) {
+  std::string head = " |";
+  for (std::string_view label : labels) head += ed::a(label, 7) + "|";
+  wout(head);
+}
+
+void listrow(std::initializer_list<int> counts, std::initializer_list<real> values) {
+  std::string row = " |";
+  std::size_t k = 0;
+  for (int v : counts) row += (k++ == 2 ? ed::i(v, 7) : ed::i(v, 6) + " ") + "|";
+  for (real v : values) row += ed::f(v, 7, 1) + "|";
+  wout(row);
+}
+
+void listrow56(real v5, real v6) {
+  const std::string empty = std::string(7, ' ') + "|";
+  wout(" |" + empty + empty + empty + empty + ed::f(v5, 7, 1) + "|" + ed::f(v6, 7, 1) + "|" +
+       empty + empty);
+}
+
+Read readrecord(std::string& record) {
+  switch (readline(lineunit, record)) {
+    case ReadStatus::line: return Read::ok;
+    case ReadStatus::eof: return Read::eof;
+    case ReadStatus::failed: break;
+  }
+  return Read::error;
+}
+
+namespace {
+
+// Adds the items of text to items[got..], as many as fit.
+void splititems(std::string_view text, std::span<std::string> items, std::size_t& got) {
+  constexpr std::string_view separators = " \t,";
+  std::size_t p = 0;
+  while (got < items.size() && (p = text.find_first_not_of(separators, p)) != std::string_view::npos) {
+    const std::size_t q = text.find_first_of(separators, p);
+    items[got++] = std::string(text.substr(p, q == std::string_view::npos ? q : q - p));
+    p = q;
+  }
+}
+
+bool toreals(std::span<const std::string> items, std::span<real> values) {
+  for (std::size_t k = 0; k < values.size(); ++k)
+    if (!ed::readreal(items[k], values[k])) return false;
+  return true;
+}
+
+}  // namespace
+
+Read readitems(std::span<std::string> items) {
+  std::size_t got = 0;
+  std::string line;
+  while (got < items.size()) {
+    const Read r = readrecord(line);
+    if (r != Read::ok) return r;
+    splititems(line, items, got);
+  }
+  return Read::ok;
+}
+
+Read readreals(std::span<real> values) {
+  std::array<std::string, 4> items;
+  const std::span<std::string> used(items.data(), values.size());
+  const Read r = readitems(used);
+  if (r != Read::ok) return r;
+  return toreals(used, values) ? Read::ok : Read::error;
+}
+
+bool parsereals(std::string_view text, std::span<real> values) {
+  std::array<std::string, 4> items;
+  const std::span<std::string> used(items.data(), values.size());
+  std::size_t got = 0;
+  splititems(text, used, got);
+  return got == used.size() && toreals(used, values);
+}
+
+real reducedlon(real lon, real origin) {
+  modulro(std::span(&lon, 1), std::span(&lon, 1), 360.0f, origin, 1);
+  return lon;
+}
+
+void plotpoint(real lonr, real latr, int ipen) {
+  real x = 0, y = 0;
+  projlln(std::span(&x, 1), std::span(&y, 1), std::span(&lonr, 1), std::span(&latr, 1), 1);
+  usplot(x, y, ipen);
+}
+
+void drawbuffer(int n) {
+  if (n < 1) return;
+  deg2rad(cc2dbuff.xp, cc2dbuff.xp, n);
+  deg2rad(cc2dbuff.yp, cc2dbuff.yp, n);
+  projlln(cc3dbuff.xe, cc3dbuff.ye, cc2dbuff.xp, cc2dbuff.yp, n);
+  usline(cc3dbuff.xe, cc3dbuff.ye, n);
+}
+
+int ClipWalk::zone(real lon, real lat) const {
+  int loc = 0;
+  locate2dbox(std::span(&loc, 1), box_.lonmin, box_.lonmax, box_.latmin, box_.latmax,
+              std::span(&lon, 1), std::span(&lat, 1), 1);
+  return loc;
+}
+
+void ClipWalk::start(real lon, real lat) {
+  pzone_ = zone(lon, lat);
+  plon_ = rad(lon);
+  plat_ = rad(lat);
+  if (pzone_ == 0) plotpoint(plon_, plat_, 0);
+}
+
+void ClipWalk::next(real lon, real lat) {
+  const int czone = zone(lon, lat);
+  const real clon = rad(lon), clat = rad(lat);
+  if (czone == 0 && pzone_ != 0) plotpoint(plon_, plat_, 0);
+  if (czone == 0 || pzone_ == 0) plotpoint(clon, clat, 1);
+  plon_ = clon;
+  plat_ = clat;
+  pzone_ = czone;
+}
