@@ -99,42 +99,42 @@ bool gshhsoutside(const LineFile& file, const GshhsHeader& h) {
 }
 
 // Reads the n points of a polygon that is not drawn.
-Read gshhsskip(int n) {
+ReadStatus gshhsskip(int n) {
   std::array<real, 2> v{};
   for (int k = 1; k <= n; ++k)
-    if (const Read r = readreals(v); r != Read::ok) return r;
-  return Read::ok;
+    if (const ReadStatus r = readreals(v); r != ReadStatus::line) return r;
+  return ReadStatus::line;
 }
 
 // Streams a polygon's points, longitudes reduced into the window, through
 // the clipping walk against the window's box.
-Read gshhsclipped(const LineFile& file, int n) {
+ReadStatus gshhsclipped(const LineFile& file, int n) {
   ClipWalk walk({file.window.longmin, file.window.longmax, file.box.latmin, file.box.latmax});
   std::array<real, 2> v{};
   for (int k = 1; k <= n; ++k) {
-    if (const Read r = readreals(v); r != Read::ok) return r;
+    if (const ReadStatus r = readreals(v); r != ReadStatus::line) return r;
     const real lon = reducedlon(v[0], file.window.origin);
     if (k == 1)
       walk.start(lon, v[1]);
     else
       walk.next(lon, v[1]);
   }
-  return Read::ok;
+  return ReadStatus::line;
 }
 
 // Draws a polygon of n points in pieces of at most mp points, each piece
 // beginning with the last point of the one before.
-Read gshhspieces(int n) {
-  if (n < 1) return Read::ok;
+ReadStatus gshhspieces(int n) {
+  if (n < 1) return ReadStatus::line;
   std::array<real, 2> v{};
-  if (const Read r = readreals(v); r != Read::ok) return r;
+  if (const ReadStatus r = readreals(v); r != ReadStatus::line) return r;
   cc2dbuff.xp[0] = rad(v[0]);
   cc2dbuff.yp[0] = rad(v[1]);
   for (int first = 1; first < n;) {
     const int last = std::min(first + mp - 1, n);
     const int m = last - first + 1;
     for (std::size_t i = 1; static_cast<int>(i) < m; ++i) {
-      if (const Read r = readreals(v); r != Read::ok) return r;
+      if (const ReadStatus r = readreals(v); r != ReadStatus::line) return r;
       cc2dbuff.xp[i] = rad(v[0]);
       cc2dbuff.yp[i] = rad(v[1]);
     }
@@ -145,11 +145,11 @@ Read gshhspieces(int n) {
     cc2dbuff.yp[0] = cc2dbuff.yp[end];
     first = last;
   }
-  return Read::ok;
+  return ReadStatus::line;
 }
 
 // The ending of a file whose reading stopped with r (not ok).
-Ending ending(Read r) { return r == Read::eof ? Ending::normal : Ending::readerror; }
+Ending ending(ReadStatus r) { return r == ReadStatus::eof ? Ending::normal : Ending::readerror; }
 
 }  // namespace
 
@@ -166,7 +166,7 @@ Ending drawutig(LineFile& file) {
   }
   std::string record;
   for (;;) {
-    if (const Read r = readrecord(record); r != Read::ok) return ending(r);
+    if (const ReadStatus r = readline(lineunit, record); r != ReadStatus::line) return ending(r);
     int twice = 0;
     if (!ed::fieldi(record, 1, 3, twice) || !ed::fieldf(record, 4, 6, 1, cc2dbuff.yp[0]) ||
         !ed::fieldf(record, 10, 7, 1, cc2dbuff.xp[0]))
@@ -176,7 +176,7 @@ Ending drawutig(LineFile& file) {
     if (outlevel(2)) listrow({file.ncurve, points});
     if (!utigpoints(record, 17, 2, std::min(points, 17))) return Ending::readerror;
     for (int from = 18; from <= points; from += 20) {
-      if (const Read r = readrecord(record); r != Read::ok) return ending(r);
+      if (const ReadStatus r = readline(lineunit, record); r != ReadStatus::line) return ending(r);
       if (!utigpoints(record, 1, from, std::min(points, from + 19))) return Ending::readerror;
     }
     if (file.clip) {
@@ -198,7 +198,7 @@ Ending drawign(LineFile& file) {
   std::string record;
   int code1 = 0, code2 = 0;
   for (bool first = true;; first = false) {
-    if (const Read r = readrecord(record); r != Read::ok) return ending(r);
+    if (const ReadStatus r = readline(lineunit, record); r != ReadStatus::line) return ending(r);
     int c1 = 0, c2 = 0;
     real lon = 0, lat = 0;
     if (!ed::fieldi(record, 1, 1, c1) || !ed::fieldi(record, 2, 1, c2) ||
@@ -221,13 +221,13 @@ Ending drawgebco(LineFile& file) {
   std::array<std::string, 2> items;
   std::array<real, 2> v{};
   for (;;) {
-    if (const Read r = readitems(items); r != Read::ok) return ending(r);
+    if (const ReadStatus r = readitems(items); r != ReadStatus::line) return ending(r);
     int code = 0, n = 0;
     if (!ed::readint(items[0], code) || !ed::readint(items[1], n)) return Ending::readerror;
     ++file.ncurve;
     if (outlevel(2)) listrow({file.ncurve, code, n});
     for (int k = 1; k <= n; ++k) {
-      if (const Read r = readreals(v); r != Read::ok) return ending(r);
+      if (const ReadStatus r = readreals(v); r != ReadStatus::line) return ending(r);
       plotpoint(rad(v[1]), rad(v[0]), k == 1 ? 0 : 1);
     }
   }
@@ -241,7 +241,7 @@ Ending drawusgs(LineFile& file) {
   std::array<real, 2> v{};
   bool inline_ = false;  // a line is in progress
   for (;;) {
-    if (const Read r = readrecord(record); r != Read::ok) return ending(r);
+    if (const ReadStatus r = readline(lineunit, record); r != ReadStatus::line) return ending(r);
     const std::string text = ed::fielda(record, 1, 25);
     if (ed::trim(text).empty()) {
       inline_ = false;
@@ -267,10 +267,10 @@ Ending drawgshhs(LineFile& file) {
   listheadruled(file, gshhslabels);
   std::string record;
   for (;;) {
-    if (const Read r = readrecord(record); r != Read::ok) return ending(r);
+    if (const ReadStatus r = readline(lineunit, record); r != ReadStatus::line) return ending(r);
     GshhsHeader h;
     if (!gshhsheader(record, h)) return Ending::readerror;
-    Read r = Read::ok;
+    ReadStatus r = ReadStatus::line;
     if (file.clip && gshhsoutside(file, h)) {
       r = gshhsskip(h.n);
     } else {
@@ -284,6 +284,6 @@ Ending drawgshhs(LineFile& file) {
         r = gshhspieces(h.n);
       }
     }
-    if (r != Read::ok) return ending(r);
+    if (r != ReadStatus::line) return ending(r);
   }
 }

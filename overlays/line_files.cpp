@@ -43,15 +43,6 @@ void listrow56(real v5, real v6) {
        empty + empty);
 }
 
-Read readrecord(std::string& record) {
-  switch (readline(lineunit, record)) {
-    case ReadStatus::line: return Read::ok;
-    case ReadStatus::eof: return Read::eof;
-    case ReadStatus::failed: break;
-  }
-  return Read::error;
-}
-
 namespace {
 
 // Adds the items of text to items[got..], as many as fit.
@@ -73,23 +64,23 @@ bool toreals(std::span<const std::string> items, std::span<real> values) {
 
 }  // namespace
 
-Read readitems(std::span<std::string> items) {
+ReadStatus readitems(std::span<std::string> items) {
   std::size_t got = 0;
   std::string line;
   while (got < items.size()) {
-    const Read r = readrecord(line);
-    if (r != Read::ok) return r;
+    const ReadStatus r = readline(lineunit, line);
+    if (r != ReadStatus::line) return r;
     splititems(line, items, got);
   }
-  return Read::ok;
+  return ReadStatus::line;
 }
 
-Read readreals(std::span<real> values) {
+ReadStatus readreals(std::span<real> values) {
   std::array<std::string, 4> items;
   const std::span<std::string> used(items.data(), values.size());
-  const Read r = readitems(used);
-  if (r != Read::ok) return r;
-  return toreals(used, values) ? Read::ok : Read::error;
+  const ReadStatus r = readitems(used);
+  if (r != ReadStatus::line) return r;
+  return toreals(used, values) ? ReadStatus::line : ReadStatus::failed;
 }
 
 bool parsereals(std::string_view text, std::span<real> values) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dialogue/banners.h"
+#include "dialogue/units.h"
 #include "platform/real.h"
 
 // Line files are read on this unit, one at a time.
@@ -65,16 +66,13 @@ void listhead(std::initializer_list<std::string_view> labels);
 void listrow(std::initializer_list<int> counts, std::initializer_list<real> values = {});
 void listrow56(real v5, real v6);
 
-// Outcome of reading from the line file.
-enum class Read { ok, eof, error };
-// Reads the next record of the line file.
-Read readrecord(std::string& record);
-// Reads items.size() free-format items, beginning on a new line: items are
-// separated by blanks, tabs or commas, a line holding too few goes on with
-// the next, and the rest of the last line is ignored.
-Read readitems(std::span<std::string> items);
-// Reads values.size() reals the same way.
-Read readreals(std::span<real> values);
+// Reads items.size() free-format items from the line file, beginning on a
+// new line: items are separated by blanks, tabs or commas, a line holding
+// too few goes on with the next, and the rest of the last line is ignored.
+ReadStatus readitems(std::span<std::string> items);
+// Reads values.size() reals the same way; an item that is not a number
+// fails the read.
+ReadStatus readreals(std::span<real> values);
 // The reals of one text (a record already read), free-format.
 bool parsereals(std::string_view text, std::span<real> values);
 

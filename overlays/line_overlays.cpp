@@ -130,7 +130,7 @@ void drawfile(int code, const LlBox& box, const LonWindow& window) {
   const Kind& kind = kinds[static_cast<std::size_t>(code - 1)];
   LineFile file{"", std::string(settings.clipgrid ? kind.clipped : kind.unclipped),
                 settings.clipgrid, box, window};
-  opef2(file.fname, ed::pad(kind.expl, 35), lineunit, "old", 0, linenamewidth);
+  opef2(file.fname, kind.expl, lineunit, "old", 0, linenamewidth);
   Ending ending = Ending::normal;
   switch (code) {
     case 1: ending = drawutig(file); break;

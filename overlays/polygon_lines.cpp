@@ -169,7 +169,7 @@ Ending drawselpolygon(LineFile& file, real& nptdeg) {
   int nv = 0, side = 0, close = 0;
   real perdegree = 0;
   // A polygon needs a vertex: a count below 1 is refused with the line.
-  if (readitems(items) != Read::ok || !ed::readint(items[0], nv) || !ed::readint(items[1], side) ||
+  if (readitems(items) != ReadStatus::line || !ed::readint(items[0], nv) || !ed::readint(items[1], side) ||
       !ed::readint(items[2], close) || !ed::readreal(items[3], perdegree) || nv < 1) {
     errorhead(contours1_id);
     textitem("WHILE READING 1st LINE OF FILE " + name);
@@ -192,7 +192,7 @@ Ending drawselpolygon(LineFile& file, real& nptdeg) {
 
   std::array<real, 2> v{};
   for (int k = 1; k <= nv; ++k) {
-    if (readreals(v) != Read::ok) {
+    if (readreals(v) != ReadStatus::line) {
       errorhead(contours1_id);
       intitem("WHILE READING DATA LINE #", k);
       textitem("IN FILE " + name);
