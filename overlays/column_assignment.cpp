@@ -18,6 +18,7 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
+using columnlines::say;
 using columnlines::shown;
 
 const RoutineId scol2var2_id{"scol2var2  ", " 2.0", "21-03-2002"};
@@ -26,8 +27,6 @@ const RoutineId scol2var2_id{"scol2var2  ", " 2.0", "21-03-2002"};
 constexpr std::size_t titlewidth = 50;
 
 const std::string rule43(43, '-');
-
-void say(std::string_view text) { wout(item(text)); }
 
 std::size_t at(int n) { return static_cast<std::size_t>(n - 1); }
 
@@ -192,7 +191,8 @@ void namefilecolumns(int& ierr, bool open, std::string_view fname, int iunit, in
     warningtail00();
   }
   if (!named)
-    for (int n = 1; n <= r.ncolfil; ++n) r.namfcol[at(n)] = ed::pad(numbered("File.col.", n), colnamewidth);
+    for (int n = 1; n <= r.ncolfil; ++n)
+      r.namfcol[at(n)] = ed::pad(numbered("File.col.", n), colnamewidth);
 }
 
 // Step 4.4: each table column named after the file column of the last
@@ -252,7 +252,8 @@ void showstatus(const Variables& v, const std::string& title, std::string_view f
     say(line);
   for (int n = 1; n <= v.nvar; ++n) {
     std::string row = "|" + cell(n) + cell(v.name(n)) + cell(v.jcol(n)) +
-                      cell(v.namrcol[at(v.jcol(n))]) + cell(v.jfcol(n)) + cell(filecolname(v.jfcol(n)));
+                      cell(v.namrcol[at(v.jcol(n))]) + cell(v.jfcol(n)) +
+                      cell(filecolname(v.jfcol(n)));
     if (v.editable()) row += ed::i(n, 2);
     say(row);
   }
@@ -303,7 +304,8 @@ void scol2var2(int& ierr, std::span<int> jcola, std::span<int> jfcola,
                int iunit, int ialter, int mode) {
   ierr = 0;
   int ilist = 0;
-  const Variables v{jcola, jfcola, namvara, nvar, std::min(nvardim, maxfilecol), ncoltab, namrcol, ialter};
+  const Variables v{jcola,   jfcola,  namvara, nvar, std::min(nvardim, maxfilecol),
+                    ncoltab, namrcol, ialter};
   startvalues(v, nvardim, ncolused, mode);
   const bool open = unitopen(iunit);
   std::string title(titlewidth, ' ');

@@ -1,16 +1,19 @@
 #pragma once
-// Line shapes shared by the column data file dialogues: every item of a
+// Line shapes shared by the column data file dialogues and the map points: every item of a
 // line after one blank, integers right-aligned in 3 columns unless a width
 // is given; file names and titles shown trimmed.
 #include <string>
 #include <string_view>
 
+#include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 
 namespace columnlines {
 
 inline std::string item(std::string_view text) { return " " + std::string(text); }
 inline std::string item(int v, int w = 3) { return " " + ed::i(v, w); }
+// A line of one text item on the standard output unit.
+inline void say(std::string_view text) { wout(item(text)); }
 
 // Width in which a file name is held for showing.
 constexpr std::size_t namewidth = 40;

@@ -20,6 +20,7 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
+using columnlines::say;
 using columnlines::shown;
 
 const RoutineId readreal6_id{"readreal6  ", " 6.0", "21-03-2002"};
@@ -29,8 +30,6 @@ const RoutineId getfreal_id{"getfreal   ", " 1.0", "21-03-2002"};
 
 // Width of the titles getfreal reads and shows.
 constexpr std::size_t titlewidth = 50;
-
-void say(std::string_view text) { wout(item(text)); }
 
 // One item of a free-format read: its text, whether it was quoted, and
 // whether a value was given (not for a null item, nor for those after '/').
@@ -154,7 +153,9 @@ RowRead readrow(int iunit, int i) {
   ReadRealSetup& r = readrealsetup;
   std::array<ListItem, maxfilecol> items;
   std::size_t got = 0;
-  const ListEnd end = readlist(iunit, std::span(items).first(static_cast<std::size_t>(std::clamp(r.ncolfil, 0, maxfilecol))), got);
+  const ListEnd end = readlist(
+      iunit, std::span(items).first(static_cast<std::size_t>(std::clamp(r.ncolfil, 0, maxfilecol))),
+      got);
   if (end == ListEnd::eof) {
     if (got == 0) return RowRead::end;
     warninghead(getfreal_id);
@@ -268,8 +269,8 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
     if (kerr == 1) return failed("WHILE READING HEADER LINES", fname, iunit);
     getftitle1(kerr, title, fname, iunit, readrealsetup.ititle, 0);
     if (kerr == 1) return failed("WHILE READING TITLE", fname, iunit);
-    scol2var2(kerr, jcola, jfcola, namvara, nvar, nvardim, namrcol, ncolused, ncoltab, fname,
-              iunit, ialter, mode);
+    scol2var2(kerr, jcola, jfcola, namvara, nvar, nvardim, namrcol, ncolused, ncoltab, fname, iunit,
+              ialter, mode);
     if (kerr == 1) return failed("WHILE READING COLUMN HEADERS", fname, iunit);
     const int choice = readchoice(mode);
     if (choice == 99) {

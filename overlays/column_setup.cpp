@@ -17,14 +17,13 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
+using columnlines::say;
 using columnlines::shown;
 
 const RoutineId sfheader1_id{"sfheader1  ", " 1.0", "21-03-2002"};
 const RoutineId showfhead1_id{"showfhead1 ", " 1.0", "21-03-2002"};
 
 const std::string rule43(43, '-');
-
-void say(std::string_view text) { wout(item(text)); }
 
 // A title or name line beyond the header lines: warned and set to 0.
 void resetbeyond(std::string_view name, int& line, int iskip) {
@@ -103,8 +102,8 @@ void menu(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::str
         inintegvindef(ititle, question("line number to read title from"), ititle, 0, top, jerr);
         break;
       case 130:
-        inintegvindef(iheader, question("line number to read column headers from"), iheader, 0,
-                      top, jerr);
+        inintegvindef(iheader, question("line number to read column headers from"), iheader, 0, top,
+                      jerr);
         break;
       case 900:
         help();
@@ -134,7 +133,8 @@ void showline(const std::string& line) {
   int ifirst = 0, ilast = 0;
   textlen(ifirst, ilast, buffer);
   for (int from = 0; from < ilast; from += 100)
-    say(buffer.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(std::min(100, ilast - from))));
+    say(buffer.substr(static_cast<std::size_t>(from),
+                      static_cast<std::size_t>(std::min(100, ilast - from))));
 }
 
 void rewound(std::string_view fname, int iunit) {
@@ -190,8 +190,10 @@ void showfhead1(int& ierr, std::string_view fname, int iunit, int ndisp, int isk
     }
     rewound(fname, iunit);
     ierr = 1;
-    if (status == ReadStatus::failed) errortail00();
-    else warningtail00();
+    if (status == ReadStatus::failed)
+      errortail00();
+    else
+      warningtail00();
     return;
   }
   say(std::string(43, '='));

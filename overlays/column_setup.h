@@ -18,14 +18,14 @@ constexpr std::size_t colnamewidth = 11;
 
 // Entry k (1..maxfilecol) of the record's arrays is at [k-1].
 struct ReadRealSetup {
-  int ndisp = 0;    // lines shown by the header preview
-  int iskip = 0;    // lines without data at the top; data begin at iskip + 1
-  int ititle = 0;   // line of the title, 0 none
-  int iheader = 0;  // line of the column names, 0 none
+  int ndisp = 0;                        // lines shown by the header preview
+  int iskip = 0;                        // lines without data at the top; data begin at iskip + 1
+  int ititle = 0;                       // line of the title, 0 none
+  int iheader = 0;                      // line of the column names, 0 none
   std::array<int, maxfilecol> jcol{};   // table column that receives variable n
   std::array<int, maxfilecol> jfcol{};  // file column read into variable n
-  int nvar = 0;     // variables taken from each data line
-  int ncolfil = 0;  // values read on each data line: the largest jfcol in use
+  int nvar = 0;                         // variables taken from each data line
+  int ncolfil = 0;                      // values read on each data line: the largest jfcol in use
   std::array<real, maxfilecol> rr{};    // values of the current data line
   std::array<std::string, maxfilecol> namvar{};   // variable names, colnamewidth
   std::array<std::string, maxfilecol> namfcol{};  // file-column names, colnamewidth

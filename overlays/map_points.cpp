@@ -10,6 +10,7 @@
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/typed_input.h"
 #include "map/projection_state.h"
+#include "overlays/column_lines.h"
 #include "overlays/column_reader.h"
 #include "plotlib/colours.h"
 #include "plotlib/curve_points.h"
@@ -39,8 +40,8 @@ constexpr std::size_t varnamewidth = 10;
 const std::string rule43(43, '-');
 const std::string rule22(22, '=');
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-std::string question(std::string_view text) { return ed::pad(text, 35); }
+using columnlines::question;
+using columnlines::say;
 
 // What one menu call keeps from one request to the next: the name and the
 // title of the last file, and the names of the table columns it filled.
@@ -121,7 +122,8 @@ void singlepoint(bool lproj, const Request& req) {
 // the point table, through the column data file reader.
 void filepoints(bool lproj, Request& req) {
   std::array<int, 2> jcola{1, 2}, jfcola{1, 2};
-  std::array<std::string, 2> namvara{ed::pad("X-long", varnamewidth), ed::pad("Y-lat", varnamewidth)};
+  std::array<std::string, 2> namvara{ed::pad("X-long", varnamewidth),
+                                     ed::pad("Y-lat", varnamewidth)};
   const std::array<std::span<real>, ncoltab> table{cc2dbuff.xp, cc2dbuff.yp};
   int nvar = 2, ndisp = 4, iskip = 2, ititle = 1, iheader = 2;
   int ierr = 0, n = 0, ncolused = 0;
@@ -170,16 +172,36 @@ void mappoint(bool& lproj, int mode) {
     int code = 0, ierr = 0;
     ininteg1(code, question("your choice"), ierr);
     switch (code) {
-      case 10: inrealdef(s.xpoint, question("X or long-deg"), s.xpoint, ierr); break;
-      case 20: inrealdef(s.ypoint, question("Y or lat-deg"), s.ypoint, ierr); break;
-      case 13: inlogicdef(lproj, question("project coordinates ?"), lproj, ierr); break;
-      case 14: inlogicdef(s.lscreen, question("coord on sreen ?"), s.lscreen, ierr); break;
-      case 51: slinecolor(s.ilinecol, 0); break;
-      case 52: sfillcolor(s.ifillcol, 0); break;
-      case 53: ssymboltype(s.isymtype, 0); break;
-      case 54: ssymbolsize(s.symsize, 0); break;
-      case 100: singlepoint(lproj, req); break;
-      case 200: filepoints(lproj, req); break;
+      case 10:
+        inrealdef(s.xpoint, question("X or long-deg"), s.xpoint, ierr);
+        break;
+      case 20:
+        inrealdef(s.ypoint, question("Y or lat-deg"), s.ypoint, ierr);
+        break;
+      case 13:
+        inlogicdef(lproj, question("project coordinates ?"), lproj, ierr);
+        break;
+      case 14:
+        inlogicdef(s.lscreen, question("coord on sreen ?"), s.lscreen, ierr);
+        break;
+      case 51:
+        slinecolor(s.ilinecol, 0);
+        break;
+      case 52:
+        sfillcolor(s.ifillcol, 0);
+        break;
+      case 53:
+        ssymboltype(s.isymtype, 0);
+        break;
+      case 54:
+        ssymbolsize(s.symsize, 0);
+        break;
+      case 100:
+        singlepoint(lproj, req);
+        break;
+      case 200:
+        filepoints(lproj, req);
+        break;
       case 99:
         slinecolor(linecol, 1);
         sfillcolor(fillcol, 1);

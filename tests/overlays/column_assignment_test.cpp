@@ -81,7 +81,7 @@ TEST_F(Assignment, ColumnsOutsideTheirRangesAreReset) {
 TEST_F(Assignment, ReadsTheFileColumnNamesOfAnOpenFile) {
   readrealsetup.ititle = 1;
   readrealsetup.iheader = 2;
-  ASSERT_TRUE(openunit(unit, datafile("epicentres.dat"), OpenStatus::old));
+  ASSERT_TRUE(openunit(unit, samplefile("epicentres.dat"), OpenStatus::old));
   const Lines lines = run("300\n1\n99\n", 1, 0);
   EXPECT_EQ(ierr, 0);
   EXPECT_EQ(namrcol, (Names{"lon       ", "lat       ", "Nodata.3  "}));

@@ -9,7 +9,7 @@
 #include "console_capture.h"
 
 // Path of a sample file of tests/overlays/data.
-inline std::string datafile(const std::string& name) {
+inline std::string samplefile(const std::string& name) {
   return (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
 }
 
@@ -18,7 +18,7 @@ inline std::string datafile(const std::string& name) {
 class InDataFolder {
  public:
   InDataFolder() : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(datafile(""));
+    std::filesystem::current_path(samplefile(""));
   }
   ~InDataFolder() { std::filesystem::current_path(previous_); }
   InDataFolder(const InDataFolder&) = delete;
@@ -39,8 +39,8 @@ inline bool contains(const std::vector<std::string>& lines, const std::string& l
 }
 
 // The lines from the first one equal to first, count of them.
-inline std::vector<std::string> from(const std::vector<std::string>& lines, const std::string& first,
-                                     std::size_t count) {
+inline std::vector<std::string> from(const std::vector<std::string>& lines,
+                                     const std::string& first, std::size_t count) {
   auto p = std::find(lines.begin(), lines.end(), first);
   std::vector<std::string> out;
   for (; p != lines.end() && out.size() < count; ++p) out.push_back(*p);

@@ -40,14 +40,17 @@ Reading readtable(const std::string& answers, int nrowtab = 1000, std::array<int
   std::string fname(40, ' ');
   int ndisp = 4, iskip = 2, ititle = 1, iheader = 2, nvar = 2;
   readreal6(r.ierr, r.title, fname, "long-lat data input", unit, ndisp, iskip, ititle, iheader,
-            jcola, jf, namvara, nvar, 2, table, r.namrcol, r.nrowread, r.ncolused, nrowtab, 2, 1, 0);
+            jcola, jf, namvara, nvar, 2, table, r.namrcol, r.nrowread, r.ncolused, nrowtab, 2, 1,
+            0);
   r.lines = console.lines();
   r.leftopen = unitopen(unit);
   closeunit(unit);
   return r;
 }
 
-Values firstrows(const Values& v, std::size_t n) { return Values(v.begin(), v.begin() + static_cast<long>(n)); }
+Values firstrows(const Values& v, std::size_t n) {
+  return Values(v.begin(), v.begin() + static_cast<long>(n));
+}
 
 // Answers that accept the header set-up, the columns and the reading.
 const std::string acceptall = "99\n99\n\n";
@@ -153,7 +156,7 @@ TEST(ColumnReader, ExitWithoutReadingClosesTheFile) {
 
 class ReadingPasses : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(openunit(unit, datafile("short.dat"), OpenStatus::old)); }
+  void SetUp() override { ASSERT_TRUE(openunit(unit, samplefile("short.dat"), OpenStatus::old)); }
   void TearDown() override { closeunit(unit); }
   Answers console;
   std::string title = std::string(20, ' ');

@@ -13,7 +13,7 @@ constexpr int unit = 12;
 class Preview : public ::testing::Test {
  protected:
   void open(const std::string& name) {
-    path = datafile(name);
+    path = samplefile(name);
     ASSERT_TRUE(openunit(unit, path, OpenStatus::old));
   }
   void TearDown() override { closeunit(unit); }
@@ -27,12 +27,12 @@ TEST_F(Preview, TagsEachLineByItsRole) {
   showfhead1(ierr, path, unit, 4, 3, 2, 2);
   EXPECT_EQ(ierr, 0);
   const std::string tag = " ==>Line nb:";
-  EXPECT_EQ(from(console.lines(), tag + "   1 = Header to skip ==========", 9),
-            (Lines{tag + "   1 = Header to skip ==========", " skip me",
-                   tag + "   2 = Header: Title ===========",
-                   tag + "   2 = Header: Column names ====", " title and names",
-                   tag + "   3 = Header to skip ==========", " skip me too",
-                   tag + "   4 = Data ====================", " 1 2"}));
+  EXPECT_EQ(
+      from(console.lines(), tag + "   1 = Header to skip ==========", 9),
+      (Lines{tag + "   1 = Header to skip ==========", " skip me",
+             tag + "   2 = Header: Title ===========", tag + "   2 = Header: Column names ====",
+             " title and names", tag + "   3 = Header to skip ==========", " skip me too",
+             tag + "   4 = Data ====================", " 1 2"}));
   // The file is left at its first line.
   std::string line;
   readline(unit, line);
@@ -50,7 +50,8 @@ TEST_F(Preview, SplitsLongLinesAndShowsBlankOnesWhole) {
   EXPECT_EQ(wide[1], " " + std::string(100, 'x'));
   EXPECT_EQ(wide[2], " " + std::string(49, 'x') + "y");
   EXPECT_EQ(wide[3], " ==>Line nb:   3 = Data ====================");
-  for (int k = 4; k < 8; ++k) EXPECT_EQ(wide[static_cast<std::size_t>(k)], " " + std::string(100, ' '));
+  for (int k = 4; k < 8; ++k)
+    EXPECT_EQ(wide[static_cast<std::size_t>(k)], " " + std::string(100, ' '));
 }
 
 TEST_F(Preview, StopsAtTheEndOfAShortFile) {

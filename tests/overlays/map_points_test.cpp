@@ -55,15 +55,16 @@ class MapPoints : public ::testing::Test {
 
 TEST_F(MapPoints, MenuShowsTheDefaultSettings) {
   const Lines lines = run("7\n99\n");
-  EXPECT_EQ(from(lines, " MAPPING POINTS", 16),
-            (Lines{" MAPPING POINTS", " " + std::string(43, '-'),
-                   " use projection .............13 T", " screen listing .............14 T",
-                   " line color .................51      1", " fill color .................52      1",
-                   " symbol type ................53     -5", " symbol size ................54    0.300",
-                   " X or longitude .............10    0.000", " Y or latitude ..............20    0.000",
-                   " " + std::string(43, '-'), " Plot single point (x,y ) ..100",
-                   " Plot set of point (file) ..200", " " + std::string(43, '-'),
-                   " RETURN TO MAIN .............99", " " + std::string(43, '@')}));
+  EXPECT_EQ(
+      from(lines, " MAPPING POINTS", 16),
+      (Lines{" MAPPING POINTS", " " + std::string(43, '-'), " use projection .............13 T",
+             " screen listing .............14 T", " line color .................51      1",
+             " fill color .................52      1", " symbol type ................53     -5",
+             " symbol size ................54    0.300", " X or longitude .............10    0.000",
+             " Y or latitude ..............20    0.000", " " + std::string(43, '-'),
+             " Plot single point (x,y ) ..100", " Plot set of point (file) ..200",
+             " " + std::string(43, '-'), " RETURN TO MAIN .............99",
+             " " + std::string(43, '@')}));
   // A code not in the menu shows it again.
   EXPECT_EQ(std::count(lines.begin(), lines.end(), " MAPPING POINTS"), 2);
   EXPECT_TRUE(w->paths().empty());
@@ -79,9 +80,10 @@ TEST_F(MapPoints, ASinglePointIsProjectedDrawnAndListed) {
   EXPECT_NEAR(c.y, 100.0 * std::log(std::tan(M_PI / 4 + 22.5 * M_PI / 180.0)), 0.02);
   EXPECT_NEAR(radius(paths[0]), 0.15f * pxpercm, 0.02);
   EXPECT_TRUE(contains(lines, " PROJECTING LOCATIONS"));
-  EXPECT_EQ(from(lines, " Plotted coordinates:", 6),
-            (Lines{" Plotted coordinates:", " " + std::string(22, '='), " | nb|X-long  |Y-lat   |",
-                   " | nb|        |        |", " |  1|   0.175|   0.881|", " " + std::string(22, '=')}));
+  EXPECT_EQ(
+      from(lines, " Plotted coordinates:", 6),
+      (Lines{" Plotted coordinates:", " " + std::string(22, '='), " | nb|X-long  |Y-lat   |",
+             " | nb|        |        |", " |  1|   0.175|   0.881|", " " + std::string(22, '=')}));
 }
 
 TEST_F(MapPoints, PlotUnitsAreDrawnAsTypedAndTheAttributesRestored) {
@@ -112,8 +114,9 @@ TEST_F(MapPoints, PointsOfAFileAreProjectedDrawnAndListed) {
   EXPECT_NEAR(c.y, 100.0 * std::log(std::tan(M_PI / 4 + 20.75 * M_PI / 180.0)), 0.02);
   EXPECT_EQ(from(lines, " INPUT FILE HAS BEEN READ", 3),
             (Lines{" INPUT FILE HAS BEEN READ", " NB OF DATA =      4", " ====> GOING TO PLOT"}));
-  EXPECT_EQ(from(lines, " | nb|X-long  |Y-lat   |", 3),
-            (Lines{" | nb|X-long  |Y-lat   |", " | nb|lon     |lat     |", " |  1|   0.175|   0.881|"}));
+  EXPECT_EQ(
+      from(lines, " | nb|X-long  |Y-lat   |", 3),
+      (Lines{" | nb|X-long  |Y-lat   |", " | nb|lon     |lat     |", " |  1|   0.175|   0.881|"}));
 }
 
 TEST_F(MapPoints, PointsOfAFileInPlotUnits) {
