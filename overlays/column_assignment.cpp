@@ -56,27 +56,32 @@ struct Variables {
 
 const std::string& filecolname(int k) { return readrealsetup.namfcol[at(k)]; }
 
-// Step 1 by mode: where the correspondence starts from.
+// A number of variables beyond the capacity, reduced to it: a warning for
+// the caller's number, an error for the stored one.
+void limitcount(int& nvar, int capacity, bool stored) {
+  if (nvar <= capacity) return;
+  if (stored)
+    errorhead(scol2var2_id);
+  else
+    warninghead(scol2var2_id);
+  wout(item(stored ? "Currently set nvar =" : "Trying to set nvar =") + item(nvar) +
+       item("variables"));
+  wout(item("Max nb of variables =") + item(capacity));
+  nvar = capacity;
+  wout(item("===> RESET nvar =") + item(nvar));
+  if (stored)
+    errortail00();
+  else
+    warningtail00();
+}
+
+// Where the correspondence starts from, by mode.
 void startvalues(const Variables& v, int nvardim, int& ncolused, int mode) {
   ReadRealSetup& r = readrealsetup;
   if (mode == 0 || mode == 1) {
-    if (v.nvar > v.capacity) {
-      warninghead(scol2var2_id);
-      wout(item("Trying to set nvar =") + item(v.nvar) + item("variables"));
-      wout(item("Max nb of variables =") + item(v.capacity));
-      v.nvar = v.capacity;
-      wout(item("===> RESET nvar =") + item(v.nvar));
-      warningtail00();
-    }
+    limitcount(v.nvar, v.capacity, false);
   } else if (mode == 2 || mode == 3) {
-    if (r.nvar > v.capacity) {
-      errorhead(scol2var2_id);
-      wout(item("Currently set nvar =") + item(r.nvar) + item("variables"));
-      wout(item("Max nb of variables =") + item(v.capacity));
-      r.nvar = v.capacity;
-      wout(item("===> RESET nvar =") + item(r.nvar));
-      errortail00();
-    }
+    limitcount(r.nvar, v.capacity, true);
     v.nvar = r.nvar;
     for (int n = 1; n <= v.nvar; ++n) {
       v.jcol(n) = r.jcol[at(n)];
@@ -96,12 +101,15 @@ void startvalues(const Variables& v, int nvardim, int& ncolused, int mode) {
     }
     ncolused = 0;
   } else {
+    // A mode out of range goes on with the caller's values, kept within
+    // the caller's arrays.
     int jerr = 0;
     cinvin(mode, 0, 5, "scol2var2", "inter", jerr);
+    limitcount(v.nvar, v.capacity, false);
   }
 }
 
-// Step 3: the title of the open file, or "Untitled".
+// The title of the open file, or "Untitled".
 void readtitle(int& ierr, std::string& title, bool open, std::string_view fname, int iunit,
                int mode) {
   if (open) {
@@ -162,8 +170,7 @@ void checktablecolumns(const Variables& v, int& ncolused) {
   }
 }
 
-// Step 4.3: the names of file columns 1..ncolfil, from the open file or
-// by default.
+// The names of file columns 1..ncolfil, from the open file or by default.
 void namefilecolumns(int& ierr, bool open, std::string_view fname, int iunit, int mode) {
   ReadRealSetup& r = readrealsetup;
   bool named = false;
@@ -195,8 +202,8 @@ void namefilecolumns(int& ierr, bool open, std::string_view fname, int iunit, in
       r.namfcol[at(n)] = ed::pad(numbered("File.col.", n), colnamewidth);
 }
 
-// Step 4.4: each table column named after the file column of the last
-// variable stored in it.
+// Each table column named after the file column of the last variable
+// stored in it.
 void nametablecolumns(const Variables& v) {
   for (int n = 1; n <= v.ncoltab; ++n)
     v.namrcol[at(n)] = ed::pad(numbered("Nodata.", n), v.namrcol[at(n)].size());

@@ -129,6 +129,14 @@ TEST_F(Assignment, EditLevelFourChangesNamesColumnsAndCount) {
   EXPECT_EQ(readrealsetup.namvar[0], "Depth      ");
 }
 
+TEST_F(Assignment, AModeOutOfRangeKeepsTheVariablesWithinTheArrays) {
+  // The user goes on after the mode's error; 5 variables do not fit in 3.
+  const Lines lines = run("n\n\n", 1, 7, 5);
+  EXPECT_EQ(nvar, 3);
+  EXPECT_TRUE(contains(lines, " inter = 7"));
+  EXPECT_TRUE(contains(lines, " ===> RESET nvar =   3"));
+}
+
 TEST_F(Assignment, StoredModesStartFromTheRecord) {
   run("", 1, 1);  // stores X-long, Y-lat in columns 1, 2
   namvara = {"a", "b", "c"};
