@@ -20,6 +20,7 @@
 #include "dialogue/run_banners.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
+#include "map/catalogue_map.h"
 #include "plotlib/colour_table.h"
 #include "plotlib/line_fill_text.h"
 #include "plotlib/markers.h"
@@ -118,6 +119,13 @@ void stereonets(StereonetPlot plot, int mode) {
               b.fpslabel, maxstored, b.nbstored, 3, 1, mode);
 }
 
+// The map of the stored events with nodal plane `plane` (0 or 1).
+void mapevents(const MainState& m, std::size_t plane, int mode) {
+  FpsBlk& b = fpsblk;
+  mapseis4(b.xd, b.yd, b.rlong1, b.rlat1, b.depth1, b.cdate1, b.ctime1, b.strike1[plane],
+           b.dip1[plane], b.rake1[plane], b.nbstored, maxstored, m.islot, m.lwsish, 1, mode);
+}
+
 void startup(MainState& m) {
   initsio();
   progheadbc(mecaro_id);
@@ -127,9 +135,9 @@ void startup(MainState& m) {
   scolortable(5);
   real symbolsize = 0.0f;
   ssymbolsize(symbolsize, 5);
-  // The map initialises after the reader, once it exists.
   fpsreadex1(m.readerslot, 5);
   m.lwsish = false;
+  mapevents(m, 0, 5);
   stereonets(StereonetPlot::stressaxes, 5);
   int iproj = 0;
   sspro(iproj, 5);
@@ -199,7 +207,13 @@ void mainpass(MainState& m) {
     case 3001:
       stereonets(StereonetPlot::pbtaxes, 0);
       break;
-    default:  // 2001/2002 the map, with its component
+    case 2001:
+      mapevents(m, 0, 0);
+      break;
+    case 2002:
+      mapevents(m, 1, 0);
+      break;
+    default:
       break;
   }
 }

@@ -15,6 +15,7 @@
 #include "map/map_origin.h"
 #include "map/menu_lines.h"
 #include "map/oblique.h"
+#include "map/overlay_hooks.h"
 #include "map/projection_parameters.h"
 #include "map/projection_state.h"
 
@@ -67,9 +68,9 @@ const std::array<std::vector<std::string_view>, 25> descriptions{{
     {"VAN DER GRINTEN SPHERICAL EARTH", "1 parameter:", "  1 central meridien"},
 }};
 
-// Every setter of the initialisation, each with the caller's mode. (The
-// line-file overlay settings belong to the overlays, a layer above the
-// map: they are initialised there, not from here.)
+// Every setter of the initialisation, each with the caller's mode, and
+// the line-file overlay settings (through the map's overlay entry, the
+// overlays being a layer above the map; the bounds are not read).
 void initialise(int& iproj, int inter) {
   iproj = defaultcode;
   submenuhead(sprojll2_id);
@@ -89,6 +90,10 @@ void initialise(int& iproj, int inter) {
   sangle1(v, inter);
   sellipsoid(number, inter);
   soblique(lon, lat, inter);
+  if (mapoverlays.linefiles) {
+    real lonmin = 0, lonmax = 0, latmin = 0, latmax = 0;
+    mapoverlays.linefiles(lonmin, lonmax, latmin, latmax, inter);
+  }
 }
 
 void menu(int iproj) {

@@ -1,0 +1,294 @@
+#include "map/latlong_grid.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "catalogue/angles.h"
+#include "dialogue/banners.h"
+#include "dialogue/console_state.h"
+#include "dialogue/edit_descriptors.h"
+#include "dialogue/number_text.h"
+#include "dialogue/typed_input.h"
+#include "map/menu_lines.h"
+#include "map/projection_state.h"
+#include "plotlib/curve_points.h"
+#include "plotlib/line_fill_text.h"
+#include "plotlib/user_drawing.h"
+
+GridLl gridll;
+
+namespace {
+
+const RoutineId sllgrid3_id{"sllgrid3   ", " 3.0", "31-05-2010"};
+const RoutineId drawllgrid_id{"drawllgrid ", " 2.5", "31-05-2010"};
+
+// The grid parameters as the dialogue holds them, angles in degrees.
+struct GridValues {
+  real latmin, latmax, lonmin, lonmax, latinc, loninc;
+  int npgrid;
+  real ticsiz;
+  int nptick, igridt, ndecim;
+};
+constexpr GridValues defaults{-80, 80, -80, 80, 10, 10, 3, 1, 2, 1, 1};
+
+GridValues stored() {
+  const GridLl& g = gridll;
+  return {deg(g.latmin), deg(g.latmax), deg(g.lonmin), deg(g.lonmax), deg(g.latinc),
+          deg(g.loninc), g.npgrid, deg(g.ticsiz), g.nptick, g.igridt, g.ndecim};
+}
+
+void store(const GridValues& v) {
+  gridll = {rad(v.latmin), rad(v.latmax), rad(v.lonmin), rad(v.lonmax), rad(v.latinc),
+            rad(v.loninc), rad(v.ticsiz), v.npgrid, v.nptick, v.igridt, v.ndecim};
+}
+
+void showmenu(const GridValues& v) {
+  submenuhead(sllgrid3_id);
+  if (!outlevel(2)) return;
+  ruleline();
+  textline("LATITUDE-LONGITUDE GRID PARAMETERS");
+  ruleline();
+  textline("latitude min, max and inc .....10");
+  valueline("latitude minimum ..............11", v.latmin);
+  valueline("latitude maximum ..............12", v.latmax);
+  valueline("latitude increment ............13", v.latinc);
+  textline("longitude min, max and inc ....20");
+  valueline("longitude minimum .............21", v.lonmin);
+  valueline("longitude maximum .............22", v.lonmax);
+  valueline("longitude increment ...........23", v.loninc);
+  numberedline("nb of points to draw grid......31", v.npgrid, 6);
+  numberedline("nb of points to draw tick......32", v.nptick, 6);
+  valueline("tic size (degrees) ............33", v.ticsiz);
+  numberedline("nb of decimals ................34", v.ndecim, 6);
+  numberedline("grid type .....................40", v.igridt, 6);
+  if ((v.igridt == 2 || v.igridt == 3) && v.nptick > std::max(2, v.npgrid / 3)) {
+    ruleline();
+    textline("WARNING:");
+    textline("too many points for tick marks ?");
+    ruleline();
+  }
+  ruleline();
+  textline("EXIT ..........................99");
+  menutail();
+}
+
+// Reads values list-directed from the standard input unit into v, in
+// order: separated by blanks or commas, over as many lines as it takes; an
+// empty value between commas leaves its variable as it is, and a slash or
+// the end of input ends the read early. Values read before a bad one are
+// kept. False when a value cannot be read.
+bool readvalues(std::span<real* const> v) {
+  std::size_t got = 0;
+  bool aftervalue = false;  // a comma right after a value only separates
+  std::string line;
+  while (got < v.size()) {
+    if (readanswer(line) != ReadStatus::line) return true;
+    std::size_t p = 0;
+    while (got < v.size() && (p = line.find_first_not_of(" \t", p)) != std::string::npos) {
+      if (line[p] == '/') return true;
+      if (line[p] == ',') {
+        if (!aftervalue) ++got;
+        aftervalue = false;
+        ++p;
+        continue;
+      }
+      const std::size_t q = line.find_first_of(" \t,/", p);
+      if (!ed::readreal(std::string_view(line).substr(p, q - p), *v[got])) return false;
+      ++got;
+      aftervalue = true;
+      p = q;
+    }
+  }
+  return true;
+}
+
+// Codes 10 and 20: minimum, maximum and increment in one read, asked again
+// while an answer cannot be read.
+void askbounds(std::string_view what, real& vmin, real& vmax, real& vinc) {
+  const std::array<real*, 3> v{&vmin, &vmax, &vinc};
+  const std::string indent(what.size() + 22, ' ');  // under "increment"
+  do {
+    textline("enter " + std::string(what) + " mini, maxi and increment");
+    textline(indent + "in degrees");
+  } while (!readvalues(v));
+}
+
+void menu(GridValues& v) {
+  int ierr = 0;
+  for (;;) {
+    showmenu(v);
+    switch (yourchoice()) {
+      case 10: askbounds("latitude", v.latmin, v.latmax, v.latinc); break;
+      case 11: askreal(v.latmin, "latitude minimum"); break;
+      case 12: askreal(v.latmax, "latitude maximum"); break;
+      case 13: askreal(v.latinc, "latitude increment"); break;
+      case 20: askbounds("longitude", v.lonmin, v.lonmax, v.loninc); break;
+      case 21: askreal(v.lonmin, "longitude minimum"); break;
+      case 22: askreal(v.lonmax, "longitude maximum"); break;
+      case 23: askreal(v.loninc, "longitude increment"); break;
+      case 31: inintegdef(v.npgrid, "nb of pts per grid line", v.npgrid, ierr); break;
+      case 32: inintegdef(v.nptick, "nb of pts per tick", v.nptick, ierr); break;
+      case 33: askreal(v.ticsiz, "tic size in degrees"); break;
+      case 34: inintegvindef(v.ndecim, "nb of tick labels decimals", v.ndecim, 0, 4, ierr); break;
+      case 40:
+        for (const char* line :
+             {"no grid ..........0", "regular grid .....1", "ticks out grid ...2", "ticks in  grid....3"})
+          textline(line);
+        inintegvindef(v.igridt, "your choice", v.igridt, 0, 3, ierr);
+        break;
+      case 99: return;
+      default: break;
+    }
+  }
+}
+
+// The most intervals between grid lines on one side: a spacing far below
+// the span would otherwise draw lines by the million.
+constexpr int maxintervals = 3600;
+
+// Intervals between the grid lines of a span: span / spacing, with a slack
+// of 0.0005 for a quotient that falls just short of a whole number,
+// truncated. A quotient that is not finite or below 1 gives 1 (the borders
+// alone), so that the positions never divide by 0.
+int intervals(real span, real spacing) {
+  const real q = span / spacing + 0.0005f;
+  if (!std::isfinite(q)) return 1;
+  return std::clamp(intpart(q), 1, maxintervals);
+}
+
+// One point, radians, projected and handed to the pen (0 move, 1 draw).
+void plotll(real lon, real lat, int ipen) {
+  std::array<real, 1> x{lon}, y{lat};
+  projlln(x, y, x, y, 1);
+  usplot(x[0], y[0], ipen);
+}
+
+// The polyline of the points point(0) .. point(n), each {lon, lat}.
+template <typename Point>
+void stroke(int n, Point point) {
+  for (int j = 0; j <= n; ++j) {
+    const std::array<real, 2> p = point(j);
+    plotll(p[0], p[1], j == 0 ? 0 : 1);
+  }
+}
+
+// A tick label: value (radians) in degrees with ndecim decimals, at the
+// projected point.
+void label(real lon, real lat, real value, int ndecim) {
+  std::array<real, 1> x{lon}, y{lat};
+  projlln(x, y, x, y, 1);
+  std::string c(9, ' ');
+  int nchar = 0;
+  real2charf1(c, nchar, ndecim, 9, deg(value));
+  ustext2(x[0], y[0], c);
+}
+
+void setalign(int ijust) { stextalign(ijust, 1); }
+
+}  // namespace
+
+void sllgrid3(real& latmin, real& latmax, real& lonmin, real& lonmax, real& latinc,
+              real& loninc, int& npgrid, real& ticsiz, int& nptick, int& igridt, int& ndecim,
+              int mode) {
+  GridValues v{latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsiz, nptick, igridt, ndecim};
+  if (mode == 2 || mode == 3)
+    v = stored();
+  else if (mode == 4 || mode == 5)
+    v = defaults;
+  if (mode % 2 == 0) menu(v);
+  latmin = v.latmin, latmax = v.latmax, lonmin = v.lonmin, lonmax = v.lonmax;
+  latinc = v.latinc, loninc = v.loninc, npgrid = v.npgrid, ticsiz = v.ticsiz;
+  nptick = v.nptick, igridt = v.igridt, ndecim = v.ndecim;
+  if (mode != 3) store(v);
+}
+
+void drawllgrid() {
+  const GridLl g = gridll;
+  submenuhead(drawllgrid_id);
+  if (g.igridt == 0) {
+    textline("NO LAT-LONG GRID");
+    menutail();
+    return;
+  }
+  numberedline("LAT-LONG GRID TYPE =", g.igridt, 4);
+  // A type outside 0..3 is drawn as the regular grid; counts of steps
+  // below 1 as one step.
+  const bool regular = g.igridt < 2 || g.igridt > 3;
+  const int npgrid = std::max(g.npgrid, 1), nptick = std::max(g.nptick, 1);
+  const real dlat = g.latmax - g.latmin, dlon = g.lonmax - g.lonmin;
+  // Ticks of types 1 and 2 point out of the grid, those of type 3 into it.
+  const real t = (g.igridt == 3 ? g.ticsiz : -g.ticsiz) / static_cast<real>(nptick);
+  const real away = 1.5f * g.ticsiz;  // from a border to its labels
+
+  const int m = intervals(dlon, g.loninc);
+  numberedline("nb of meridians =", m + 1, 4);
+  // Meridian k of `of` intervals, from the eastern border westwards.
+  auto meridian = [&](int k, int of) {
+    return g.lonmax - dlon * static_cast<real>(k) / static_cast<real>(of);
+  };
+  const int mlines = regular ? m : 1;
+  for (int k = 0; k <= mlines; ++k) {
+    const real lon = meridian(k, mlines);
+    stroke(npgrid, [&](int j) {
+      return std::array{lon, g.latmin + static_cast<real>(j) * dlat / static_cast<real>(npgrid)};
+    });
+  }
+  setalign(-10);
+  for (int k = 0; k <= m; ++k) {
+    const real lon = meridian(k, m);
+    stroke(nptick, [&](int j) { return std::array{lon, g.latmin + static_cast<real>(j) * t}; });
+    label(lon, g.latmin - away, lon, g.ndecim);
+  }
+  setalign(-2);
+  for (int k = 0; k <= m; ++k) {
+    const real lon = meridian(k, m);
+    stroke(nptick, [&](int j) { return std::array{lon, g.latmax - static_cast<real>(j) * t}; });
+    label(lon, g.latmax + away, lon, g.ndecim);
+  }
+
+  const int p = intervals(dlat, g.latinc);
+  numberedline("nb of parallels =", p + 1, 4);
+  // Parallel k of `of` intervals, from the southern border northwards.
+  auto parallel = [&](int k, int of) {
+    return g.latmin + dlat * static_cast<real>(k) / static_cast<real>(of);
+  };
+  const int plines = regular ? p : 1;
+  for (int k = 0; k <= plines; ++k) {
+    const real lat = parallel(k, plines);
+    stroke(npgrid, [&](int j) {
+      return std::array{g.lonmax - static_cast<real>(j) * dlon / static_cast<real>(npgrid), lat};
+    });
+  }
+  setalign(-5);
+  for (int k = 0; k <= p; ++k) {
+    const real lat = parallel(k, p);
+    stroke(nptick, [&](int j) { return std::array{g.lonmax - static_cast<real>(j) * t, lat}; });
+    label(g.lonmax + away, lat, lat, g.ndecim);
+  }
+  setalign(-7);
+  for (int k = 0; k <= p; ++k) {
+    const real lat = parallel(k, p);
+    stroke(nptick, [&](int j) { return std::array{g.lonmin + static_cast<real>(j) * t, lat}; });
+    label(g.lonmin - away, lat, lat, g.ndecim);
+  }
+  menutail();
+}
+
+void extrllgrid(real& xmin, real& ymin, real& xmax, real& ymax) {
+  const GridLl& g = gridll;
+  std::array<real, 4> x{g.lonmin, g.lonmax, g.lonmax, g.lonmin};
+  std::array<real, 4> y{g.latmin, g.latmin, g.latmax, g.latmax};
+  projlln(x, y, x, y, 4);
+  xmin = xmax = x[0];
+  ymin = ymax = y[0];
+  for (std::size_t k = 1; k < 4; ++k) {
+    xmin = std::min(xmin, x[k]);
+    ymin = std::min(ymin, y[k]);
+    xmax = std::max(xmax, x[k]);
+    ymax = std::max(ymax, y[k]);
+  }
+}
