@@ -142,6 +142,14 @@ void linefiles(real& longmin, real& longmax, real& latmin, real& latmax, int mod
   wout(" line-files entry");
 }
 
+// The grid's bounds (degrees), with a spacing of 10 degrees and the
+// other values of the start-up.
+void gridbounds(real latmin, real latmax, real lonmin, real lonmax) {
+  real inc = 10, ticsiz = 1;
+  int npgrid = 3, nptick = 2, igridt = 1, ndecim = 1;
+  sllgrid3(latmin, latmax, lonmin, lonmax, inc, inc, npgrid, ticsiz, nptick, igridt, ndecim, 1);
+}
+
 const std::string sishheader =
     "       Date       Time Latitu Longitu Depth Strik  Dip  Rake S1_azi S1_pl S2_azi S2_pl S3_azi S3_pl Sv AzSHmx";
 
@@ -300,9 +308,7 @@ TEST_F(CatalogueMap, OverlaysRunInTheirPlace) {
   // projection's initialisation, the points after it.
   EXPECT_EQ(overlaycalls, (Lines{"lines    0.0   0.0   0.0   0.0 5", "points 1 5"}));
   overlaycalls.clear();
-  real la0 = 30, la1 = 50, lo0 = -10, lo1 = 20, linc = 10, oinc = 10, tic = 1;
-  int np = 3, nt = 2, type = 1, nd = 1;
-  sllgrid3(la0, la1, lo0, lo1, linc, oinc, np, tic, nt, type, nd, 1);
+  gridbounds(30, 50, -10, 20);
   const Lines console = run("1000\n\n\n", false);
   // Points after the grid, before the epicentres; line files last, with
   // the grid's bounds as their box.
@@ -347,9 +353,7 @@ TEST_F(CatalogueMap, MenuDrivenByAnswerLines) {
 }
 
 TEST_F(CatalogueMap, ScaleToGridFitsThePageBox) {
-  real la0 = 0, la1 = 60, lo0 = 0, lo1 = 10, linc = 10, oinc = 10, tic = 1;
-  int np = 3, nt = 2, type = 1, nd = 1;
-  sllgrid3(la0, la1, lo0, lo1, linc, oinc, np, tic, nt, type, nd, 1);
+  gridbounds(0, 60, 0, 10);
   run("1000\n\n\n", false);
   real x0 = 0, y0 = 0, xl = 0, yl = 0, xmin = 0, xmax = 0, ymin = 0, ymax = 0;
   int iso = 0;
@@ -360,8 +364,7 @@ TEST_F(CatalogueMap, ScaleToGridFitsThePageBox) {
   EXPECT_FLOAT_EQ(xmax, corner.x - origin.x);
   EXPECT_FLOAT_EQ(ymax, corner.y - origin.y);
   // A box of no extent keeps the scaling the window had, with a warning.
-  la1 = 0, lo1 = 0;
-  sllgrid3(la0, la1, lo0, lo1, linc, oinc, np, tic, nt, type, nd, 1);
+  gridbounds(0, 0, 0, 0);
   const Lines console = run("1000\n\n\n", false);
   EXPECT_EQ(count(console, " GRID BOX CANNOT BE SCALED"), 1);
   sus2cm3(x0, y0, xl, yl, xmin, xmax, ymin, ymax, iso, 3);

@@ -31,15 +31,17 @@ struct Grid {
   int nptick, igridt, ndecim;
 };
 
-void setgrid(Grid g) {
+// sllgrid3 on the values of g, in the given mode.
+void grid(Grid& g, int mode) {
   sllgrid3(g.latmin, g.latmax, g.lonmin, g.lonmax, g.latinc, g.loninc, g.npgrid, g.ticsiz,
-           g.nptick, g.igridt, g.ndecim, 1);
+           g.nptick, g.igridt, g.ndecim, mode);
 }
+
+void setgrid(Grid g) { grid(g, 1); }
 
 Grid getgrid() {
   Grid g{};
-  sllgrid3(g.latmin, g.latmax, g.lonmin, g.lonmax, g.latinc, g.loninc, g.npgrid, g.ticsiz,
-           g.nptick, g.igridt, g.ndecim, 3);
+  grid(g, 3);
   return g;
 }
 
@@ -271,12 +273,10 @@ TEST_F(LatLongGrid, GetAndSetModes) {
   EXPECT_NEAR(gridll.latmin, 50 * d2r, 1e-6);
   // Mode 3 stores nothing: the values passed in are overwritten.
   g.latmin = 0;
-  sllgrid3(g.latmin, g.latmax, g.lonmin, g.lonmax, g.latinc, g.loninc, g.npgrid, g.ticsiz,
-           g.nptick, g.igridt, g.ndecim, 3);
+  grid(g, 3);
   EXPECT_FLOAT_EQ(g.latmin, 50);
   // Mode 5 sets the defaults silently.
-  sllgrid3(g.latmin, g.latmax, g.lonmin, g.lonmax, g.latinc, g.loninc, g.npgrid, g.ticsiz,
-           g.nptick, g.igridt, g.ndecim, 5);
+  grid(g, 5);
   g = getgrid();
   EXPECT_FLOAT_EQ(g.latmin, -80);
   EXPECT_FLOAT_EQ(g.lonmax, 80);
@@ -291,10 +291,8 @@ TEST_F(LatLongGrid, MenuDrivenByAnswerLines) {
   ConsoleCapture typed("10\n-10, 50 ,\n 20\n20\nx 1 2\n5 , , 7\n32\n3\n40\n2\n\n");
   iocom.lpause = false;
   Grid g{};
-  sllgrid3(g.latmin, g.latmax, g.lonmin, g.lonmax, g.latinc, g.loninc, g.npgrid, g.ticsiz,
-           g.nptick, g.igridt, g.ndecim, 5);
-  sllgrid3(g.latmin, g.latmax, g.lonmin, g.lonmax, g.latinc, g.loninc, g.npgrid, g.ticsiz,
-           g.nptick, g.igridt, g.ndecim, 2);
+  grid(g, 5);
+  grid(g, 2);
   g = getgrid();
   EXPECT_FLOAT_EQ(g.latmin, -10);
   EXPECT_FLOAT_EQ(g.latmax, 50);
