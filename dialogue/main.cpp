@@ -21,6 +21,9 @@
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "map/catalogue_map.h"
+#include "map/overlay_hooks.h"
+#include "overlays/line_overlays.h"
+#include "overlays/map_points.h"
 #include "plotlib/colour_table.h"
 #include "plotlib/line_fill_text.h"
 #include "plotlib/markers.h"
@@ -137,6 +140,10 @@ void startup(MainState& m) {
   ssymbolsize(symbolsize, 5);
   fpsreadex1(m.readerslot, 5);
   m.lwsish = false;
+  // The map draws the points and line files of the overlays through these
+  // entries; they initialise with the map's and the projection's mode 5.
+  mapoverlays.points = mappoint;
+  mapoverlays.linefiles = contours1;
   mapevents(m, 0, 5);
   stereonets(StereonetPlot::stressaxes, 5);
   int iproj = 0;
