@@ -395,15 +395,7 @@ void menuloop(const Call& c) {
     showmenu(c.n, c.nmax);
     const int code = yourchoice();
     firststage(code, c, threshold);
-    const bool open = iocom.lplotfile;
-    if (code == 20) {
-      plend();
-    } else if (code == 1000 && open) {
-      newpage();
-    } else if (code == 10 && open) {
-      plinit(settings.plotname, 2);
-    } else if (code == 10 || code == 1000) {
-      plinit(settings.plotname, 2);
+    if (plotwindowcode(code, settings.plotname)) {
       int istyle = 1;
       sfillstyle(istyle, 5);
       saved = savemarkers();

@@ -333,3 +333,16 @@ void intnewpage() {
   cx.restorestate();
   cx.flush();
 }
+
+bool plotwindowcode(int code, std::string_view plotname) {
+  const bool open = iocom.lplotfile;
+  if (code == 20) {
+    plend();
+  } else if (code == 1000 && open) {
+    newpage();
+  } else if (code == 10 || code == 1000) {
+    plinit(plotname, 2);
+    return !open;
+  }
+  return false;
+}

@@ -40,6 +40,12 @@ void plend();
 // window, or draw over the current page.
 void newpage();
 
+// The plot-window codes of a plot's set-up menu: 20 closes the window,
+// 1000 clears its page when it is open, 10 and 1000 open it when it is
+// closed (10 on an open window only warns). True when the call opened a
+// closed window, so that the plot sets its own attributes on it.
+bool plotwindowcode(int code, std::string_view plotname);
+
 void intplinit(std::string_view name, int mode);
 void intplend();
 void intnewpage();

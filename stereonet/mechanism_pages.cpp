@@ -156,15 +156,7 @@ void menuloop(const Driver& d, int nmax, int n, int isub) {
     showmenu(d, nmax, n);
     int code = 99, ierr = 0;
     inintegdef(code, ed::pad("your choice", 35), code, ierr);
-    const bool open = iocom.lplotfile;
-    if (code == 20) {
-      plend();
-    } else if (code == 1000 && open) {
-      newpage();
-    } else if (code == 10 && open) {
-      plinit(d.plotname, 2);
-    } else if (code == 10 || code == 1000) {
-      plinit(d.plotname, 2);
+    if (plotwindowcode(code, d.plotname)) {
       d.opened();
     } else if (code == 99) {
       d.leave();
