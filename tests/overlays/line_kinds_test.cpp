@@ -145,7 +145,7 @@ TEST_F(LineOverlays, GshhsUnclippedInPiecesOfAThousandPoints) {
   LonLat all;
   const std::array<int, 5> sizes{1, 1000, 1999, 2000, 2};
   for (std::size_t j = 0; j < sizes.size(); ++j) {
-    char head[32];
+    char head[64];
     std::snprintf(head, sizeof head, "P %6zu%8d 1\n", j + 1, sizes[j]);
     text += head;
     for (int k = 0; k < sizes[j]; ++k) {
