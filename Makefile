@@ -3,13 +3,20 @@
 BUILD    ?= build
 PACKAGES := cmake g++ make pkg-config libgtest-dev libreadline-dev libcairo2-dev fonts-dejavu-core
 
-.PHONY: run test deps configure build clean
+.PHONY: run test sanitize deps configure build clean
 
 run: build
 	cd examples && ../$(BUILD)/mecaro
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+# The same tests built with the address and undefined-behaviour sanitizers.
+sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer"
+	cmake --build $(BUILD)-sanitize -j2
+	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j2
 
 build: configure
 	cmake --build $(BUILD) -j2
@@ -31,4 +38,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-sanitize
