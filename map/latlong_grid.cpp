@@ -110,9 +110,9 @@ bool readvalues(std::span<real* const> v) {
 // while an answer cannot be read.
 void askbounds(std::string_view what, real& vmin, real& vmax, real& vinc) {
   const std::array<real*, 3> v{&vmin, &vmax, &vinc};
-  const std::string indent(what.size() + 22, ' ');  // under "increment"
+  const std::string indent(what.size() + 22, ' ');  // 30 blanks for latitude, 31 for longitude
   do {
-    textline("enter " + std::string(what) + " mini, maxi and increment");
+    textline(" enter " + std::string(what) + " mini, maxi and increment");
     textline(indent + "in degrees");
   } while (!readvalues(v));
 }

@@ -8,6 +8,7 @@
 #include "map/azimuthal.h"
 #include "map/conic.h"
 #include "map/cylindrical.h"
+#include "map/menu_lines.h"
 #include "map/oblique.h"
 #include "map/projection_menu.h"
 
@@ -85,8 +86,8 @@ bool known(int code) { return code >= 1 && code <= static_cast<int>(projections.
 void noprojection() {
   errorhead(projlln_id);
   wout(" " + ed::a("iproj = ", 8) + " " + ed::i(projtype.iproj, 4));
-  wout(" NO SUCH PROJECTION AVALAIBLE");
-  wout(" ==> RESET PROJECTION");
+  textline(" NO SUCH PROJECTION AVALAIBLE");
+  textline(" ==> RESET PROJECTION");
   errortail00();
   int code = 0;
   sprojll2(code, 4);

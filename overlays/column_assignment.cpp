@@ -21,7 +21,7 @@ using columnlines::question;
 using columnlines::say;
 using columnlines::shown;
 
-const RoutineId scol2var2_id{"scol2var2  ", " 2.0", "21-03-2002"};
+const RoutineId scol2var2_id{"scol2var2  ", "    ", "          "};
 
 // Width of the titles shown here.
 constexpr std::size_t titlewidth = 50;

@@ -23,10 +23,10 @@ using columnlines::question;
 using columnlines::say;
 using columnlines::shown;
 
-const RoutineId readreal6_id{"readreal6  ", " 6.0", "21-03-2002"};
-const RoutineId getftitle1_id{"getftitle1 ", " 1.0", "21-03-2002"};
-const RoutineId getfnamcol_id{"getfnamcol ", " 1.0", "21-03-2002"};
-const RoutineId getfreal_id{"getfreal   ", " 1.0", "21-03-2002"};
+const RoutineId readreal6_id{"readreal6  ", "    ", "          "};
+const RoutineId getftitle1_id{"getftitle1 ", "    ", "          "};
+const RoutineId getfnamcol_id{"getfnamcol ", "    ", "          "};
+const RoutineId getfreal_id{"getfreal   ", "    ", "          "};
 
 // Width of the titles getfreal reads and shows.
 constexpr std::size_t titlewidth = 50;

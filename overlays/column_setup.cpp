@@ -20,8 +20,8 @@ using columnlines::question;
 using columnlines::say;
 using columnlines::shown;
 
-const RoutineId sfheader1_id{"sfheader1  ", " 1.0", "21-03-2002"};
-const RoutineId showfhead1_id{"showfhead1 ", " 1.0", "21-03-2002"};
+const RoutineId sfheader1_id{"sfheader1  ", "    ", "          "};
+const RoutineId showfhead1_id{"showfhead1 ", "    ", "          "};
 
 const std::string rule43(43, '-');
 

@@ -18,7 +18,7 @@
 
 namespace {
 
-const RoutineId mappoint_id{"mappoint   ", " 2.0", "21-03-2002"};
+const RoutineId mappoint_id{"mappoint   ", "    ", "          "};
 
 struct PointSettings {
   bool lscreen;  // list the plotted coordinates after each plot

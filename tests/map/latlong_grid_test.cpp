@@ -288,9 +288,9 @@ TEST_F(LatLongGrid, MenuDrivenByAnswerLines) {
   EXPECT_EQ(g.igridt, 2);
   const std::vector<std::string> lines = typed.lines();
   auto count = [&](const std::string& line) { return std::count(lines.begin(), lines.end(), line); };
-  EXPECT_EQ(count(" enter latitude mini, maxi and increment"), 1);
+  EXPECT_EQ(count("  enter latitude mini, maxi and increment"), 1);
   EXPECT_EQ(count(" " + std::string(30, ' ') + "in degrees"), 1);
-  EXPECT_EQ(count(" enter longitude mini, maxi and increment"), 2);
+  EXPECT_EQ(count("  enter longitude mini, maxi and increment"), 2);
   EXPECT_EQ(count(" " + std::string(31, ' ') + "in degrees"), 2);
   EXPECT_EQ(count(" latitude minimum ..............11  -80.000"), 1);
   EXPECT_EQ(count(" latitude minimum ..............11  -10.000"), 4);

@@ -85,8 +85,8 @@ TEST_F(Projections, AnUnknownCodeIsReportedAndChosenAgain) {
   projlln(std::span(&x, 1), std::span(&y, 1), std::span(&lon, 1), std::span(&lat, 1), 1);
   const Lines lines = console.lines();
   EXPECT_TRUE(contains(lines, " iproj =    26"));
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), " NO SUCH PROJECTION AVALAIBLE"), 1);
-  EXPECT_TRUE(contains(lines, " ==> RESET PROJECTION"));
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "  NO SUCH PROJECTION AVALAIBLE"), 1);
+  EXPECT_TRUE(contains(lines, "  ==> RESET PROJECTION"));
   EXPECT_TRUE(contains(lines, " INITIALIZING MAP PROJECTION"));
   EXPECT_TRUE(contains(lines, " MERCATOR SPHERICAL EARTH"));
   EXPECT_EQ(projtype.iproj, 15);
