@@ -55,12 +55,12 @@ struct Settings {
 };
 
 // Reads the page set-up and the antialiasing switch, one digit each in
-// columns 2 and 4 of the first record (a blank or missing digit reads as
-// 0). False when the file is missing, empty or unreadable.
+// columns 2 and 4 of the first record (a blank digit reads as 0). False
+// when the file is missing, empty, short or unreadable.
 bool readsettings(Settings& s) {
   if (!openunit(settingsunit, settingsfile, OpenStatus::old)) return false;
   std::string line;
-  const bool ok = readline(settingsunit, line) == ReadStatus::line &&
+  const bool ok = readline(settingsunit, line) == ReadStatus::line && line.size() >= 4 &&
                   ed::fieldi(line, 2, 1, s.pagesetup) && ed::fieldi(line, 4, 1, s.aliasing);
   closeunit(settingsunit);
   return ok;
