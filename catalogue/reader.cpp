@@ -16,8 +16,6 @@
 
 namespace {
 
-const std::string rule = " " + std::string(43, '-');
-
 // Kept from one call to the next.
 int nbread = 0;           // records read by the last run
 bool lwriteall = false;   // a progress row for every record read
@@ -58,9 +56,9 @@ const std::string& inputname(int k) { return fiocom.filin[static_cast<size_t>(k 
 
 void menu(int k) {
   const std::string name = ed::pad(inputname(k), slotwidth);
-  wout(rule);
+  wout(dashrule);
   wout(" READ AND EXTRACT CMT DATA");
-  wout(rule);
+  wout(dashrule);
   wout(" PARAMETERS:");
   countline("Maximum nb of stored data=", maxstored);
   countline("Current nb of stored data=", fpsblk.nbstored);
@@ -70,11 +68,11 @@ void menu(int k) {
   wout(" OPEN  INPUT FILE .............11 " + name);
   wout(" CLOSE INPUT FILE .............21 " + name);
   switchline("EXTRACTION CRITERIA .........100", seistest2.lextract);
-  wout(rule);
+  wout(dashrule);
   wout(" READ, EXTRACT, AND EXIT:");
   wout("  FPFIT format file .........1000");
   wout("  HASH  format file .........1001");
-  wout(rule);
+  wout(dashrule);
   wout(" HELP ........................900");
   wout(" EXIT .........................99");
   menutail();
@@ -82,14 +80,14 @@ void menu(int k) {
 
 void summary(int k, const Extremes& read, const Extremes& kept) {
   const auto& t = seistest2;
-  wout(rule);
+  wout(dashrule);
   wout(" Input file: " + ed::pad(inputname(k), slotwidth));
   countline("Could store up to :", maxstored, "data");
   countline("Data type ID      =", fpsblk.idatatype);
   if (t.lextract) {
-    wout(rule);
+    wout(dashrule);
     tablerow(cell("Test on:"), cell("Mini"), cell("Maxi"));
-    wout(rule);
+    wout(dashrule);
     if (t.ltestpoly) {
       tablerow(cell("Polygon"), cell(1), cell(t.npolyvert));
       if (t.lgreatcircle)
@@ -109,9 +107,9 @@ void summary(int k, const Extremes& read, const Extremes& kept) {
   } else {
     wout(" No test => retain all data");
   }
-  wout(rule);
+  wout(dashrule);
   tablerow(cell("Parameter"), cell("Read"), cell("Retained"));
-  wout(rule);
+  wout(dashrule);
   tablerow(cell("Nb of data"), cell(nbread), cell(fpsblk.nbstored));
   tablerow(cell("Long  maxi"), cell(read.lonmax), cell(kept.lonmax));
   tablerow(cell("Long  mini"), cell(read.lonmin), cell(kept.lonmin));
@@ -164,7 +162,7 @@ bool extraction(int k, int datatype) {
   }
   Extremes read, kept;
   if (lwriteall || lwritesel) {
-    wout(rule);
+    wout(dashrule);
     wout(std::string(datatype == 1 ? " READING IN FPFIT FILE: " : " READING IN HASH FILE: ") +
          ed::pad(inputname(k), slotwidth));
     wout(" ---------------------");

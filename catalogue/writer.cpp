@@ -16,7 +16,6 @@
 namespace {
 
 const RoutineId fpswrite1_id{"fpswrite1  ", " 1.0", "26-03-2010"};
-const std::string rule = " " + std::string(43, '-');
 
 // Column names of the tables; the degree sign is the byte 0xA1.
 const std::vector<std::string> fpfitnames{
@@ -50,13 +49,13 @@ std::string eventline(Layout layout, int k) {
 
 void menu(int k) {
   const std::string& name = fiocom.oufnam[static_cast<size_t>(k - 1)];
-  wout(rule);
+  wout(dashrule);
   wout(" Maximum nb of stored data= " + ed::i(maxstored, 6));
   wout(" Current nb of stored data= " + ed::i(fpsblk.nbstored, 6));
   wout(" Current data type        = " + ed::i(fpsblk.idatatype, 6));
   wout(" OPEN  DATA OUTPUT FILE .......12 " + ed::pad(name, slotwidth));
   wout(" CLOSE DATA OUTPUT FILE .......22 " + ed::pad(name, slotwidth));
-  wout(rule);
+  wout(dashrule);
   if (fpsblk.idatatype == 1 || fpsblk.idatatype == 2) wout(" WRITE DATA TO OUTPUT FILE IN FORMAT:");
   if (fpsblk.idatatype == 1) {
     wout("  FPFIT .....................1000");
@@ -68,7 +67,7 @@ void menu(int k) {
     wout(" CANNOT WRITE THIS DATA TYPE");
   }
   wout(" LIST DATA TO SCREEN ........1100");
-  wout(rule);
+  wout(dashrule);
   wout(" HELP ........................900");
   wout(" EXIT .........................99");
   menutail();
@@ -147,14 +146,14 @@ void writing(int k, Layout layout) {
   const auto s = static_cast<size_t>(k - 1);
   const std::string name = ed::pad(fiocom.oufnam[s], slotwidth);
   submenuhead(fpswrite1_id);
-  wout(rule);
+  wout(dashrule);
   wout(" WRITING DATA TO FILE " + name);
   wout(std::string(" ") + titles[static_cast<int>(layout)]);
   if (!writestore(k, layout)) return;
   wout(" WRITING COMPLETED");
   wout(" NUMBER OF SAVED DATA = " + ed::i(fpsblk.nbstored, 6));
   wout(" FILE " + name + " IS STILL OPEN");
-  wout(rule);
+  wout(dashrule);
   if (fiocom.iopou[s]) {
     bool close = true;
     int ierr = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Menu boxes, warning and error banners with their pausing tails, and the
 // subroutine banners of the highest output level.
+#include <string>
 #include <string_view>
 
 // Identity every talking routine passes to the heads: name (11 characters,
@@ -10,6 +11,9 @@ struct RoutineId {
   std::string_view version;
   std::string_view date;
 };
+
+// The dashed rule of menus and reports: a blank and 43 '-'.
+inline const std::string dashrule = " " + std::string(43, '-');
 
 void mainmenuhead(const RoutineId& id);
 void submenuhead(const RoutineId& id);

@@ -76,12 +76,11 @@ void beginaltsi(int iunit, std::string& fname, int iflag) {
 
 void altsio(int iunit, std::string& fname, int& irep, int iflag) {
   static const RoutineId id{"altsio     ", " 1.4", "17-06-2008"};
-  const std::string rule = " " + std::string(43, '-');
   for (;;) {
     submenuhead(id);
-    wout(rule);
+    wout(dashrule);
     wout(" ALTERNATE STANDARD INPUT");
-    wout(rule);
+    wout(dashrule);
     wout(" START COMMAND FILE ..............5001");
     wout(" EXIT COMMAND FILE AND CONTINUE...5002");
     wout(" EXIT COMMAND FILE AND QUIT ......5003");

@@ -23,8 +23,6 @@ const RoutineId clofou_id{"clofou     ", "1.00", "25-03-94  "};
 const RoutineId listfio_id{"listfio    ", "1.00", "25-03-94  "};
 const RoutineId opef2_id{"opef2      ", " 3.8", "24-08-2005"};
 
-const std::string rule = " " + std::string(43, '-');
-
 
 // The file-count box of initfio, then the end of the run.
 [[noreturn]] void countbox(std::string_view what, int count, int most) {
@@ -93,14 +91,14 @@ std::optional<Slot> slot(bool input, int k) {
 void openslot(const RoutineId& id, bool input, int k, std::string_view expl, int iflag) {
   subhead(id);
   if (auto sl = slot(input, k)) {
-    wout(rule);
+    wout(dashrule);
     if (sl->open) {
       wout(std::string(" ") + sl->side + " FILE " + ed::i(k, 2) + " ALREADY OPENED !");
-      wout(rule);
+      wout(dashrule);
     } else {
       sl->expl = ed::pad(expl, slotwidth);
       wout(" OPENING " + ed::a(sl->side, 6) + " FILE " + ed::i(k, 2));
-      wout(rule);
+      wout(dashrule);
       opef2(sl->name, sl->expl, sl->unit, input ? "old" : "new", iflag);
       sl->open = true;
     }
@@ -115,7 +113,7 @@ void closeslot(const RoutineId& id, bool input, int k) {
   subhead(id);
   if (auto sl = slot(input, k)) {
     const std::string named = std::string(" ") + sl->side + " FILE " + ed::pad(sl->name, slotwidth);
-    wout(rule);
+    wout(dashrule);
     if (!sl->open) {
       wout(named + " ALREADY CLOSED !");
     } else {
@@ -129,7 +127,7 @@ void closeslot(const RoutineId& id, bool input, int k) {
         errortail00();
       }
     }
-    wout(rule);
+    wout(dashrule);
   }
   listfio(0);
   subtail(id);
@@ -140,9 +138,9 @@ void closeslot(const RoutineId& id, bool input, int k) {
 void initfio(int nfin, int nfout, int) {
   subhead(initfio_id);
   submenuhead(initfio_id);
-  wout(rule);
+  wout(dashrule);
   wout("        INITIALIZING I/O FILES              ");
-  wout(rule);
+  wout(dashrule);
   if (nfin < 0 || nfin > 1) countbox(" input", nfin, 1);
   fiocom.nfin = nfin;
   if (nfout < 0 || nfout > 2) countbox("output", nfout, 2);
@@ -161,18 +159,18 @@ void initfio(int nfin, int nfout, int) {
 
 void listfio(int) {
   subhead(listfio_id);
-  wout(rule);
+  wout(dashrule);
   wout("              I/O FILES STATUS              ");
-  wout(rule);
+  wout(dashrule);
   wout(" NUMBER OF  INPUT FILES   = " + ed::i(fiocom.nfin, 2));
-  wout(rule);
+  wout(dashrule);
   for (int k = 1; k <= fiocom.nfin; ++k) {
     size_t s = static_cast<size_t>(k - 1);
     slotlines(k, fiocom.explin[s], fiocom.filin[s], fiocom.lopin[s], fiocom.iuin[s]);
   }
-  wout(rule);
+  wout(dashrule);
   wout(" NUMBER OF OUTPUT FILES   = " + ed::i(fiocom.nfout, 2));
-  wout(rule);
+  wout(dashrule);
   for (int k = 1; k <= fiocom.nfout; ++k) {
     size_t s = static_cast<size_t>(k - 1);
     slotlines(k, fiocom.oufexpl[s], fiocom.oufnam[s], fiocom.iopou[s], fiocom.iouf[s]);

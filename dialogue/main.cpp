@@ -48,11 +48,9 @@ struct MainState {
   std::string comname;                            // name of the command file
 };
 
-const std::string dash_rule = " " + std::string(43, '-');
-
 void showmenu(const MainState& m) {
   const std::string& sishname = fiocom.oufnam[static_cast<size_t>(m.islot - 1)];
-  wout(dash_rule);
+  wout(dashrule);
   wout(" DATA");
   wout("   Can store at most: " + ed::i(maxstored, 6));
   wout("   Currently stored : " + ed::i(fpsblk.nbstored, 6));
@@ -60,7 +58,7 @@ void showmenu(const MainState& m) {
   wout("   READ + EXTRACT DATA.......1000");
   wout("   LIST DATA TO SCREEN ......1100");
   wout("   WRITE DATA TO FILE .......1200");
-  wout(dash_rule);
+  wout(dashrule);
   wout(" PLOT");
   wout("   plot parameters ...........330");
   wout("   OPEN  PLOT FILE ............10 " + m.plotname);
@@ -69,12 +67,12 @@ void showmenu(const MainState& m) {
   wout("   PLOT MAP 2nd Nodal Plane .2002");
   wout("   PLOT FOCAL MECHANISMS ....3000");
   wout("   PLOT FOCAL MECHANISMS ....3001");
-  wout(dash_rule);
+  wout(dashrule);
   wout(" Sh OUTPUT FILE while mapping");
   wout("   WRITE TO Si-Sh FILE .........7 " + ed::l(m.lwsish, 1));
   wout("   OPEN  Si-Sh OUTPUT FILE ....13 " + ed::pad(sishname, slotwidth));
   wout("   CLOSE Si-Sh OUTPUT FILE ....23 " + ed::pad(sishname, slotwidth));
-  wout(dash_rule);
+  wout(dashrule);
   wout(" Use command file............5000");
   wout(" FAST QUIT...................9999");
   menutail();

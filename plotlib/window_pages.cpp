@@ -26,8 +26,6 @@ constexpr int settingsunit = 50;
 constexpr int screenmargin = 44;  // pixels kept free above and below the window
 constexpr real a4width = 21.0f, a4height = 29.7f;  // cm
 
-const std::string rule = " " + std::string(43, '-');
-
 struct Setup {
   const char* label;
   const char* menuline;
@@ -68,7 +66,7 @@ bool readsettings(Settings& s) {
 
 // The two records of the settings file: the codes, then a line of blanks.
 void writesettings(const Settings& s) {
-  wout(rule);
+  wout(dashrule);
   const bool ok = openunit(settingsunit, settingsfile, OpenStatus::replace);
   if (ok) {
     writeline(settingsunit, ed::x(1) + ed::i(s.pagesetup, 1) + ed::x(1) + ed::i(s.aliasing, 1));
@@ -78,33 +76,33 @@ void writesettings(const Settings& s) {
     wout(" " + std::string(settingsfile) + " updated or created");
   else
     wout(" " + std::string(settingsfile) + " could not be written");
-  wout(rule);
+  wout(dashrule);
 }
 
 void showsettings(const Settings& s) {
   wout("              Default Settings:");
-  wout(rule);
+  wout(dashrule);
   wout(" Page setup = " + setuplabel(s.pagesetup));
   wout(s.aliasing == 1 ? " Aliasing on" : " Aliasing off");
-  wout(rule);
+  wout(dashrule);
 }
 
 void asksettings(Settings& s) {
   int ierr = 0;
-  wout(rule);
+  wout(dashrule);
   wout("        Updating Default Settings:");
   wout("          N.B. 100% scale is for");
   wout("           90 dpi or 0.28 pitch");
-  wout(rule);
+  wout(dashrule);
   wout(" Page set up .................Command");
   for (const Setup& setup : setups) wout(" " + std::string(setup.menuline));
-  wout(rule);
+  wout(dashrule);
   inintegvindef(s.pagesetup, "page setup command  ", s.pagesetup, 0, 4, ierr);
-  wout(rule);
+  wout(dashrule);
   wout(" Aliasing set up .............Command");
   wout(" Off ..............................0");
   wout(" On ...............................1");
-  wout(rule);
+  wout(dashrule);
   inintegvindef(s.aliasing, "aliasing set up     ", s.aliasing, 0, 1, ierr);
 }
 
@@ -257,7 +255,7 @@ void intplinit(std::string_view /*name*/, int mode) {
   windevsize.bottom = content.bottom;
   windevsize.right = content.right;
 
-  wout(rule);
+  wout(dashrule);
   wout(" OPENING QUARTZ WINDOW");
   std::string title = setuptitle(s.pagesetup);
   if (mode % 2 == 0) {
@@ -273,7 +271,7 @@ void intplinit(std::string_view /*name*/, int mode) {
   boundstable(screen, content, *window);
   wout(" Obtained Window Content: Collapsed => 0 ?    ");
   wout(" Obtained Window Port   : Collapsed => not 0 ?");
-  wout(rule);
+  wout(dashrule);
   wout(" Starting QZ context");
   menutail();
 
@@ -311,7 +309,7 @@ void intnewpage() {
   const real x = 0.0f, y = 0.0f;
 
   submenuhead(intnewpage_id);
-  wout(rule);
+  wout(dashrule);
   wout(" |" + ed::a("Domain", 17) + "|" + ed::a("Top", 5) + "|" + ed::a("Bottom", 5) + "|" +
        ed::a("Left", 5) + "|" + ed::a("Right", 5) + "|");
   auto row = [](std::string_view domain, long top, long bottom, long left, long right) {
@@ -321,7 +319,7 @@ void intnewpage() {
   row("Window Port", port.top, port.bottom, port.left, port.right);
   row("Quartz rectangle", std::lround(y + height), std::lround(y), std::lround(x),
       std::lround(x + width));
-  wout(rule);
+  wout(dashrule);
   menutail();
 
   // The page is cleared to white; the colours in force before the clear
