@@ -9,17 +9,17 @@ run: build
 	cd examples && ../$(BUILD)/mecaro
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j2
+	cd $(BUILD) && ctest --output-on-failure -j$$(nproc)
 
 # The same tests built with the address and undefined-behaviour sanitizers.
 sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer"
-	cmake --build $(BUILD)-sanitize -j2
-	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j2
+	cmake --build $(BUILD)-sanitize -j$$(nproc)
+	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j$$(nproc)
 
 build: configure
-	cmake --build $(BUILD) -j2
+	cmake --build $(BUILD) -j$$(nproc)
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
