@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "catalogue/angles.h"
@@ -140,6 +141,21 @@ TEST(SettingsFile, AnUnexpectedSetUpTakesTheUsableAreaAndStays) {
   EXPECT_TRUE(contains(o.calls, "newwindow 44 0 724 1024"));
   EXPECT_TRUE(contains(o.calls, "windowtitle \"ERROR: Unexpected set up\""));
   EXPECT_EQ(o.file, " 7 1\n");
+
+  // Its PDF page is the window at the screen's 100% resolution, 1024 x 680
+  // pixels at 35.43307 per centimetre, not a centimetre per pixel, which
+  // would make a page no reader opens.
+  ScratchDirectory dir;
+  writefile("dravo1_ini_u.txt", " 7 1\n");
+  ConsoleCapture console("\nodd\n\n");
+  iocom.lpause = false;
+  plinitsmallscreen();
+  plend();
+  const std::string pdf = readfile("odd.pdf");
+  std::smatch box;
+  ASSERT_TRUE(std::regex_search(pdf, box, std::regex(R"(/MediaBox \[ 0 0 ([0-9.]+) ([0-9.]+) \])")));
+  EXPECT_NEAR(std::stod(box[1]) / 28.3464566, 1024.0 / double{pxpercm}, 0.01);  // cm
+  EXPECT_NEAR(std::stod(box[2]) / 28.3464566, 680.0 / double{pxpercm}, 0.01);
 }
 
 TEST(SettingsFile, EmptyShortOrUnreadableIsTreatedAsMissing) {
