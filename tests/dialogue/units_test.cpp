@@ -68,31 +68,22 @@ TEST_F(Units, AFailedWriteIsReportedAtClose) {
   EXPECT_FALSE(closeunit(21));
 }
 
-TEST(UnitsDeathTest, EndOfKeyboardEndsTheRunWithStatusTwo) {
+// A keyboard at its end, or one that cannot be read (closed, a folder, a
+// terminal that hung up: here a stream open only for writing), ends the
+// run at the first read, never retried.
+TEST(UnitsDeathTest, AKeyboardAtItsEndOrUnreadableEndsTheRunWithStatusTwo) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        attachunit(keyboard_unit, std::fopen("/dev/null", "r"), true);
-        std::string line;
-        readline(keyboard_unit, line);
-        std::exit(0);
-      },
-      testing::ExitedWithCode(2), "");
-}
-
-// A keyboard that cannot be read (closed, a folder, a terminal that hung
-// up) is at its end: the run stops at the first read, not retried.
-TEST(UnitsDeathTest, AKeyboardThatCannotBeReadEndsTheRunAsItsEnd) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        attachunit(keyboard_unit, std::fopen("/dev/null", "w"), true);  // reads fail
-        attachunit(console_unit, stderr, false);
-        std::string line;
-        readline(keyboard_unit, line);
-        std::exit(0);
-      },
-      testing::ExitedWithCode(2), "END OF STANDARD INPUT ===> STOPPING EXECUTION");
+  for (const char* mode : {"r", "w"})
+    EXPECT_EXIT(
+        {
+          attachunit(keyboard_unit, std::fopen("/dev/null", mode), true);
+          attachunit(console_unit, stderr, false);
+          std::string line;
+          readline(keyboard_unit, line);
+          std::exit(0);
+        },
+        testing::ExitedWithCode(2), "END OF STANDARD INPUT ===> STOPPING EXECUTION")
+        << mode;
 }
 
 // A console that is gone (a closed pipe, a full disk) ends the run as the
