@@ -5,6 +5,7 @@
 // the main menu: each pass reads one command code at "your choice" and
 // handles it in a fixed order (first dispatch, Si-Sh output file, plot
 // window, stop, second dispatch).
+#include <csignal>
 #include <string>
 
 #include "catalogue/angles.h"
@@ -226,6 +227,9 @@ void mainpass(MainState& m) {
 }  // namespace
 
 int main() {
+  // A console gone (a closed pipe) is a failed write, which ends the run
+  // as the end of input does, not a signal that kills it.
+  std::signal(SIGPIPE, SIG_IGN);
   MainState m;
   startup(m);
   for (;;) mainpass(m);

@@ -52,6 +52,15 @@ void toread(Unit& u) {
 
 bool exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
 
+bool ending = false;  // endrun has begun
+
+// Marks a failed write. The console gone (a closed pipe, a terminal that
+// hung up, a full disk) ends the run as the end of input does.
+void writefailed(int unit, Unit& u) {
+  u.failed = true;
+  if (unit == console_unit && !ending) endofinput();
+}
+
 }  // namespace
 
 ReadStatus readline(int unit, std::string& line) {
@@ -59,7 +68,8 @@ ReadStatus readline(int unit, std::string& line) {
   Unit* u = find(unit);
   if (u == nullptr) return ReadStatus::failed;
   if (unit == keyboard_unit || u->stream == stdin) {
-    if (Unit* out = find(console_unit)) std::fflush(out->stream);
+    if (Unit* out = find(console_unit); out != nullptr && std::fflush(out->stream) != 0)
+      writefailed(console_unit, *out);
     std::fflush(stdout);
   }
   toread(*u);
@@ -70,9 +80,10 @@ ReadStatus readline(int unit, std::string& line) {
     std::free(buf);
     bool eof = !std::ferror(u->stream);
     std::clearerr(u->stream);
-    if (!eof) return ReadStatus::failed;
+    // A keyboard that cannot be read (closed, a folder, a terminal that
+    // hung up) never gives a line again: it is at its end.
     if (unit == keyboard_unit) endofinput();
-    return ReadStatus::eof;
+    return eof ? ReadStatus::eof : ReadStatus::failed;
   }
   line.assign(buf, static_cast<size_t>(n));
   std::free(buf);
@@ -82,7 +93,8 @@ ReadStatus readline(int unit, std::string& line) {
 }
 
 void endofinput() {
-  writeline(console_unit, " END OF STANDARD INPUT ===> STOPPING EXECUTION");
+  if (!unitfailed(console_unit))
+    writeline(console_unit, " END OF STANDARD INPUT ===> STOPPING EXECUTION");
   endrun(2);
 }
 
@@ -92,7 +104,7 @@ void writeline(int unit, std::string_view text) {
   towrite(*u);
   if (std::fwrite(text.data(), 1, text.size(), u->stream) != text.size() ||
       std::fputc('\n', u->stream) == EOF || std::ferror(u->stream))
-    u->failed = true;
+    writefailed(unit, *u);
 }
 
 bool openunit(int unit, const std::string& name, OpenStatus status) {
@@ -167,7 +179,6 @@ void attachunit(int unit, std::FILE* stream, bool owned) {
 void atendrun(std::function<void()> work) { endwork().push_back(std::move(work)); }
 
 void endrun(int status) {
-  static bool ending = false;
   if (!ending) {
     ending = true;
     for (auto& work : endwork()) work();

@@ -14,14 +14,15 @@ constexpr int keyboard_unit = 5;
 constexpr int console_unit = 6;
 
 // Reads one line (without its newline and a trailing carriage return).
-// Standard output is flushed first. End of file on the keyboard never
-// returns: the run ends with status 2.
+// Standard output is flushed first. End of file on the keyboard, or a
+// read of it that fails, never returns: the run ends with status 2.
 ReadStatus readline(int unit, std::string& line);
 
 // End of the keyboard: says so and ends the run with status 2.
 [[noreturn]] void endofinput();
 
-// Writes one line; a write that fails marks the unit (see unitfailed).
+// Writes one line; a write that fails marks the unit (see unitfailed). A
+// console that cannot be written to ends the run as the end of input does.
 void writeline(int unit, std::string_view text);
 
 // Opens a file on a unit: "old" must exist, "new" must not, "unknown"

@@ -1,6 +1,7 @@
 #include "platform/cairo_pages.h"
 
 #include <cairo-pdf.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +34,14 @@ bool textdrawable(const DrawState& state) {
   return std::isfinite(state.fontsize) && state.fontsize > 0.0f;
 }
 
+// The PDF goes through a stream of our own: cairo's own file stream
+// reports success when only its last write, at the close, has failed.
+cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int length) {
+  return std::fwrite(data, 1, length, static_cast<std::FILE*>(file)) == length
+             ? CAIRO_STATUS_SUCCESS
+             : CAIRO_STATUS_WRITE_ERROR;
+}
+
 }  // namespace
 
 CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem)
@@ -43,15 +52,23 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   if (stem.empty()) return;
   pdfname_ = stem + ".pdf";
   pngname_ = stem + ".png";
-  pdf_ = cairo_pdf_surface_create(pdfname_.c_str(), width_ * ptperpx, height_ * ptperpx);
+  pdffile_ = std::fopen(pdfname_.c_str(), "wb");
+  if (pdffile_ == nullptr) {
+    pdfok_ = !failed(CAIRO_STATUS_WRITE_ERROR, pdfname_, pdfreported_);
+    return;
+  }
+  // Only a plain file is ours to remove when it cannot be finished.
+  struct stat st {};
+  pdfmade_ = fstat(fileno(pdffile_), &st) == 0 && S_ISREG(st.st_mode);
+  pdf_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_, width_ * ptperpx,
+                                             height_ * ptperpx);
   pdfcr_ = cairo_create(pdf_);
   cairo_scale(pdfcr_, ptperpx, ptperpx);
   checkpdf();
-  pdfmade_ = pdfok_;  // otherwise the name is not ours to remove
 }
 
 CairoPages::~CairoPages() {
-  if (pdf_ != nullptr) finish();
+  if (!pngname_.empty()) finish();
   cairo_destroy(screencr_);
   cairo_surface_destroy(screen_);
 }
@@ -201,20 +218,31 @@ bool CairoPages::failed(cairo_status_t status, const std::string& file, bool& re
   return true;
 }
 
-std::string CairoPages::finish() {
-  if (pdf_ == nullptr) return "";
-  flush();
+// Ends the last page and the PDF; its stream is emptied and closed, the
+// last writes checked there.
+void CairoPages::closepdf() {
   endpage();
   cairo_destroy(pdfcr_);
   pdfcr_ = nullptr;
   cairo_surface_finish(pdf_);
-  if (failed(cairo_surface_status(pdf_), pdfname_, pdfreported_)) pdfok_ = false;
+  cairo_status_t status = cairo_surface_status(pdf_);
   cairo_surface_destroy(pdf_);
   pdf_ = nullptr;
+  const bool written = std::fflush(pdffile_) == 0 && std::ferror(pdffile_) == 0;
+  if (std::fclose(pdffile_) != 0 || !written) status = CAIRO_STATUS_WRITE_ERROR;
+  pdffile_ = nullptr;
+  if (failed(status, pdfname_, pdfreported_)) pdfok_ = false;
   if (!pdfok_ && pdfmade_) std::remove(pdfname_.c_str());  // an unfinished PDF is of no use
+}
+
+std::string CairoPages::finish() {
+  if (pngname_.empty()) return "";
+  flush();
+  if (pdf_ != nullptr) closepdf();
   std::string files;
   if (pdfok_)
     files = pdfname_ + " (" + std::to_string(pages_) + (pages_ == 1 ? " page)" : " pages)");
   if (pngok_) files += (files.empty() ? "" : ", ") + pngname_;
+  pngname_.clear();  // finished: the files are written once
   return "Plot files written: " + (files.empty() ? std::string("none") : files);
 }

@@ -5,6 +5,7 @@
 // device pixels (y upwards) and are turned over here, once: y' = height - y.
 #include <cairo.h>
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,11 +40,13 @@ class CairoPages {
   void addpath(cairo_t* cr, const std::vector<Subpath>& path, bool withdots) const;
   void endpage();
   void checkpdf();
+  void closepdf();
   static bool failed(cairo_status_t status, const std::string& file, bool& reported);
 
   int width_, height_;
   cairo_surface_t* screen_ = nullptr;
   cairo_t* screencr_ = nullptr;
+  std::FILE* pdffile_ = nullptr;
   cairo_surface_t* pdf_ = nullptr;
   cairo_t* pdfcr_ = nullptr;
   std::string pdfname_, pngname_;

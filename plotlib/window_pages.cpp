@@ -263,7 +263,11 @@ void intplinit(std::string_view /*name*/, int mode) {
     inchardef(title, "plot window name    ", offered, ierr);
   }
 
-  PlotWindow* window = newwindow(content, pagepxpercm(windevsize));
+  // The window's PDF puts a centimetre of the page on a centimetre of
+  // paper; an unknown set-up draws at one pixel per centimetre, which would
+  // make a page of metres: it is put on paper at the 100% resolution.
+  PlotWindow* window = newwindow(content, knownsetup(s.pagesetup) ? pagepxpercm(windevsize)
+                                                                  : windevsize.pxpercm);
   int ifirst = 0, ilast = 0;
   textlen(ifirst, ilast, title);
   setwindowtitle(*window, std::string_view(title).substr(static_cast<std::size_t>(ifirst - 1),

@@ -68,13 +68,45 @@ TEST_F(Units, AFailedWriteIsReportedAtClose) {
   EXPECT_FALSE(closeunit(21));
 }
 
-TEST(UnitsDeathTest, EndOfKeyboardEndsTheRunWithStatusTwo) {
+// A keyboard at its end, or one that cannot be read (closed, a folder, a
+// terminal that hung up: here a stream open only for writing), ends the
+// run at the first read, never retried.
+TEST(UnitsDeathTest, AKeyboardAtItsEndOrUnreadableEndsTheRunWithStatusTwo) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  for (const char* mode : {"r", "w"})
+    EXPECT_EXIT(
+        {
+          attachunit(keyboard_unit, std::fopen("/dev/null", mode), true);
+          attachunit(console_unit, stderr, false);
+          std::string line;
+          readline(keyboard_unit, line);
+          std::exit(0);
+        },
+        testing::ExitedWithCode(2), "END OF STANDARD INPUT ===> STOPPING EXECUTION")
+        << mode;
+}
+
+// A console that is gone (a closed pipe, a full disk) ends the run as the
+// end of input does, at the write that fails or at the flush before the
+// next read of the keyboard, whichever first sees it.
+TEST(UnitsDeathTest, AConsoleThatCannotBeWrittenEndsTheRunAsTheEndOfInput) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
-        attachunit(keyboard_unit, std::fopen("/dev/null", "r"), true);
+        attachunit(keyboard_unit, fmemopen(const_cast<char*>("1\n"), 2, "r"), true);
+        attachunit(console_unit, std::fopen("/dev/full", "w"), false);
+        writeline(console_unit, "your choice");
         std::string line;
         readline(keyboard_unit, line);
+        std::exit(0);
+      },
+      testing::ExitedWithCode(2), "");
+  EXPECT_EXIT(
+      {
+        std::FILE* full = std::fopen("/dev/full", "w");
+        std::setvbuf(full, nullptr, _IONBF, 0);
+        attachunit(console_unit, full, false);
+        writeline(console_unit, "a line");
         std::exit(0);
       },
       testing::ExitedWithCode(2), "");

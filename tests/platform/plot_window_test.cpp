@@ -338,3 +338,17 @@ TEST(CairoPages, AFileThatCannotBeWrittenIsReportedOnceAndNotListed) {
             "mecaro: cannot write plot file busy.png: error while writing to output stream\n");
   EXPECT_TRUE(fs::is_directory("busy.pdf"));
 }
+
+TEST(CairoPages, APdfWhoseLastWritesFailIsReportedAndNotListed) {
+  ScratchDirectory dir;
+  fs::create_symlink("/dev/full", "full.pdf");  // opens, but every write fails
+  testing::internal::CaptureStderr();
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "full");
+  segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
+  EXPECT_EQ(endcontext(*w), "Plot files written: full.png");
+  disposewindow(w);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "mecaro: cannot write plot file full.pdf: error while writing to output stream\n");
+  EXPECT_TRUE(fs::is_symlink("full.pdf"));  // not the program's to remove
+}

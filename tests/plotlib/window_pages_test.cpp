@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -140,6 +141,23 @@ TEST(SettingsFile, AnUnexpectedSetUpTakesTheUsableAreaAndStays) {
   EXPECT_TRUE(contains(o.calls, "newwindow 44 0 724 1024"));
   EXPECT_TRUE(contains(o.calls, "windowtitle \"ERROR: Unexpected set up\""));
   EXPECT_EQ(o.file, " 7 1\n");
+
+  // Its PDF page is the window at the screen's 100% resolution, 1024 x 680
+  // pixels at 35.43307 per centimetre, not a centimetre per pixel, which
+  // would make a page no reader opens.
+  ScratchDirectory dir;
+  writefile("dravo1_ini_u.txt", " 7 1\n");
+  ConsoleCapture console("\nodd\n\n");
+  iocom.lpause = false;
+  plinitsmallscreen();
+  plend();
+  const std::string pdf = readfile("odd.pdf");
+  const std::size_t box = pdf.find("/MediaBox [ 0 0 ");
+  ASSERT_NE(box, std::string::npos);
+  double width = 0.0, height = 0.0;  // points
+  ASSERT_EQ(std::sscanf(pdf.c_str() + box, "/MediaBox [ 0 0 %lf %lf", &width, &height), 2);
+  EXPECT_NEAR(width / 28.3464566, 1024.0 / double{pxpercm}, 0.01);  // cm
+  EXPECT_NEAR(height / 28.3464566, 680.0 / double{pxpercm}, 0.01);
 }
 
 TEST(SettingsFile, EmptyShortOrUnreadableIsTreatedAsMissing) {
