@@ -136,27 +136,6 @@ void showmenu() {
   textline(rule43);
 }
 
-// Fills items with the next free-format values of a unit, as a
-// list-directed read takes them: values are separated by blanks, tabs or
-// commas, a line holding too few goes on with the next, and the rest of the
-// last line read is ignored.
-ReadStatus readitems(int unit, std::span<std::string> items) {
-  const char* separators = " \t,";
-  std::size_t got = 0;
-  std::string line;
-  while (got < items.size()) {
-    const ReadStatus status = readline(unit, line);
-    if (status != ReadStatus::line) return status;
-    std::size_t p = 0;
-    while (got < items.size() && (p = line.find_first_not_of(separators, p)) != std::string::npos) {
-      const std::size_t q = line.find_first_of(separators, p);
-      items[got++] = line.substr(p, q == std::string::npos ? q : q - p);
-      p = q;
-    }
-  }
-  return ReadStatus::line;
-}
-
 // The polygon file's name as the messages show it: its field, trimmed.
 std::string shownname(const std::string& fname) {
   return std::string(ed::trim(ed::pad(fname, namewidth)));
@@ -187,11 +166,11 @@ void readpolygon() {
   std::string fname;
   opef2(fname, "polygon input", polyunit, "old", 0, namewidth);
 
-  std::array<std::string, 2> items;
-  int count = 0;
-  int sidetype = 0;
-  if (readitems(polyunit, items) != ReadStatus::line || !ed::readint(items[0], count) ||
-      !ed::readint(items[1], sidetype)) {
+  // An empty value keeps the count and the side type in force.
+  int count = t.npolyvert;
+  int sidetype = t.lgreatcircle ? 1 : 0;
+  const ed::ListVar line1[] = {&count, &sidetype};
+  if (ed::readlist(polyunit, line1).end != ed::ListEnd::complete) {
     polygoneof(fname);
     return;
   }
@@ -208,22 +187,18 @@ void readpolygon() {
   t.lgreatcircle = sidetype == 1;
 
   for (int k = 1; k <= t.npolyvert; ++k) {
-    const ReadStatus status = readitems(polyunit, items);
-    if (status == ReadStatus::eof) {
+    const ed::ListVar vertex[] = {&t.vrtxlong[at(k)], &t.vrtxlat[at(k)]};
+    const ed::ListEnd end = ed::readlist(polyunit, vertex).end;
+    if (end == ed::ListEnd::eof) {
       polygoneof(fname);
       return;
     }
-    real rlong = 0.0f;
-    real rlat = 0.0f;
-    if (status == ReadStatus::failed || !ed::readreal(items[0], rlong) ||
-        !ed::readreal(items[1], rlat)) {
+    if (end != ed::ListEnd::complete) {
       warninghead(setseistest_id);
       countline("Error while reading data # =", k);
       polygonfailed(fname);
       return;
     }
-    t.vrtxlong[at(k)] = rlong;
-    t.vrtxlat[at(k)] = rlat;
   }
 
   closeunit(polyunit);

@@ -58,6 +58,73 @@ std::string noblanks(std::string_view s) {
   return out;
 }
 
+// The state of a list-directed read across its lines.
+struct ListState {
+  std::span<const ListVar> vars;
+  std::size_t got = 0;
+  bool aftervalue = false;  // a comma now only ends the value before it
+  bool slash = false;
+  bool complete() const { return slash || got == vars.size(); }
+};
+
+// A text in delimiters starting at p: up to the closing delimiter (a
+// doubled one stands for one), or to the end of the line. Returns the
+// position after it.
+std::size_t quotedtext(std::string_view line, std::size_t p, std::string& text) {
+  const char quote = line[p];
+  text.clear();
+  for (++p; p < line.size(); ++p) {
+    if (line[p] != quote) {
+      text += line[p];
+    } else if (p + 1 < line.size() && line[p + 1] == quote) {
+      text += quote;
+      ++p;
+    } else {
+      return p + 1;
+    }
+  }
+  return p;
+}
+
+bool store(const ListVar& var, const std::string& text, bool quoted) {
+  if (std::string* const* s = std::get_if<std::string*>(&var)) {
+    **s = pad(text, (*s)->size());
+    return true;
+  }
+  if (quoted) return false;
+  if (int* const* n = std::get_if<int*>(&var)) return readint(text, **n);
+  return readreal(text, *std::get<real*>(var));
+}
+
+// Takes the values of one line into the read; false at a value that is
+// not of its variable's kind.
+bool takeline(std::string_view line, ListState& s) {
+  std::size_t p = 0;
+  while (!s.complete() && (p = line.find_first_not_of(" \t", p)) != std::string_view::npos) {
+    const char c = line[p];
+    if (c == '/') {
+      s.slash = true;
+    } else if (c == ',') {
+      if (!s.aftervalue) ++s.got;
+      s.aftervalue = false;
+      ++p;
+    } else {
+      std::string text;
+      const bool quoted = c == '\'' || c == '"';
+      if (quoted) {
+        p = quotedtext(line, p, text);
+      } else {
+        const std::size_t q = line.find_first_of(" \t,/", p);
+        text = line.substr(p, q - p);
+        p = q;
+      }
+      if (!store(s.vars[s.got++], text, quoted)) return false;
+      s.aftervalue = true;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string i(long long v, int w) { return right(std::to_string(v), w); }
@@ -150,15 +217,6 @@ std::string_view trim(std::string_view s) {
   return s.substr(std::min(s.find_first_not_of(' '), s.size()));
 }
 
-Item firstitem(std::string_view line, std::string& item) {
-  size_t p = line.find_first_not_of(" \t");
-  if (p == std::string_view::npos) return Item::none;
-  if (line[p] == ',' || line[p] == '/') return Item::null;
-  size_t q = line.find_first_of(" \t,/", p);
-  item = std::string(line.substr(p, q == std::string_view::npos ? q : q - p));
-  return Item::value;
-}
-
 bool readint(std::string_view item, int& v) {
   std::string_view digits = item;
   if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) digits.remove_prefix(1);
@@ -195,6 +253,28 @@ bool readreal(std::string_view item, real& v) {
   if (!std::isfinite(r)) return false;
   v = r;
   return true;
+}
+
+ListRead readlist(const std::function<ReadStatus(std::string&)>& nextline,
+                  std::span<const ListVar> vars) {
+  ListState s{vars};
+  std::string line;
+  do {
+    if (const ReadStatus status = nextline(line); status != ReadStatus::line)
+      return {status == ReadStatus::eof ? ListEnd::eof : ListEnd::failed, s.got};
+    if (!takeline(line, s)) return {ListEnd::bad, s.got};
+  } while (!s.complete());
+  return {ListEnd::complete, s.got};
+}
+
+ListRead readlist(int unit, std::span<const ListVar> vars) {
+  return readlist([unit](std::string& line) { return readline(unit, line); }, vars);
+}
+
+ListRead readlist(std::string_view text, std::span<const ListVar> vars) {
+  ListState s{vars};
+  if (!takeline(text, s)) return {ListEnd::bad, s.got};
+  return {s.complete() ? ListEnd::complete : ListEnd::eof, s.got};
 }
 
 std::string fielda(std::string_view line, int col, int w) {

@@ -3,9 +3,13 @@
 // fixed layout goes through here. Output functions return the field text;
 // a value too wide for its field fills it with '*'.
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "dialogue/units.h"
 #include "platform/real.h"
 
 namespace ed {
@@ -29,10 +33,32 @@ std::string pad(std::string_view s, std::size_t n);
 std::string_view rtrim(std::string_view s);
 std::string_view trim(std::string_view s);
 
-// List-directed reading of the first item of an answer: the item runs up
-// to the first blank, tab, comma or slash. Leading blanks are skipped.
-enum class Item { value, null, none };  // null: ',' or '/' first; none: blank line
-Item firstitem(std::string_view line, std::string& item);
+// List-directed reading: one value for each variable, in order, from one
+// or more lines. Values are separated by blanks, tabs or a comma (blanks
+// about a comma and the end of a line belong to the same separator). An
+// empty value (nothing between two commas, or a comma first) leaves its
+// variable as it was; a slash ends the read and leaves every variable not
+// yet reached as it was. A value in apostrophes or quotation marks is a
+// text (a doubled delimiter stands for one) running to its closing
+// delimiter or to the end of the line. A line holding too few values goes
+// on with the next (a blank line holds none); what follows the last value
+// needed on a line is ignored. A number is read as readint and readreal
+// read it; a value that is not a number of its variable's kind, a text
+// included, ends the read there, the variables before it read. A text is
+// cut or padded to the length of its variable.
+using ListVar = std::variant<int*, real*, std::string*>;
+enum class ListEnd { complete, eof, failed, bad };  // bad: a value not of its variable's kind
+struct ListRead {
+  ListEnd end;
+  std::size_t got;  // the values reached, empty ones included
+};
+// From the lines that nextline reads, at least one.
+ListRead readlist(const std::function<ReadStatus(std::string&)>& nextline,
+                  std::span<const ListVar> vars);
+ListRead readlist(int unit, std::span<const ListVar> vars);
+// From one text alone: a text holding too few values ends as eof.
+ListRead readlist(std::string_view text, std::span<const ListVar> vars);
+
 bool readint(std::string_view item, int& v);    // [sign] digits, 32 bits
 bool readreal(std::string_view item, real& v);  // [sign] digits[.digits][exponent], finite
 

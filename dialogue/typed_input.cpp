@@ -45,21 +45,13 @@ bool defaultanswer(std::string_view buffer) {
   return buffer[0] == '\n' || buffer[0] == '\r' || buffer[0] == ' ';
 }
 
-bool readitem(const std::string& item, int& v) { return ed::readint(item, v); }
-bool readitem(const std::string& item, real& v) { return ed::readreal(item, v); }
-
-// Reads the first item of an answer into v: a null item (',' or '/'
-// first) leaves v as it is. False when the item is not a number of v's
+// Reads the first value of an answer into v: an empty value (',' or '/'
+// first) leaves v as it is. False when the value is not a number of v's
 // kind or there is none.
 template <typename T>
 bool readfirst(std::string_view buffer, T& v) {
-  std::string item;
-  switch (ed::firstitem(buffer, item)) {
-    case ed::Item::null: return true;
-    case ed::Item::none: return false;
-    case ed::Item::value: break;
-  }
-  return readitem(item, v);
+  const ed::ListVar var[] = {&v};
+  return ed::readlist(buffer, var).end == ed::ListEnd::complete;
 }
 
 // Outcome of reading an answer: a value, an answer that cannot be read,
@@ -73,15 +65,15 @@ ReadStatus answerfrom(int unit, std::string& line) {
   return unit == iocom.iunin ? readanswer(line) : readline(unit, line);
 }
 
-// The first item of the next line that holds one, read straight from the
-// standard input unit: empty lines and leading blanks are skipped.
+// A value read straight from the standard input unit: empty lines and
+// leading blanks are skipped.
 Got readunbuffered(int& v) {
-  std::string line;
-  std::string item;
-  do {
-    if (const ReadStatus st = readanswer(line); st != ReadStatus::line) return got(st);
-  } while (ed::firstitem(line, item) == ed::Item::none);
-  return readfirst(line, v) ? Got::value : Got::bad;
+  const ed::ListVar var[] = {&v};
+  switch (ed::readlist(readanswer, var).end) {
+    case ed::ListEnd::complete: return Got::value;
+    case ed::ListEnd::eof: return Got::again;
+    default: return Got::bad;
+  }
 }
 
 // Reads a number with a default from the 20-character buffer: the default

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -76,45 +75,16 @@ void showmenu(const GridValues& v) {
   menutail();
 }
 
-// Reads values list-directed from the standard input unit into v, in
-// order: separated by blanks or commas, over as many lines as it takes; an
-// empty value between commas leaves its variable as it is, and a slash or
-// the end of input ends the read early. Values read before a bad one are
-// kept. False when a value cannot be read.
-bool readvalues(std::span<real* const> v) {
-  std::size_t got = 0;
-  bool aftervalue = false;  // a comma right after a value only separates
-  std::string line;
-  while (got < v.size()) {
-    if (readanswer(line) != ReadStatus::line) return true;
-    std::size_t p = 0;
-    while (got < v.size() && (p = line.find_first_not_of(" \t", p)) != std::string::npos) {
-      if (line[p] == '/') return true;
-      if (line[p] == ',') {
-        if (!aftervalue) ++got;
-        aftervalue = false;
-        ++p;
-        continue;
-      }
-      const std::size_t q = line.find_first_of(" \t,/", p);
-      if (!ed::readreal(std::string_view(line).substr(p, q - p), *v[got])) return false;
-      ++got;
-      aftervalue = true;
-      p = q;
-    }
-  }
-  return true;
-}
-
-// Codes 10 and 20: minimum, maximum and increment in one read, asked again
-// while an answer cannot be read.
+// Codes 10 and 20: minimum, maximum and increment in one read from the
+// standard input unit, asked again while a value cannot be read; the end of
+// input keeps what was read.
 void askbounds(std::string_view what, real& vmin, real& vmax, real& vinc) {
-  const std::array<real*, 3> v{&vmin, &vmax, &vinc};
+  const std::array<ed::ListVar, 3> v{&vmin, &vmax, &vinc};
   const std::string indent(what.size() + 22, ' ');  // 30 blanks for latitude, 31 for longitude
   do {
     textline(" enter " + std::string(what) + " mini, maxi and increment");
     textline(indent + "in degrees");
-  } while (!readvalues(v));
+  } while (ed::readlist(readanswer, v).end == ed::ListEnd::bad);
 }
 
 void menu(GridValues& v) {

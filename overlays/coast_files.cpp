@@ -218,12 +218,11 @@ Ending drawign(LineFile& file) {
 // Free format: a header "code n", then n lines "latitude longitude".
 Ending drawgebco(LineFile& file) {
   listheadruled(file, {"line #", "code", "# points"});
-  std::array<std::string, 2> items;
+  int code = 0, n = 0;
+  const ed::ListVar header[] = {&code, &n};
   std::array<real, 2> v{};
   for (;;) {
-    if (const ReadStatus r = readitems(items); r != ReadStatus::line) return ending(r);
-    int code = 0, n = 0;
-    if (!ed::readint(items[0], code) || !ed::readint(items[1], n)) return Ending::readerror;
+    if (const ReadStatus r = readvalues(header); r != ReadStatus::line) return ending(r);
     ++file.ncurve;
     if (outlevel(2)) listrow({file.ncurve, code, n});
     for (int k = 1; k <= n; ++k) {

@@ -31,75 +31,6 @@ const RoutineId getfreal_id{"getfreal   ", "    ", "          "};
 // Width of the titles getfreal reads and shows.
 constexpr std::size_t titlewidth = 50;
 
-// One item of a free-format read: its text, whether it was quoted, and
-// whether a value was given (not for a null item, nor for those after '/').
-struct ListItem {
-  std::string text;
-  bool quoted = false;
-  bool given = false;
-};
-
-enum class ListEnd { complete, eof, failed };
-
-// A quoted text starting at p: up to the closing quote (a doubled quote
-// stands for one), or to the end of the line. Returns the position after it.
-std::size_t quotedtext(const std::string& line, std::size_t p, std::string& text) {
-  const char quote = line[p];
-  text.clear();
-  for (++p; p < line.size(); ++p) {
-    if (line[p] != quote) {
-      text += line[p];
-    } else if (p + 1 < line.size() && line[p + 1] == quote) {
-      text += quote;
-      ++p;
-    } else {
-      return p + 1;
-    }
-  }
-  return p;
-}
-
-// Reads items as a list-directed read does: values separated by blanks,
-// tabs or commas (a comma with blanks about it counts once), a record with
-// too few going on over the next lines (at least one line is read), the
-// rest of the last line ignored. '/' ends the read; an empty value between
-// two commas, or a comma first, is a null item. got counts the items
-// reached, null ones included.
-ListEnd readlist(int unit, std::span<ListItem> items, std::size_t& got) {
-  for (ListItem& it : items) it.given = false;
-  got = 0;
-  bool aftervalue = false;
-  std::string line;
-  do {
-    const ReadStatus status = readline(unit, line);
-    if (status == ReadStatus::eof) return ListEnd::eof;
-    if (status == ReadStatus::failed) return ListEnd::failed;
-    std::size_t p = 0;
-    while (got < items.size() && (p = line.find_first_not_of(" \t", p)) != std::string::npos) {
-      const char c = line[p];
-      if (c == '/') return ListEnd::complete;
-      if (c == ',') {
-        if (!aftervalue) ++got;
-        aftervalue = false;
-        ++p;
-        continue;
-      }
-      ListItem& it = items[got++];
-      it.given = true;
-      it.quoted = c == '\'' || c == '"';
-      if (it.quoted) {
-        p = quotedtext(line, p, it.text);
-      } else {
-        const std::size_t q = line.find_first_of(" \t,/", p);
-        it.text = line.substr(p, q == std::string::npos ? q : q - p);
-        p = q;
-      }
-      aftervalue = true;
-    }
-  } while (got < items.size());
-  return ListEnd::complete;
-}
-
 std::string defaultcolname(int k) { return ed::pad("File.col." + ed::listi(k), colnamewidth); }
 
 void fileclosed(std::string_view fname, int iunit) {
@@ -151,25 +82,19 @@ enum class RowRead { row, end, bad };
 // Reads data line i into the record's line buffer.
 RowRead readrow(int iunit, int i) {
   ReadRealSetup& r = readrealsetup;
-  std::array<ListItem, maxfilecol> items;
-  std::size_t got = 0;
-  const ListEnd end = readlist(
-      iunit, std::span(items).first(static_cast<std::size_t>(std::clamp(r.ncolfil, 0, maxfilecol))),
-      got);
-  if (end == ListEnd::eof) {
-    if (got == 0) return RowRead::end;
+  std::array<ed::ListVar, maxfilecol> values;
+  for (std::size_t k = 0; k < values.size(); ++k) values[k] = &r.rr[k];
+  const ed::ListRead read = ed::readlist(
+      iunit, std::span(values).first(static_cast<std::size_t>(std::clamp(r.ncolfil, 0, maxfilecol))));
+  if (read.end == ed::ListEnd::eof) {
+    if (read.got == 0) return RowRead::end;
     warninghead(getfreal_id);
     wout(item("END OF FILE INSIDE DATA LINE") + item(i));
     say("==> INCOMPLETE LINE NOT STORED");
     warningtail00();
     return RowRead::end;
   }
-  if (end == ListEnd::failed) return RowRead::bad;
-  for (std::size_t k = 0; k < got; ++k) {
-    if (!items[k].given) continue;
-    if (items[k].quoted || !ed::readreal(items[k].text, r.rr[k])) return RowRead::bad;
-  }
-  return RowRead::row;
+  return read.end == ed::ListEnd::complete ? RowRead::row : RowRead::bad;
 }
 
 void storerow(ColumnTable rdat, int i) {
@@ -362,19 +287,17 @@ void getfnamcol(int& ierr, std::span<std::string> names, int nnamdim, int ncol,
     warningtail00();
     return;
   }
-  std::array<ListItem, maxfilecol> items;
-  std::size_t got = 0;
+  std::array<ed::ListVar, maxfilecol> vars;
+  for (std::size_t k = 0; k < n; ++k) vars[k] = &names[k];
   if (const int bad = skiplines(iunit, iheader); bad != 0) {
     errorhead(getfnamcol_id);
     wout(item("WHILE SKIPPING") + item(bad) + item("th LINE"));
     ierr = 2;
-  } else if (readlist(iunit, std::span(items).first(n), got) != ListEnd::complete) {
+  } else if (ed::readlist(iunit, std::span(vars).first(n)).end != ed::ListEnd::complete) {
     errorhead(getfnamcol_id);
     wout(item("WHILE TRYING TO READ HEADERS IN") + item(iheader) + item("th LINE"));
     ierr = 1;
   } else {
-    for (std::size_t k = 0; k < got; ++k)
-      if (items[k].given) names[k] = ed::pad(items[k].text, colnamewidth);
     rewindunit(iunit);
     submenuhead(getfnamcol_id);
     if (mode == 0) say("Input file name  : " + shown(fname));

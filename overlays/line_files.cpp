@@ -45,50 +45,31 @@ void listrow56(real v5, real v6) {
 
 namespace {
 
-// Adds the items of text to items[got..], as many as fit.
-void splititems(std::string_view text, std::span<std::string> items, std::size_t& got) {
-  constexpr std::string_view separators = " \t,";
-  std::size_t p = 0;
-  while (got < items.size() && (p = text.find_first_not_of(separators, p)) != std::string_view::npos) {
-    const std::size_t q = text.find_first_of(separators, p);
-    items[got++] = std::string(text.substr(p, q == std::string_view::npos ? q : q - p));
-    p = q;
-  }
+ReadStatus status(ed::ListEnd end) {
+  if (end == ed::ListEnd::complete) return ReadStatus::line;
+  return end == ed::ListEnd::eof ? ReadStatus::eof : ReadStatus::failed;
 }
 
-bool toreals(std::span<const std::string> items, std::span<real> values) {
-  for (std::size_t k = 0; k < values.size(); ++k)
-    if (!ed::readreal(items[k], values[k])) return false;
-  return true;
+// The variables of a read into reals (at most four).
+std::span<const ed::ListVar> realvars(std::span<real> values, std::array<ed::ListVar, 4>& vars) {
+  for (std::size_t k = 0; k < values.size(); ++k) vars[k] = &values[k];
+  return std::span(vars).first(values.size());
 }
 
 }  // namespace
 
-ReadStatus readitems(std::span<std::string> items) {
-  std::size_t got = 0;
-  std::string line;
-  while (got < items.size()) {
-    const ReadStatus r = readline(lineunit, line);
-    if (r != ReadStatus::line) return r;
-    splititems(line, items, got);
-  }
-  return ReadStatus::line;
+ReadStatus readvalues(std::span<const ed::ListVar> vars) {
+  return status(ed::readlist(lineunit, vars).end);
 }
 
 ReadStatus readreals(std::span<real> values) {
-  std::array<std::string, 4> items;
-  const std::span<std::string> used(items.data(), values.size());
-  const ReadStatus r = readitems(used);
-  if (r != ReadStatus::line) return r;
-  return toreals(used, values) ? ReadStatus::line : ReadStatus::failed;
+  std::array<ed::ListVar, 4> vars;
+  return readvalues(realvars(values, vars));
 }
 
 bool parsereals(std::string_view text, std::span<real> values) {
-  std::array<std::string, 4> items;
-  const std::span<std::string> used(items.data(), values.size());
-  std::size_t got = 0;
-  splititems(text, used, got);
-  return got == used.size() && toreals(used, values);
+  std::array<ed::ListVar, 4> vars;
+  return ed::readlist(text, realvars(values, vars)).end == ed::ListEnd::complete;
 }
 
 real reducedlon(real lon, real origin) {

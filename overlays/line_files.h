@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dialogue/banners.h"
+#include "dialogue/edit_descriptors.h"
 #include "dialogue/units.h"
 #include "platform/real.h"
 
@@ -66,14 +67,12 @@ void listhead(std::initializer_list<std::string_view> labels);
 void listrow(std::initializer_list<int> counts, std::initializer_list<real> values = {});
 void listrow56(real v5, real v6);
 
-// Reads items.size() free-format items from the line file, beginning on a
-// new line: items are separated by blanks, tabs or commas, a line holding
-// too few goes on with the next, and the rest of the last line is ignored.
-ReadStatus readitems(std::span<std::string> items);
-// Reads values.size() reals the same way; an item that is not a number
-// fails the read.
+// Reads the variables from the line file, list-directed (edit_descriptors.h),
+// beginning on a new line; a value that cannot be read fails the read.
+ReadStatus readvalues(std::span<const ed::ListVar> vars);
+// Reads values.size() reals (at most four) the same way.
 ReadStatus readreals(std::span<real> values);
-// The reals of one text (a record already read), free-format.
+// The reals of one text (a record already read), list-directed.
 bool parsereals(std::string_view text, std::span<real> values);
 
 // lon reduced into [origin, origin + 360) (degrees).

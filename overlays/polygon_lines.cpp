@@ -165,12 +165,11 @@ Ending drawselpolygon(LineFile& file, real& nptdeg) {
     listrule();
   }
   const std::string name = ed::pad(file.fname, linenamewidth);
-  std::array<std::string, 4> items;
   int nv = 0, side = 0, close = 0;
   real perdegree = 0;
+  const ed::ListVar line1[] = {&nv, &side, &close, &perdegree};
   // A polygon needs a vertex: a count below 1 is refused with the line.
-  if (readitems(items) != ReadStatus::line || !ed::readint(items[0], nv) || !ed::readint(items[1], side) ||
-      !ed::readint(items[2], close) || !ed::readreal(items[3], perdegree) || nv < 1) {
+  if (readvalues(line1) != ReadStatus::line || nv < 1) {
     errorhead(contours1_id);
     textitem("WHILE READING 1st LINE OF FILE " + name);
     errortail00();

@@ -1,7 +1,6 @@
 #include "plotlib/colour_table.h"
 
 #include <array>
-#include <span>
 #include <string>
 
 #include "dialogue/banners.h"
@@ -67,33 +66,6 @@ void starttable() {
   }
 }
 
-// Fills items with the next values of a unit as a list-directed read takes
-// them: separated by blanks, tabs or commas, a quoted value running to its
-// closing quote (or the end of the line), a record that holds too few going
-// on over the next lines, the rest of the last line ignored.
-ReadStatus readvalues(int unit, std::span<std::string> items) {
-  const char* separators = " \t,";
-  std::size_t got = 0;
-  std::string line;
-  while (got < items.size()) {
-    if (const ReadStatus status = readline(unit, line); status != ReadStatus::line) return status;
-    std::size_t p = 0;
-    while (got < items.size() && (p = line.find_first_not_of(separators, p)) != std::string::npos) {
-      const char quote = line[p];
-      if (quote == '\'' || quote == '"') {
-        const std::size_t q = line.find(quote, p + 1);
-        items[got++] = line.substr(p + 1, q == std::string::npos ? q : q - p - 1);
-        p = q == std::string::npos ? q : q + 1;
-      } else {
-        const std::size_t q = line.find_first_of(separators, p);
-        items[got++] = line.substr(p, q == std::string::npos ? q : q - p);
-        p = q;
-      }
-    }
-  }
-  return ReadStatus::line;
-}
-
 // Why a colour table file could not be read to its end.
 enum class ReadFault { none, value, end };
 
@@ -112,32 +84,29 @@ void readfailed(ReadFault fault, int nline, const std::string& fname) {
   errortail00();
 }
 
-ReadFault fault(ReadStatus status) {
-  return status == ReadStatus::eof ? ReadFault::end : ReadFault::value;
+ReadFault fault(ed::ListEnd end) {
+  if (end == ed::ListEnd::complete) return ReadFault::none;
+  return end == ed::ListEnd::eof ? ReadFault::end : ReadFault::value;
 }
 
 // Reads the number of colours, then one record per colour, each through
-// the setters. Returns what stopped the reading, nline the record reached.
+// the setters; an empty value takes the one of the record before. Returns
+// what stopped the reading, nline the record reached.
 ReadFault readcolours(int& nline) {
   nline = 1;
-  std::array<std::string, 5> items;
-  if (const ReadStatus status = readvalues(colourunit, std::span(items).first(1));
-      status != ReadStatus::line)
-    return fault(status);
   int ncol = 0;
-  if (!ed::readint(items[0], ncol)) return ReadFault::value;
+  const ed::ListVar count[] = {&ncol};
+  if (const ReadFault f = fault(ed::readlist(colourunit, count).end); f != ReadFault::none) return f;
   scolornb(ncol, 1);
 
+  int index = 0;
+  real red = 0.0f, green = 0.0f, blue = 0.0f;
+  std::string name(readnamewidth, ' ');
+  const ed::ListVar entry[] = {&index, &red, &green, &blue, &name};
   for (int k = 0; k <= plt2blk.ncolor; ++k) {
     ++nline;
-    if (const ReadStatus status = readvalues(colourunit, items); status != ReadStatus::line)
-      return fault(status);
-    int index = 0;
-    real red = 0.0f, green = 0.0f, blue = 0.0f;
-    if (!ed::readint(items[0], index) || !ed::readreal(items[1], red) ||
-        !ed::readreal(items[2], green) || !ed::readreal(items[3], blue))
-      return ReadFault::value;
-    std::string name = ed::pad(items[4], readnamewidth);
+    if (const ReadFault f = fault(ed::readlist(colourunit, entry).end); f != ReadFault::none)
+      return f;
     scolorrgb(index, name, red, green, blue, 1);
   }
   return ReadFault::none;

@@ -290,6 +290,21 @@ TEST_F(PolygonFile, ReadsVerticesAndSideType) {
   EXPECT_TRUE(seistestloc(50.1f, -117.5f, 0));  // north of the parallel, under the arc
 }
 
+TEST_F(PolygonFile, EmptyValuesAndASlashKeepWhatWasThere) {
+  // The side type after the slash, the latitude of vertex 1 and the
+  // longitude of vertex 2 keep their values (great circles, the default
+  // triangle).
+  const std::string name = write("nulls.pol", "3 / sides as before\n10,,\n,20\n30 40 / end\n");
+  menu("252\n" + name + "\n99\n");
+  const SeisTest2& t = seistest2;
+  EXPECT_EQ(t.npolyvert, 3);
+  EXPECT_TRUE(t.lgreatcircle);
+  EXPECT_EQ((std::array<real, 3>{t.vrtxlong[0], t.vrtxlong[1], t.vrtxlong[2]}),
+            (std::array<real, 3>{10, 0, 30}));
+  EXPECT_EQ((std::array<real, 3>{t.vrtxlat[0], t.vrtxlat[1], t.vrtxlat[2]}),
+            (std::array<real, 3>{0, 20, 40}));
+}
+
 TEST_F(PolygonFile, TooManyVerticesAreCutToNine) {
   std::string text = "12, 2\n";
   for (int k = 1; k <= 12; ++k) text += std::to_string(k) + " " + std::to_string(-k) + "\n";

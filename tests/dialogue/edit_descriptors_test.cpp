@@ -2,8 +2,12 @@
 // dialogue defines in words (the general 12.6 and 20.1 layouts).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "dialogue/edit_descriptors.h"
 
@@ -88,17 +92,88 @@ TEST(EditDescriptors, IntegerLogicalAndTextOutput) {
   EXPECT_EQ(ed::listr(0.1f), "0.1");
 }
 
-TEST(EditDescriptors, FirstItemOfAnAnswer) {
-  std::string item;
-  EXPECT_EQ(ed::firstitem("12 abc", item), ed::Item::value);
-  EXPECT_EQ(item, "12");
-  EXPECT_EQ(ed::firstitem("  7,8", item), ed::Item::value);
-  EXPECT_EQ(item, "7");
-  EXPECT_EQ(ed::firstitem("3/", item), ed::Item::value);
-  EXPECT_EQ(item, "3");
-  EXPECT_EQ(ed::firstitem(",5", item), ed::Item::null);
-  EXPECT_EQ(ed::firstitem(" /", item), ed::Item::null);
-  EXPECT_EQ(ed::firstitem("   ", item), ed::Item::none);
+// A list-directed read of an integer, a real and a six-character text,
+// which hold -1, -1.5 and "old" before the read.
+struct ListCase {
+  const char* lines;
+  ed::ListEnd end;
+  int i;
+  float r;
+  const char* a;
+  std::size_t linesread;
+};
+
+TEST(EditDescriptors, ListDirectedRead) {
+  using ed::ListEnd;
+  const ListCase cases[] = {
+      // Blanks, tabs and commas separate; the rest of the last line is ignored.
+      {"7 2.5 abc", ListEnd::complete, 7, 2.5f, "abc   ", 1},
+      {"7,2.5,abc,more", ListEnd::complete, 7, 2.5f, "abc   ", 1},
+      {"  7 ,\t2.5 ,  abc  ", ListEnd::complete, 7, 2.5f, "abc   ", 1},
+      {"7 2.5 abc\n8 3.5 def", ListEnd::complete, 7, 2.5f, "abc   ", 1},
+      // Too few on a line: the read goes on, over blank lines too.
+      {"7\n\n2.5\nabc", ListEnd::complete, 7, 2.5f, "abc   ", 4},
+      // Empty values keep what the variable held; the end of a line and a
+      // comma after it are one separator.
+      {"7,,abc", ListEnd::complete, 7, -1.5f, "abc   ", 1},
+      {",2.5,abc", ListEnd::complete, -1, 2.5f, "abc   ", 1},
+      {"7,\n,abc", ListEnd::complete, 7, -1.5f, "abc   ", 2},
+      {"7\n,2.5 abc", ListEnd::complete, 7, 2.5f, "abc   ", 2},
+      // A slash ends the read; what is not reached keeps its value.
+      {"7 / 2.5 abc", ListEnd::complete, 7, -1.5f, "old   ", 1},
+      {"7 2.5/abc", ListEnd::complete, 7, 2.5f, "old   ", 1},
+      {"/\n7", ListEnd::complete, -1, -1.5f, "old   ", 1},
+      // Quoted texts: separators inside, doubled delimiters, cut to length.
+      {"7 2.5 'a b,/'", ListEnd::complete, 7, 2.5f, "a b,/ ", 1},
+      {"7 2.5 'it''s'", ListEnd::complete, 7, 2.5f, "it's  ", 1},
+      {"7 2.5 \"say \"\"\"", ListEnd::complete, 7, 2.5f, "say \" ", 1},
+      {"7 2.5 'open", ListEnd::complete, 7, 2.5f, "open  ", 1},
+      {"7 2.5 abcdefgh", ListEnd::complete, 7, 2.5f, "abcdef", 1},
+      // A value too long for its kind, a non-number, a text for a number:
+      // the read stops there, the values before it read.
+      {"2147483648 2.5 abc", ListEnd::bad, -1, -1.5f, "old   ", 1},
+      {"7 1e39 abc", ListEnd::bad, 7, -1.5f, "old   ", 1},
+      {"7 abc\n2.5 abc", ListEnd::bad, 7, -1.5f, "old   ", 1},
+      {"1.5 2.5 abc", ListEnd::bad, -1, -1.5f, "old   ", 1},
+      {"'7' 2.5 abc", ListEnd::bad, -1, -1.5f, "old   ", 1},
+      // The end of the lines before the last value.
+      {"7 2.5", ListEnd::eof, 7, 2.5f, "old   ", 1},
+      {"", ListEnd::eof, -1, -1.5f, "old   ", 0},
+  };
+  for (const ListCase& c : cases) {
+    SCOPED_TRACE(c.lines);
+    std::vector<std::string> lines;
+    for (std::string_view rest = c.lines; !rest.empty();) {
+      const std::size_t n = std::min(rest.find('\n'), rest.size());
+      lines.emplace_back(rest.substr(0, n));
+      rest.remove_prefix(std::min(n + 1, rest.size()));
+    }
+    std::size_t next = 0;
+    auto nextline = [&](std::string& line) {
+      if (next == lines.size()) return ReadStatus::eof;
+      line = lines[next++];
+      return ReadStatus::line;
+    };
+    int i = -1;
+    float r = -1.5f;
+    std::string a = ed::pad("old", 6);
+    const ed::ListVar vars[] = {&i, &r, &a};
+    EXPECT_EQ(ed::readlist(nextline, vars).end, c.end);
+    EXPECT_EQ(i, c.i);
+    EXPECT_EQ(r, c.r);
+    EXPECT_EQ(a, c.a);
+    EXPECT_EQ(next, c.linesread);
+  }
+}
+
+TEST(EditDescriptors, ListDirectedReadOfOneText) {
+  int i = -1;
+  const ed::ListVar var[] = {&i};
+  EXPECT_EQ(ed::readlist("   ", var).end, ed::ListEnd::eof);
+  EXPECT_EQ(ed::readlist(",5", var).end, ed::ListEnd::complete);
+  EXPECT_EQ(i, -1);
+  EXPECT_EQ(ed::readlist(" 12 abc", var).end, ed::ListEnd::complete);
+  EXPECT_EQ(i, 12);
 }
 
 TEST(EditDescriptors, ListDirectedNumbers) {

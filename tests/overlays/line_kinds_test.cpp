@@ -97,6 +97,13 @@ TEST_F(LineOverlays, GebcoHeadersThenLatitudeLongitudeLines) {
   EXPECT_TRUE(empty.shows(" total nb of plotted curves =       2"));
   ASSERT_EQ(empty.paths.size(), 1u);
   EXPECT_EQ(empty.paths[0].size(), 2u);
+
+  // A slash ends a read; an empty value keeps the one of the line before.
+  writefile("nulls", "5,2/ code and count\n40 10\n41,,\n");
+  const MenuRun nulls = drawn(3, "nulls");
+  EXPECT_TRUE(nulls.shows(" |     1 |     5 |      2|"));
+  ASSERT_EQ(nulls.paths.size(), 1u);
+  expectpath(nulls.paths[0], {{10, 40}, {10, 41}}, "longitude kept");
 }
 
 TEST_F(LineOverlays, UsgsLinesEndAtBlankRecordsAndLowLatitudes) {

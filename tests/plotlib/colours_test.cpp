@@ -224,6 +224,18 @@ TEST_F(ColourFile, ReadsEveryColourInAnyOrderWithQuotedNames) {
   EXPECT_FALSE(unitopen(20));
 }
 
+TEST_F(ColourFile, EmptyValuesAndASlashTakeTheRecordBefore) {
+  read("2\n"
+       "0 100 90 80 'Bob''s'\n"
+       "1,,,50,Ink\n"
+       "2 10 / the rest as above\n");
+  EXPECT_EQ(name(0), "Bob's   ");
+  EXPECT_EQ(rgb(1), (std::array<real, 3>{100.0f, 90.0f, 50.0f}));
+  EXPECT_EQ(name(2), "Ink     ");
+  EXPECT_EQ(rgb(2), (std::array<real, 3>{10.0f, 90.0f, 50.0f}));
+  EXPECT_EQ(countof(lines(), " Actually read   :    2 DATA"), 1);
+}
+
 TEST_F(ColourFile, TooManyColoursReadsThirteenRecords) {
   std::string text = "20\n";
   for (int k = 0; k <= 14; ++k) text += std::to_string(k % 13) + " 1 2 3 c" + std::to_string(k) + "\n";
