@@ -230,7 +230,7 @@ void askyesno(bool& lval, std::string_view text, bool ldef, int inunit, int outu
 
 ReadStatus readanswer(std::string& line) {
   const ReadStatus status = readline(iocom.iunin, line);
-  if (status == ReadStatus::eof && iocom.lcomfile) commandfileended();
+  if (status != ReadStatus::line && iocom.lcomfile) commandfileended();
   return status;
 }
 

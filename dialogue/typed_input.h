@@ -27,6 +27,8 @@ void textlen(int& ifirst, int& ilast, std::string_view text);
 
 // One answer line from the standard input unit. At the end of a command
 // file the keyboard is handed back (with a warning) and eof is returned:
-// the caller asks its question again, at the keyboard. End of the keyboard
-// ends the run.
+// the caller asks its question again, at the keyboard. A command file that
+// cannot be read further (a line too long) hands the keyboard back too, and
+// the failed read is returned for the caller to report. End of the
+// keyboard ends the run.
 ReadStatus readanswer(std::string& line);
