@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "dialogue/banners.h"
@@ -206,9 +207,10 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
       }
     } else {
       if (iflag == 0) {
-        std::string answer = ed::pad(fname, 80);
+        // The whole name, however long: a cut one would open another file.
+        std::string answer = ed::pad(fname, std::max<std::size_t>(80, fname.size()));
         int ierr = 0;
-        inchardef(answer, prompt, answer, ierr);
+        inchardef(answer, prompt, answer, ierr, true);
         fname = std::string(ed::rtrim(answer));
       }
       opened = openunit(iunit, std::string(ed::trim(fname)), save ? OpenStatus::new_ : OpenStatus::old);

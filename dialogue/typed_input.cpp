@@ -1,5 +1,6 @@
 #include "dialogue/typed_input.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -222,7 +223,7 @@ void askyesno(bool& lval, std::string_view text, bool ldef, int inunit, int outu
 
 ReadStatus readanswer(std::string& line) {
   const ReadStatus status = readline(iocom.iunin, line);
-  if (status == ReadStatus::eof && iocom.lcomfile) commandfileended();
+  if (status != ReadStatus::line && iocom.lcomfile) commandfileended();
   return status;
 }
 
@@ -356,7 +357,8 @@ void inlogicdef2(bool& lval, std::string_view text, bool ldef, int inunit, int o
   askyesno(lval, text, ldef, inunit, outunit, true, inlogicdef2_id);
 }
 
-void inchardef(std::string& cval, std::string_view text, std::string_view cdef, int& ierr) {
+void inchardef(std::string& cval, std::string_view text, std::string_view cdef, int& ierr,
+               bool whole) {
   const std::string question = trim(text);
   const std::string shown = trim(cdef);
   ierr = 0;
@@ -367,13 +369,14 @@ void inchardef(std::string& cval, std::string_view text, std::string_view cdef, 
     if (st == ReadStatus::line) break;
     if (st == ReadStatus::failed) couldnotread(inchardef_id, question);
   }
-  const std::string buffer = ed::pad(line, textbuffer);
+  const std::size_t kept = whole ? std::max(textbuffer, line.size()) : textbuffer;
+  const std::string buffer = ed::pad(line, kept);
   if (defaultanswer(buffer)) {
     const int code = static_cast<unsigned char>(buffer[0]);
     wout(" ichar = " + ed::i(code, 3) + " => use default value");
     cval = ed::pad(cdef, cval.size());
   } else {
-    cval = ed::pad(buffer, cval.size());
+    cval = ed::pad(buffer, whole ? std::max(cval.size(), kept) : cval.size());
   }
   wout(" New value = " + cval);
   if (outlevel(2)) wout(dotted);

@@ -19,14 +19,18 @@ void inrealdef(real& x, std::string_view text, real xdef, int& ierr);
 void inrealvindef(real& x, std::string_view text, real xdef, real xmin, real xmax, int& ierr);
 void inlogicdef(bool& lval, std::string_view text, bool ldef, int& ierr);
 void inlogicdef2(bool& lval, std::string_view text, bool ldef, int inunit, int outunit, int& ierr);
-// cval keeps its length (a CHARACTER*n text): the answer is cut or padded.
-void inchardef(std::string& cval, std::string_view text, std::string_view cdef, int& ierr);
+// cval keeps its length (a CHARACTER*n text): the answer is cut or padded;
+// when whole, an answer longer than cval is kept whole (a file name).
+void inchardef(std::string& cval, std::string_view text, std::string_view cdef, int& ierr,
+               bool whole = false);
 void inchar1(std::string& cval, std::string_view text, int& ierr);
 // 1-based positions of the first and last non-blank characters.
 void textlen(int& ifirst, int& ilast, std::string_view text);
 
 // One answer line from the standard input unit. At the end of a command
 // file the keyboard is handed back (with a warning) and eof is returned:
-// the caller asks its question again, at the keyboard. End of the keyboard
-// ends the run.
+// the caller asks its question again, at the keyboard. A command file that
+// cannot be read further (a line too long) hands the keyboard back too, and
+// the failed read is returned for the caller to report. End of the
+// keyboard ends the run.
 ReadStatus readanswer(std::string& line);

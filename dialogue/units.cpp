@@ -9,6 +9,10 @@
 
 namespace {
 
+// The longest record read: far above any record the system reads, so that
+// an input that never ends a line cannot fill the memory.
+constexpr std::size_t maxrecord = 64 * 1024;
+
 struct Unit {
   std::FILE* stream = nullptr;
   bool owned = false;     // opened here, closed here
@@ -73,11 +77,13 @@ ReadStatus readline(int unit, std::string& line) {
     std::fflush(stdout);
   }
   toread(*u);
-  char* buf = nullptr;
-  size_t cap = 0;
-  ssize_t n = getline(&buf, &cap, u->stream);
-  if (n < 0) {
-    std::free(buf);
+  int c = 0;
+  while ((c = getc_unlocked(u->stream)) != EOF && c != '\n') {
+    if (line.size() == maxrecord) return ReadStatus::failed;
+    line.push_back(static_cast<char>(c));
+  }
+  if (c == EOF && (line.empty() || std::ferror(u->stream))) {
+    line.clear();
     bool eof = !std::ferror(u->stream);
     std::clearerr(u->stream);
     // A keyboard that cannot be read (closed, a folder, a terminal that
@@ -85,9 +91,6 @@ ReadStatus readline(int unit, std::string& line) {
     if (unit == keyboard_unit) endofinput();
     return eof ? ReadStatus::eof : ReadStatus::failed;
   }
-  line.assign(buf, static_cast<size_t>(n));
-  std::free(buf);
-  if (!line.empty() && line.back() == '\n') line.pop_back();
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return ReadStatus::line;
 }

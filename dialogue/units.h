@@ -14,6 +14,7 @@ constexpr int keyboard_unit = 5;
 constexpr int console_unit = 6;
 
 // Reads one line (without its newline and a trailing carriage return).
+// A line longer than 64 KiB is a failed read, its rest left unread.
 // Standard output is flushed first. End of file on the keyboard, or a
 // read of it that fails, never returns: the run ends with status 2.
 ReadStatus readline(int unit, std::string& line);

@@ -100,8 +100,8 @@ void menu(GridValues& v) {
       case 21: askreal(v.lonmin, "longitude minimum"); break;
       case 22: askreal(v.lonmax, "longitude maximum"); break;
       case 23: askreal(v.loninc, "longitude increment"); break;
-      case 31: inintegdef(v.npgrid, "nb of pts per grid line", v.npgrid, ierr); break;
-      case 32: inintegdef(v.nptick, "nb of pts per tick", v.nptick, ierr); break;
+      case 31: inintegvindef(v.npgrid, "nb of pts per grid line", v.npgrid, 1, mp, ierr); break;
+      case 32: inintegvindef(v.nptick, "nb of pts per tick", v.nptick, 1, mp, ierr); break;
       case 33: askreal(v.ticsiz, "tic size in degrees"); break;
       case 34: inintegvindef(v.ndecim, "nb of tick labels decimals", v.ndecim, 0, 4, ierr); break;
       case 40:
@@ -185,10 +185,10 @@ void drawllgrid() {
     return;
   }
   numberedline("LAT-LONG GRID TYPE =", g.igridt, 4);
-  // A type outside 0..3 is drawn as the regular grid; counts of steps
-  // below 1 as one step.
+  // A type outside 0..3 is drawn as the regular grid; counts of steps are
+  // taken within 1..mp, as the menu asks them.
   const bool regular = g.igridt < 2 || g.igridt > 3;
-  const int npgrid = std::max(g.npgrid, 1), nptick = std::max(g.nptick, 1);
+  const int npgrid = std::clamp(g.npgrid, 1, mp), nptick = std::clamp(g.nptick, 1, mp);
   const real dlat = g.latmax - g.latmin, dlon = g.lonmax - g.lonmin;
   // Ticks of types 1 and 2 point out of the grid, those of type 3 into it.
   const real t = (g.igridt == 3 ? g.ticsiz : -g.ticsiz) / static_cast<real>(nptick);

@@ -101,7 +101,7 @@ bool gshhsoutside(const LineFile& file, const GshhsHeader& h) {
 // Reads the n points of a polygon that is not drawn.
 ReadStatus gshhsskip(int n) {
   std::array<real, 2> v{};
-  for (int k = 1; k <= n; ++k)
+  for (int k = 0; k < n; ++k)
     if (const ReadStatus r = readreals(v); r != ReadStatus::line) return r;
   return ReadStatus::line;
 }
@@ -111,10 +111,10 @@ ReadStatus gshhsskip(int n) {
 ReadStatus gshhsclipped(const LineFile& file, int n) {
   ClipWalk walk({file.window.longmin, file.window.longmax, file.box.latmin, file.box.latmax});
   std::array<real, 2> v{};
-  for (int k = 1; k <= n; ++k) {
+  for (int k = 0; k < n; ++k) {
     if (const ReadStatus r = readreals(v); r != ReadStatus::line) return r;
     const real lon = reducedlon(v[0], file.window.origin);
-    if (k == 1)
+    if (k == 0)
       walk.start(lon, v[1]);
     else
       walk.next(lon, v[1]);
@@ -131,8 +131,7 @@ ReadStatus gshhspieces(int n) {
   cc2dbuff.xp[0] = rad(v[0]);
   cc2dbuff.yp[0] = rad(v[1]);
   for (int first = 1; first < n;) {
-    const int last = std::min(first + mp - 1, n);
-    const int m = last - first + 1;
+    const int m = std::min(mp, n - first + 1);
     for (std::size_t i = 1; static_cast<int>(i) < m; ++i) {
       if (const ReadStatus r = readreals(v); r != ReadStatus::line) return r;
       cc2dbuff.xp[i] = rad(v[0]);
@@ -143,7 +142,7 @@ ReadStatus gshhspieces(int n) {
     const auto end = static_cast<std::size_t>(m - 1);
     cc2dbuff.xp[0] = cc2dbuff.xp[end];
     cc2dbuff.yp[0] = cc2dbuff.yp[end];
-    first = last;
+    first += m - 1;
   }
   return ReadStatus::line;
 }
@@ -225,9 +224,9 @@ Ending drawgebco(LineFile& file) {
     if (const ReadStatus r = readvalues(header); r != ReadStatus::line) return ending(r);
     ++file.ncurve;
     if (outlevel(2)) listrow({file.ncurve, code, n});
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 0; k < n; ++k) {
       if (const ReadStatus r = readreals(v); r != ReadStatus::line) return ending(r);
-      plotpoint(rad(v[1]), rad(v[0]), k == 1 ? 0 : 1);
+      plotpoint(rad(v[1]), rad(v[0]), k == 0 ? 0 : 1);
     }
   }
 }

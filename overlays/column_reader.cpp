@@ -43,12 +43,12 @@ void filerewound(std::string_view fname, int iunit) {
   say("input file " + shown(fname) + " rewound");
 }
 
-// Reads lines 1 .. upto-1 and throws them away; the number of the first
-// line that could not be read, or 0.
-int skiplines(int iunit, int upto) {
+// Reads the next count lines and throws them away; the number (from 1) of
+// the first that could not be read, or 0.
+int skiplines(int iunit, int count) {
   std::string line;
-  for (int i = 1; i < upto; ++i)
-    if (readline(iunit, line) != ReadStatus::line) return i;
+  for (int i = 0; i < count; ++i)
+    if (readline(iunit, line) != ReadStatus::line) return i + 1;
   return 0;
 }
 
@@ -239,7 +239,7 @@ void getftitle1(int& ierr, std::string& title, std::string_view fname, int iunit
     return;
   }
   std::string line;
-  if (const int bad = skiplines(iunit, ititle); bad != 0) {
+  if (const int bad = skiplines(iunit, ititle - 1); bad != 0) {
     errorhead(getftitle1_id);
     wout(item("READING ERROR WHILE SKIPPING") + item(bad) + item("th LINE"));
     ierr = 2;
@@ -289,7 +289,7 @@ void getfnamcol(int& ierr, std::span<std::string> names, int nnamdim, int ncol,
   }
   std::array<ed::ListVar, maxfilecol> vars;
   for (std::size_t k = 0; k < n; ++k) vars[k] = &names[k];
-  if (const int bad = skiplines(iunit, iheader); bad != 0) {
+  if (const int bad = skiplines(iunit, iheader - 1); bad != 0) {
     errorhead(getfnamcol_id);
     wout(item("WHILE SKIPPING") + item(bad) + item("th LINE"));
     ierr = 2;
@@ -324,7 +324,7 @@ void getfreal(int& ierr, int& nrowread, int& ncolused, ColumnTable rdat, int nro
   r.rr.fill(0.0f);
   bool bad = false;
   int rows = 0;
-  if (const int badline = skiplines(iunit, r.iskip + 1); badline != 0) {
+  if (const int badline = skiplines(iunit, r.iskip); badline != 0) {
     errorhead(getfreal_id);
     wout(item("WHILE READING") + item(badline) + item("th HEADER LINE"));
     bad = true;

@@ -171,7 +171,8 @@ void showfhead1(int& ierr, std::string_view fname, int iunit, int ndisp, int isk
   say("OF FILE: " + shown(fname));
   say(rule43);
   std::string line;
-  for (int i = 1; i <= ndisp; ++i) {
+  for (int k = 0; k < ndisp; ++k) {
+    const int i = k + 1;
     tags(i, iskip, ititle, iheader);
     const ReadStatus status = readline(iunit, line);
     if (status == ReadStatus::line) {

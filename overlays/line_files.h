@@ -55,7 +55,7 @@ Ending drawselpolygon(LineFile& file, real& nptdeg);
 // Message lines on the standard output unit: a text; a text and an integer
 // in I6; a text and a real in F9.3.
 void textitem(std::string_view text);
-void intitem(std::string_view text, int v);
+void intitem(std::string_view text, long long v);
 void realitem(std::string_view text, real v);
 
 // The listing: its 65-hyphen rule, a title line, a column head (labels

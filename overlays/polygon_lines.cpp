@@ -147,7 +147,7 @@ void straightlines(int nplot) {
   usline(cc2dbuff.xp, cc2dbuff.yp, nplot);
 }
 
-void vertexcounts(int nv, int nplot) {
+void vertexcounts(int nv, long long nplot) {
   intitem("Number of vertices to read     =", nv);
   intitem("Number of vertices to plot     =", nplot);
 }
@@ -177,13 +177,14 @@ Ending drawselpolygon(LineFile& file, real& nptdeg) {
   }
   nptdeg = perdegree;
 
-  int nplot = close == 1 ? nv + 1 : nv;
-  if (nplot > mp) {
+  // With the closing vertex a count at the top of the int range passes it.
+  const long long wanted = close == 1 ? nv + 1LL : nv;
+  int nplot = static_cast<int>(std::min<long long>(wanted, mp));
+  if (wanted > mp) {
     warninghead(contours1_id);
-    vertexcounts(nv, nplot);
+    vertexcounts(nv, wanted);
     intitem("Max number of vertices to plot =", mp);
     textitem("=> RESETTING TO:");
-    nplot = mp;
     nv = close == 1 ? mp - 1 : mp;
     vertexcounts(nv, nplot);
     warningtail00();

@@ -422,6 +422,27 @@ TEST(TypedInput, EndOfACommandFileHandsTheKeyboardBack) {
   EXPECT_EQ(second, 42);
 }
 
+// A command file line longer than any record (a file that never ends a
+// line) is a failed read: the keyboard is handed back and the prompt's own
+// banner reports it; the rest of the command file is not read.
+TEST(TypedInput, ACommandFileLineTooLongHandsTheKeyboardBack) {
+  // Returns for the pauses of the warning and of the error, then the answer.
+  ConsoleCapture console("\n\n42\n");
+  std::string commands = std::string(70000, 'x') + "\n7\n";
+  attachunit(15, fmemopen(commands.data(), commands.size(), "r"), true);
+  iocom.iunin = 15;
+  iocom.lcomfile = true;
+  int value = 0;
+  int ierr = 0;
+  inintegdef(value, "count", 1, ierr);
+  EXPECT_EQ(value, 42);
+  EXPECT_FALSE(iocom.lcomfile);
+  EXPECT_FALSE(unitopen(15));
+  const Lines lines = console.lines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), " END OF COMMAND FILE"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), " could not read count"), lines.end());
+}
+
 // End of the keyboard at any prompt, first or after a refused answer, ends
 // the run with status 2 at once.
 TEST(TypedInputDeathTest, EndOfInputEndsTheRunAtEveryPrompt) {

@@ -68,6 +68,24 @@ TEST_F(Units, AFailedWriteIsReportedAtClose) {
   EXPECT_FALSE(closeunit(21));
 }
 
+TEST_F(Units, ALineBeyond64KiBIsAFailedReadAndTheLinesBeforeItAreRead) {
+  const std::string name = path("c.txt");
+  {
+    std::ofstream out(name, std::ios::binary);
+    out << "kept\n" << std::string(65536, 'x') << '\n' << std::string(1 << 20, '\0');
+  }
+  ASSERT_TRUE(openunit(11, name, OpenStatus::old));
+  std::string line;
+  EXPECT_EQ(readline(11, line), ReadStatus::line);
+  EXPECT_EQ(line, "kept");
+  EXPECT_EQ(readline(11, line), ReadStatus::line);
+  EXPECT_EQ(line, std::string(65536, 'x'));
+  // A megabyte of NULs without a newline, as /dev/zero gives.
+  EXPECT_EQ(readline(11, line), ReadStatus::failed);
+  EXPECT_LE(line.capacity(), 2u * 65536);
+  EXPECT_TRUE(closeunit(11));
+}
+
 // A keyboard at its end, or one that cannot be read (closed, a folder, a
 // terminal that hung up: here a stream open only for writing), ends the
 // run at the first read, never retried.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <memory>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "map/latlong_grid.h"
+#include "plotlib/curve_points.h"
 #include "plotlib/line_fill_text.h"
 #include "plotlib/plot_harness.h"
 #include "plotlib/subplot_scaling.h"
@@ -216,6 +218,8 @@ TEST_F(LatLongGrid, LineCountsFromSpansAndSpacings) {
       {"tiny spacing", {0, 90, 0, 90, 1e-6f, 1e-6f, 1, 1, 1, 2, 1}, {"3601", "3601"}},
       // Step counts below 1: one step each, never a division by 0.
       {"no steps", {0, 20, 0, 20, 10, 10, 0, 1, -1, 1, 1}, {"   3", "   3"}},
+      // Step counts stored beyond the buffer: held to its size.
+      {"largest counts", {0, 20, 0, 20, 10, 10, INT_MAX, 1, INT_MAX, 1, 1}, {"   3", "   3"}},
   };
   for (const Case& c : cases) {
     window->calls.clear();
@@ -223,9 +227,11 @@ TEST_F(LatLongGrid, LineCountsFromSpansAndSpacings) {
     setgrid(c.g);
     drawllgrid();
     EXPECT_EQ(counts(printed()), c.want) << c.what;
-    for (const Polyline& line : polylines())
+    for (const Polyline& line : polylines()) {
+      ASSERT_LE(line.size(), static_cast<std::size_t>(mp + 1)) << c.what;
       for (const Point& p : line)
         ASSERT_TRUE(std::isfinite(p[0]) && std::isfinite(p[1])) << c.what;
+    }
   }
   // 25 degrees with a spacing of 10: three meridians 12.5 degrees apart.
   window->calls.clear();

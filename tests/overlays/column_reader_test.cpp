@@ -126,6 +126,15 @@ TEST(ColumnReader, AWordInPlaceOfANumberLeadsToTheRecoveryMenu) {
   EXPECT_TRUE(contains(r.lines, " input file malformed.dat closed"));
 }
 
+TEST(ColumnReader, MoreLinesToSkipThanTheFileHoldsIsAReadingError) {
+  // The largest count: nothing of the file, title included, is data.
+  const Reading r = readtable("epicentres.dat\n110\n2147483647\n" + acceptall + "99\n");
+  EXPECT_EQ(r.ierr, 1);
+  EXPECT_EQ(r.x[0], untouched);
+  EXPECT_TRUE(contains(r.lines, " WHILE READING   9 th HEADER LINE"));
+  EXPECT_FALSE(r.leftopen);
+}
+
 TEST(ColumnReader, NanAndInfAreNoNumbersAndAnotherFileCanBeRead) {
   // Row 2 begins with "nan": tried again on the same file, then (the
   // default answer) another file is opened.

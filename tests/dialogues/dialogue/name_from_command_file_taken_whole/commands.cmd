@@ -1,0 +1,5 @@
+13
+an_output_file_named_in_a_command_file_with_a_name_longer_than_eighty_characters_1234567890.txt
+23
+5000
+5002
