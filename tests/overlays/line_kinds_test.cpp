@@ -248,6 +248,13 @@ TEST_F(LineOverlays, SelectionPolygonFaults) {
   EXPECT_TRUE(twice.shows(" ==> SKIPPING THIS SIDE"));
   EXPECT_EQ(twice.paths.size(), 1u);
 
+  // Opposite vertices, which rounding leaves not quite opposite: no great
+  // circle through them is drawn.
+  writefile("opposite", "3 1 0 10\n0 0\n180 0\n180 30\n");
+  const MenuRun opposite = drawn(6, "opposite");
+  EXPECT_TRUE(opposite.shows(" ==> SKIPPING THIS SIDE"));
+  EXPECT_EQ(opposite.paths.size(), 1u);  // side 2 only
+
   // No vertex: refused with its first line; the points per degree stay.
   writefile("none", "0 1 1 3.0\n");
   const MenuRun none = drawn(6, "none");
