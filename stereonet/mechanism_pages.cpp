@@ -147,8 +147,9 @@ void scaling(const Driver& d, int isub) {
   say(rule);
   say(" SCALING FOR LOWER LEFT STEREO ");
   say(rule);
-  // A scaling that cannot be inverted (never set, all zeros) would end the
-  // run once kept with the window open: the nets' initial place comes first.
+  // A scaling that cannot be inverted (never set: all zeros) would stop the
+  // run once kept with the window open: the sub-plot first gets the nets'
+  // initial place.
   if (!invertiblescaling()) {
     NetPlace first = initialplace;
     sus2cm1(first.xcm0, first.ycm0, first.xx, first.xy, first.yx, first.yy, 1);
