@@ -150,6 +150,14 @@ void vecprod3d(std::span<real> wa, std::span<const real> ua, std::span<const rea
   }
 }
 
+bool crossvanishes(std::span<const real> w, std::span<const real> u, std::span<const real> v) {
+  real len[3] = {};
+  vecnorm(std::span(len, 1), w, 3, 1);
+  vecnorm(std::span(len + 1, 1), u, 3, 1);
+  vecnorm(std::span(len + 2, 1), v, 3, 1);
+  return !(len[0] > 1e-6f * len[1] * len[2]);
+}
+
 void moduri(std::span<int> out, std::span<const int> in, int p, int n) {
   for (int k = 0; k < n; ++k) {
     const int v = in[at(k)];

@@ -82,6 +82,10 @@ void scalprodn(std::span<real> s, std::span<const real> ua, std::span<const real
 void vecnorm(std::span<real> r, std::span<const real> v, int n, int m);
 // wa(:, k) := ua(:, k) x va(:, k) for m 3-vectors; wa may be ua or va.
 void vecprod3d(std::span<real> wa, std::span<const real> ua, std::span<const real> va, int m);
+// True when w, the cross product of the 3-vectors u and v, gives no
+// direction: |w| <= 1e-6 |u| |v|, as rounding leaves it for equal or
+// opposite vectors (about 3e-7 for unit vectors of opposite points).
+bool crossvanishes(std::span<const real> w, std::span<const real> u, std::span<const real> v);
 
 // Cyclic index: out(k) in 1 .. p, congruent to in(k) modulo p (p >= 1).
 void moduri(std::span<int> out, std::span<const int> in, int p, int n);

@@ -364,7 +364,7 @@ void spolygontst(int& ierr, int) {
     for (int k = 1; k <= n; ++k) {
       auto& w = t.vnrm1[at(k)];
       vecprod3d(w, t.vrtx1[at(k)], t.vrtx1[at(next(k))], 1);
-      if (w[0] == 0.0f && w[1] == 0.0f && w[2] == 0.0f) {
+      if (crossvanishes(w, t.vrtx1[at(k)], t.vrtx1[at(next(k))])) {
         contourerror(k, next(k), "||OV1 x OV2|| = 0");
         ierr = 10;
       }

@@ -196,6 +196,8 @@ void slcce2() {
   p.cpp2 = scalelimit(m1 / (n * std::pow(t1, n)));
 }
 
+bool conelessparallels() { return std::fabs(llpparam.latp1 + llpparam.latp2) < 1e-5f; }
+
 void salbesph2() {
   LlpParam& p = llpparam;
   p.cpp1 = std::sin(p.latp1);

@@ -55,6 +55,10 @@ void imwpoly2(std::span<real> x, std::span<real> y, std::span<const real> lon,
 // (salbesph2) and Bonne (sbonnesph2).
 void slcc2();
 void slcce2();
+// True when the standard parallels latp1 and latp2 are symmetric about the
+// equator (their sum within 1e-5 radians of 0): no Lambert cone passes
+// through them (n = 0, every point on the origin).
+bool conelessparallels();
 void salbesph2();
 void sbonnesph2();
 // The record forimwpoly from longp1, longp2, latp1, latp2 and the ellipsoid.

@@ -173,6 +173,15 @@ void choose(int& iproj) {
   }
 }
 
+// Standard parallels of a Lambert cone symmetric about the equator.
+void coneless() {
+  warninghead(sprojll2_id);
+  textline("STANDARD PARALLELS SYMMETRIC ABOUT THE EQUATOR:");
+  textline("latp1 + latp2 = 0 ==> NO CONE");
+  textline("==> WILL ASK THEM AGAIN");
+  warningtail00();
+}
+
 // The parameters of a code, each setter with the parameter mode pm, and
 // the constants derived from them.
 void parameters(int code, int pm) {
@@ -185,6 +194,11 @@ void parameters(int code, int pm) {
       slong1(v, pm);
       slat1(v, pm);
       slat2(v, pm);
+      while (pm == 2 && conelessparallels()) {
+        coneless();
+        slat1(v, pm);
+        slat2(v, pm);
+      }
       if (code == 3)
         slcc2();
       else

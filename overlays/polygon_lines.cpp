@@ -83,8 +83,8 @@ void drawside() {
 }
 
 // Each side sampled along the great circle from its first vertex V1 towards
-// W, the unit vector of (V1 x V2) x V1; a side whose W vanishes (equal or
-// opposite vertices) is skipped with an error.
+// W, the unit vector of (V1 x V2) x V1; a side whose V1 x V2 gives no
+// direction (equal or opposite vertices) is skipped with an error.
 void greatcircles(int nplot, real nptdeg) {
   if (outlevel(2)) textitem("Boundaries = great circles");
   runningpoint("Angle (radians)");
@@ -94,13 +94,13 @@ void greatcircles(int nplot, real nptdeg) {
     const Vec3 v1 = vertexvector(k), v2 = vertexvector(k + 1);
     Vec3 w{};
     vecprod3d(w, v1, v2, 1);
-    vecprod3d(w, w, v1, 1);
-    real norm = 0;
-    vecnorm(std::span(&norm, 1), w, 3, 1);
-    if (!(norm > 0.0f)) {
+    if (crossvanishes(w, v1, v2)) {
       degenerateside(k);
       continue;
     }
+    vecprod3d(w, w, v1, 1);
+    real norm = 0;
+    vecnorm(std::span(&norm, 1), w, 3, 1);
     for (real& c : w) c /= norm;
     const real angle = angleof(v1, v2);
     sideparameter(k, angle, angle, f);

@@ -1,5 +1,6 @@
 #include "platform/draw_context.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -9,15 +10,111 @@
 
 namespace {
 
-// Farthest a point may lie from the origin, in pixels: cairo keeps
-// coordinates in fixed point of about +-8e6 and would wrap beyond it.
-constexpr real farthest = 4.0e6f;
+// Half-width of the guard box about the origin, in pixels: well outside
+// every window (a screen is at most 32767 pixels wide) and well inside the
+// +-8e6 that cairo's fixed-point coordinates hold.
+constexpr double guard = 1.0e5;
 
-bool drawable(const std::vector<Subpath>& path) {
-  for (const Subpath& figure : path)
-    for (const DrawPoint& p : figure.points)
-      if (!(std::fabs(p.x) <= farthest && std::fabs(p.y) <= farthest)) return false;
+struct Point {
+  double x, y;
+};
+Point wide(const DrawPoint& p) { return {static_cast<double>(p.x), static_cast<double>(p.y)}; }
+
+bool finite(const DrawPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+bool inside(const DrawPoint& p) {
+  const Point w = wide(p);
+  return std::fabs(w.x) <= guard && std::fabs(w.y) <= guard;  // false for NaN
+}
+
+// The coordinate of p across edge k of the box (0 left, 1 right, 2 bottom,
+// 3 top), growing outwards: the box lies up to guard.
+double outwards(const DrawPoint& p, int edge) {
+  const Point w = wide(p);
+  return (edge < 2 ? w.x : w.y) * (edge % 2 == 0 ? -1.0 : 1.0);
+}
+
+// Where the segment from a to b, which crosses the line of edge k, meets
+// it: worked out from the end nearer to the line, the other one being
+// perhaps very far.
+DrawPoint crossing(const DrawPoint& a, const DrawPoint& b, int edge) {
+  const bool froma = std::fabs(guard - outwards(a, edge)) <= std::fabs(guard - outwards(b, edge));
+  const Point n = wide(froma ? a : b), f = wide(froma ? b : a);
+  const double line = edge % 2 == 0 ? -guard : guard;
+  if (edge < 2)
+    return {static_cast<real>(line), static_cast<real>(n.y + (line - n.x) * ((f.y - n.y) / (f.x - n.x)))};
+  return {static_cast<real>(n.x + (line - n.y) * ((f.x - n.x) / (f.y - n.y))), static_cast<real>(line)};
+}
+
+// The figure's runs of finite points: the figure itself when every point
+// is finite, else open figures split at each non-finite point (the run
+// through the end of a closed figure goes on into its beginning).
+std::vector<Subpath> finiteruns(const Subpath& figure) {
+  const std::vector<DrawPoint>& points = figure.points;
+  const auto bad = std::find_if_not(points.begin(), points.end(), finite);
+  if (bad == points.end()) return {figure};
+  std::vector<DrawPoint> order(bad, points.end());
+  order.insert(figure.closed ? order.end() : order.begin(), points.begin(), bad);
+  std::vector<Subpath> runs;
+  bool open = false;
+  for (const DrawPoint& p : order) {
+    if (finite(p) && !open) runs.push_back(Subpath{});
+    if (finite(p)) runs.back().points.push_back(p);
+    open = finite(p);
+  }
+  return runs;
+}
+
+// Cuts the segment from a to b to the guard box, edge after edge: an end
+// beyond an edge moves to where the segment crosses it. False when no part
+// of the segment is inside.
+bool cut(DrawPoint& a, DrawPoint& b) {
+  for (int edge = 0; edge < 4; ++edge) {
+    const bool ain = outwards(a, edge) <= guard, bin = outwards(b, edge) <= guard;
+    if (!ain && !bin) return false;
+    if (!ain) a = crossing(a, b, edge);
+    if (!bin) b = crossing(a, b, edge);
+  }
   return true;
+}
+
+// The lines of a finite figure inside the guard box: the figure itself
+// when it lies inside, else the open pieces of its cut segments.
+void strokepieces(const Subpath& figure, std::vector<Subpath>& out) {
+  const std::vector<DrawPoint>& points = figure.points;
+  if (std::all_of(points.begin(), points.end(), inside)) {
+    out.push_back(figure);
+    return;
+  }
+  const std::size_t n = points.size();
+  bool joined = false;  // the last piece ends where this segment begins
+  for (std::size_t k = 0; k < (figure.closed ? n : n - 1); ++k) {
+    DrawPoint a = points[k], b = points[(k + 1) % n];
+    const bool visible = cut(a, b);
+    if (visible && !joined) out.push_back(Subpath{{a}, false});
+    if (visible) out.back().points.push_back(b);
+    joined = inside(points[(k + 1) % n]);
+  }
+}
+
+// The area of a finite figure inside the guard box, a closed figure
+// (Sutherland-Hodgman against each edge of the box in turn).
+void fillpiece(const Subpath& figure, std::vector<Subpath>& out) {
+  std::vector<DrawPoint> polygon = figure.points;
+  if (!std::all_of(polygon.begin(), polygon.end(), inside)) {
+    for (int edge = 0; edge < 4; ++edge) {
+      std::vector<DrawPoint> kept;
+      for (std::size_t k = 0; k < polygon.size(); ++k) {
+        const DrawPoint& a = polygon[k];
+        const DrawPoint& b = polygon[(k + 1) % polygon.size()];
+        const bool ain = outwards(a, edge) <= guard, bin = outwards(b, edge) <= guard;
+        if (ain) kept.push_back(a);
+        if (ain != bin) kept.push_back(crossing(a, b, edge));
+      }
+      polygon = std::move(kept);
+    }
+  }
+  if (!polygon.empty()) out.push_back(Subpath{std::move(polygon), true});
 }
 
 std::string logline(std::string_view call, std::initializer_list<real> numbers,
@@ -29,6 +126,20 @@ std::string logline(std::string_view call, std::initializer_list<real> numbers,
 }
 
 }  // namespace
+
+std::vector<Subpath> clippedstroke(const std::vector<Subpath>& path) {
+  std::vector<Subpath> out;
+  for (const Subpath& figure : path)
+    for (const Subpath& run : finiteruns(figure)) strokepieces(run, out);
+  return out;
+}
+
+std::vector<Subpath> clippedfill(const std::vector<Subpath>& path) {
+  std::vector<Subpath> out;
+  for (const Subpath& figure : path)
+    for (const Subpath& run : finiteruns(figure)) fillpiece(run, out);
+  return out;
+}
 
 TextMatrix textrotation(real angle) {
   const auto c = static_cast<real>(std::cos(static_cast<double>(angle)));
@@ -86,10 +197,8 @@ void DrawContext::drawpath(PathDrawing how) {
 }
 
 void DrawContext::paint(bool fill) {
-  if (drawable(path_)) {
-    if (fill) pages_->fill(path_, state_);
-    pages_->stroke(path_, state_);
-  }
+  if (fill) pages_->fill(clippedfill(path_), state_);
+  pages_->stroke(clippedstroke(path_), state_);
   path_.clear();
 }
 

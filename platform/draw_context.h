@@ -57,6 +57,13 @@ struct Subpath {
   bool closed = false;
 };
 
+// What of a path is painted: its parts inside a guard box well outside the
+// window. A non-finite point splits its figure in two. Stroking keeps a
+// figure inside the box as it is and cuts a segment that crosses the box
+// at its edge; filling clips each figure to the box as a closed polygon.
+std::vector<Subpath> clippedstroke(const std::vector<Subpath>& path);
+std::vector<Subpath> clippedfill(const std::vector<Subpath>& path);
+
 class CairoPages;
 class DrawLog;
 
@@ -71,7 +78,8 @@ class DrawContext {
   void antialias(bool on);
 
   // Paths: a new empty path, figures of straight segments, and its painting,
-  // which empties it. A path holding a non-finite point is not painted.
+  // which empties it. What lies far outside the window or runs through a
+  // non-finite point is left out (clippedstroke, clippedfill).
   // A figure of zero length is painted as a dot as wide as the line.
   void beginpath();
   void moveto(real x, real y);

@@ -131,8 +131,10 @@ void vsum(std::span<real> w, std::span<const real> u, std::span<const real> v, i
   for (std::size_t i = 0; i < count; ++i) w[i] = u[i] + v[i];
 }
 
+real determinant(const Mat22& b) { return el(b, 1, 1) * el(b, 2, 2) - el(b, 1, 2) * el(b, 2, 1); }
+
 bool minv2d(Mat22& a, const Mat22& b) {
-  const real det = el(b, 1, 1) * el(b, 2, 2) - el(b, 1, 2) * el(b, 2, 1);
+  const real det = determinant(b);
   if (det == 0.0f) {
     errorhead(minv2d_id);
     wout(" det(B) = " + ed::g(det, 15, 3));

@@ -43,6 +43,8 @@ void m22x21(Vec2& a, const Mat22& b, const Vec2& c);
 void m22x22(Mat22& a, const Mat22& b, const Mat22& c);
 // w(i) := u(i) + v(i), i = 1 .. n.
 void vsum(std::span<real> w, std::span<const real> u, std::span<const real> v, int n);
+// Determinant of b; b can be inverted when it is not 0.
+real determinant(const Mat22& b);
 // a := inverse of b. A singular b gives an error banner and the error stop
 // of level 1; when the user goes on, a is unchanged and false is returned.
 bool minv2d(Mat22& a, const Mat22& b);

@@ -163,6 +163,8 @@ void sus2cm3(real& xcm0, real& ycm0, real& xlcm, real& ylcm, real& xumin, real& 
   derive();
 }
 
+bool invertiblescaling() { return determinant(plt1blk.ustocm[subindex(currentsub())]) != 0.0f; }
+
 void mus2cm1(real& xcm0, real& ycm0, real& xx, real& xy, real& yx, real& yy) {
   submenuhead(mus2cm1_id);
   if (outlevel(2)) {

@@ -22,6 +22,10 @@ void sus2cm1(real& xcm0, real& ycm0, real& xx, real& xy, real& yx, real& yy, int
 void sus2cm3(real& xcm0, real& ycm0, real& xlcm, real& ylcm, real& xumin, real& xumax,
              real& yumin, real& yumax, int& isoxy, int mode);
 
+// True when the current sub-plot's user-to-centimetre matrix can be
+// inverted; a scaling never set is all zeros and cannot.
+bool invertiblescaling();
+
 // The dialogues: the current values shown at output level 2, then, when
 // the user wants to alter them, each asked in turn.
 void mus2cm1(real& xcm0, real& ycm0, real& xx, real& xy, real& yx, real& yy);

@@ -27,6 +27,11 @@ constexpr int lowesttype = -99;
 
 // Radial length of the line and arrow styles, net units.
 constexpr real radial = 0.2f;
+// Distance from the centre below which an axis is taken as vertical, net
+// units (about 0.1 degree from the vertical): a computed vertical axis
+// falls short of 90 degrees by rounding and projects about 2e-4 off the
+// centre, where its radius has no direction.
+constexpr real centre = 1.0e-3f;
 
 const std::string rule(43, '-');
 
@@ -71,7 +76,7 @@ void radials(std::span<const real> az, std::span<const real> pl, int n, bool arr
     const real d = lowerhemisphere(a, p) ? -radial : radial;
     const auto [x, y] = projected(a, p);
     const real r = std::sqrt(x * x + y * y);
-    const real f = r == 0.0f ? 1.0f : 1.0f + d / r;
+    const real f = r < centre ? 1.0f : 1.0f + d / r;
     const std::array<real, 1> x1{x}, y1{y}, x2{f * x}, y2{f * y};
     if (arrows) {
       usarrow1(x1, y1, x2, y2, 1);

@@ -147,6 +147,13 @@ void scaling(const Driver& d, int isub) {
   say(rule);
   say(" SCALING FOR LOWER LEFT STEREO ");
   say(rule);
+  // A scaling that cannot be inverted (never set: all zeros) would stop the
+  // run once kept with the window open: the sub-plot first gets the nets'
+  // initial place.
+  if (!invertiblescaling()) {
+    NetPlace first = initialplace;
+    sus2cm1(first.xcm0, first.ycm0, first.xx, first.xy, first.yx, first.yy, 1);
+  }
   NetPlace& p = d.scaled;
   sus2cm1(p.xcm0, p.ycm0, p.xx, p.xy, p.yx, p.yy, 2);
 }

@@ -247,6 +247,26 @@ TEST_F(Criteria, EdgeWithoutDirectionSendsTheUserBackToTheMenu) {
   EXPECT_FALSE(seistest2.ltestpoly);
 }
 
+TEST_F(Criteria, GreatCircleEdgeBetweenOppositeVerticesHasNoDirection) {
+  // Rounding leaves the cross product of opposite points near 1e-7, not 0:
+  // the edge is reported all the same. Vertices 0.001 degree apart still
+  // give an edge.
+  for (const auto& [lon, lat] : {std::pair{0.0f, 0.0f}, {12.34f, 45.67f}, {100.0f, -30.0f}}) {
+    seistest2.npolyvert = 3;
+    seistest2.lgreatcircle = true;
+    seistest2.vrtxlong[0] = lon, seistest2.vrtxlat[0] = lat;
+    seistest2.vrtxlong[1] = lon > 0 ? lon - 180.0f : lon + 180.0f, seistest2.vrtxlat[1] = -lat;
+    seistest2.vrtxlong[2] = lon + 90.0f, seistest2.vrtxlat[2] = 0.0f;
+    ConsoleCapture console;
+    iocom.lpause = false;
+    int ierr = 0;
+    spolygontst(ierr, 0);
+    EXPECT_EQ(ierr, 10) << lon;
+    EXPECT_EQ(count(console.lines(), " ||OV1 x OV2|| = 0"), 1) << lon;
+  }
+  setpolygon({{10.0f, 20.0f}, {10.001f, 20.0f}, {10.0f, 20.001f}}, true);
+}
+
 TEST_F(Criteria, StraightEdgeWithoutDirectionAndOddModes) {
   seistest2.ltestpoly = true;
   seistest2.lgreatcircle = false;

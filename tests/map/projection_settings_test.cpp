@@ -283,4 +283,27 @@ TEST_F(Projections, ProjectionMenuInitialisesAndAppliesTheLastCodeChosen) {
   }
 }
 
+TEST_F(Projections, LambertRefusesParallelsSymmetricAboutTheEquator) {
+  // Parallels -30 and 30: refused with a warning and asked again; -30 and
+  // 45 make a cone. The ellipsoidal code asks its ellipsoid first.
+  for (int code : {3, 4}) {
+    ConsoleCapture console(std::string(code == 4 ? "4\n99\n\n" : "3\n99\n") +
+                           "\n1\n-30\n99\n1\n30\n99\n\n1\n45\n99\n\n");
+    iocom.lpause = false;
+    int iproj = 15;
+    sprojll2(iproj, 2);
+    EXPECT_EQ(projtype.iproj, code);
+    const Lines lines = console.lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), " latp1 + latp2 = 0 ==> NO CONE"), 1) << code;
+    EXPECT_TRUE(inorder(lines, {" second latitude ........1   30.000", " ==> WILL ASK THEM AGAIN",
+                                " FIRST LATITUDE SET UP", " second latitude ........1   45.000",
+                                " MAP PROJECTION ORIGIN SET UP"}))
+        << code;
+    EXPECT_EQ(llpparam.latp1, rad(-30.0f));
+    EXPECT_EQ(llpparam.latp2, rad(45.0f));
+    EXPECT_GT(std::fabs(llpparam.cpp1), 0.1f) << code;  // a cone: n of about 0.16
+    EXPECT_GT(std::hypot(at(10, 20).x - at(0, 0).x, at(10, 20).y - at(0, 0).y), 0.1f) << code;
+  }
+}
+
 }  // namespace

@@ -1,15 +1,20 @@
 // The six kinds of line file: what each reads, counts, lists and draws,
 // with and without clipping, and how it ends on bad or short input.
+#include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "overlay_harness.h"
+#include "plotlib/colours.h"
+#include "plotlib/line_fill_text.h"
 
 namespace {
 
@@ -250,6 +255,13 @@ TEST_F(LineOverlays, SelectionPolygonFaults) {
   EXPECT_TRUE(twice.shows(" ==> SKIPPING THIS SIDE"));
   EXPECT_EQ(twice.paths.size(), 1u);
 
+  // Opposite vertices, which rounding leaves not quite opposite: no great
+  // circle through them is drawn.
+  writefile("opposite", "3 1 0 10\n0 0\n180 0\n180 30\n");
+  const MenuRun opposite = drawn(6, "opposite");
+  EXPECT_TRUE(opposite.shows(" ==> SKIPPING THIS SIDE"));
+  EXPECT_EQ(opposite.paths.size(), 1u);  // side 2 only
+
   // No vertex: refused with its first line; the points per degree stay.
   writefile("none", "0 1 1 3.0\n");
   const MenuRun none = drawn(6, "none");
@@ -262,6 +274,60 @@ TEST_F(LineOverlays, SelectionPolygonFaults) {
   const MenuRun cut = drawn(6, "cut");
   EXPECT_TRUE(cut.shows(" WHILE READING DATA LINE #      2"));
   EXPECT_TRUE(cut.paths.empty());
+}
+
+// The darkest grey (0 black .. 255 white) of a PNG about the pixel (x, y),
+// y upwards.
+int ink(const std::string& png, int x, int y) {
+  cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+  int darkest = -1;
+  if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s), height = cairo_image_surface_get_height(s);
+    darkest = 255;
+    for (int j = y - 1; j <= y + 1; ++j)
+      for (int i = x - 1; i <= x + 1; ++i) {
+        const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(data + (height - 1 - j) * stride)[i];
+        darkest = std::min(darkest, static_cast<int>(((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF)) / 3));
+      }
+  }
+  cairo_surface_destroy(s);
+  return darkest;
+}
+
+TEST_F(LineOverlays, APolygonReachingAPoleShowsOnAWorldMercatorMap) {
+  ScratchDirectory scratch;
+  writefile("south", "4 0 1 10\n-150 -60\n150 -60\n150 -90\n-150 -90\n");
+  // The whole world on the default Mercator map, 2 cm per map unit, on a
+  // window that writes its files.
+  auto map = [](const std::string& title, const std::string& answers) {
+    ConsoleCapture console(answers);
+    iocom.lpause = false;
+    RecordedWindow window(title);
+    real x0 = 10, y0 = 15, scale = 2, zero = 0;
+    real xy = zero, yx = zero, yy = scale;
+    sus2cm1(x0, y0, scale, xy, yx, yy, 1);
+    int black = 1;  // lines of 0.1 cm in black
+    slinecolor(black, 1);
+    real width = 0.1f;
+    slinewidth(width, 1);
+    real lonmin = -180, lonmax = 180, latmin = -90, latmax = 90;
+    contours1(lonmin, lonmax, latmin, latmax, 1);
+    return title + ".png";
+  };
+  const std::string without = map("without", "99\n"), with = map("with", "6\nsouth\n99\n");
+  // Device pixel of a point of the map: 480 x 680 pixels for the A4 page.
+  auto pixel = [](double lon, double lat) {
+    const MapPoint p = projected(lon, lat);
+    const double percm = 680.0 / 29.7;
+    return std::pair{static_cast<int>(std::lround((10 + 2 * p.x) * percm)),
+                     static_cast<int>(std::lround((15 + 2 * p.y) * percm))};
+  };
+  for (auto [lon, lat] : {std::pair{0.0, -60.0}, {150.0, -80.0}, {-150.0, -85.0}}) {
+    const auto [x, y] = pixel(lon, lat);
+    EXPECT_EQ(ink(without, x, y), 255) << lon << ' ' << lat;
+    EXPECT_LT(ink(with, x, y), 160) << lon << ' ' << lat;  // the sides towards the pole
+  }
 }
 
 TEST_F(LineOverlays, SelectionPolygonOfTooManyVerticesIsCut) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <limits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -223,7 +224,7 @@ TEST(CairoPages, TwoPagesOfA4AndASnapshotOfTheScreen) {
   DrawContext& cx = *begincontext(*w);
   cx.linewidth(3.0f);
   segment(cx, 100.0f, 500.0f, 600.0f, 500.0f);  // page 1: a horizontal line
-  segment(cx, 0.0f, 0.0f, std::nanf(""), 50.0f);  // not drawable: dropped
+  segment(cx, 0.0f, 0.0f, std::nanf(""), 50.0f);  // split into two single points
   cx.flush();
   {
     const Snapshot first(dir.path() / "QZ_Fit_A4P.png");
@@ -297,6 +298,81 @@ TEST(CairoPages, DotsColoursAfterAClearAndFileNames) {
             "Plot files written: dots_colours-2.pdf (1 page), dots_colours-2.png");
   disposewindow(again);
   EXPECT_TRUE(fs::exists(dir.path() / "dots_colours.pdf"));
+}
+
+TEST(PathClipping, FarSegmentsAreCutAtTheGuardBoxAndNonFinitePointsSplit) {
+  const DrawPoint a{100.0f, 200.0f}, b{300.0f, 200.0f}, far{100.0f, -1.0e20f};
+  const real nan = std::nanf("");
+  auto points = [](const std::vector<Subpath>& path) {
+    std::vector<std::vector<std::pair<real, real>>> out;
+    for (const Subpath& figure : path) {
+      out.emplace_back();
+      for (const DrawPoint& p : figure.points) out.back().emplace_back(p.x, p.y);
+    }
+    return out;
+  };
+  using Figures = std::vector<std::vector<std::pair<real, real>>>;
+  // Inside the box: kept as it is, closed or not.
+  const std::vector<Subpath> near{{{a, b, {300.0f, 400.0f}}, true}};
+  EXPECT_EQ(points(clippedstroke(near)), points(near));
+  EXPECT_TRUE(clippedstroke(near)[0].closed);
+  EXPECT_EQ(points(clippedfill(near)), points(near));
+  // A segment towards a pole of the Mercator projection stops at the box.
+  EXPECT_EQ(points(clippedstroke({{{b, a, far}, false}})),
+            (Figures{{{300.0f, 200.0f}, {100.0f, 200.0f}, {100.0f, -1.0e5f}}}));
+  // Closed: the closing segment is cut too; what lies beyond is left out.
+  const DrawPoint farright{1.0e20f, 200.0f};
+  EXPECT_EQ(points(clippedstroke({{{a, far, farright}, true}})),
+            (Figures{{{100.0f, 200.0f}, {100.0f, -1.0e5f}}, {{1.0e5f, 200.0f}, {100.0f, 200.0f}}}));
+  EXPECT_TRUE(clippedstroke({{{far, farright}, false}}).empty());
+  // Filled, the figure stays one closed polygon, cut along the box.
+  const std::vector<Subpath> filled = clippedfill({{{a, b, far}, false}});
+  ASSERT_EQ(filled.size(), 1u);
+  EXPECT_TRUE(filled[0].closed);
+  EXPECT_EQ(points(filled),
+            (Figures{{{100.0f, 200.0f}, {300.0f, 200.0f}, {300.0f, -1.0e5f}, {100.0f, -1.0e5f}}}));
+  // Both ends far: the crossings of a segment through the page.
+  EXPECT_EQ(points(clippedstroke({{{{-1.0e20f, 1.0f}, {1.0e20f, 3.0f}}, false}})),
+            (Figures{{{-1.0e5f, 2.0f}, {1.0e5f, 2.0f}}}));
+  // A non-finite point splits the figure; a closed one's last run goes on
+  // into its first.
+  const DrawPoint c{400.0f, 500.0f}, d{500.0f, 600.0f};
+  EXPECT_EQ(points(clippedstroke({{{a, b, {nan, 1.0f}, c, d}, false}})),
+            (Figures{{{100.0f, 200.0f}, {300.0f, 200.0f}}, {{400.0f, 500.0f}, {500.0f, 600.0f}}}));
+  EXPECT_EQ(points(clippedstroke({{{a, {INFINITY, 1.0f}, c, d}, true}})),
+            (Figures{{{400.0f, 500.0f}, {500.0f, 600.0f}, {100.0f, 200.0f}}}));
+  EXPECT_EQ(points(clippedfill({{{a, {INFINITY, 1.0f}, c, d}, true}})),
+            (Figures{{{400.0f, 500.0f}, {500.0f, 600.0f}, {100.0f, 200.0f}}}));
+}
+
+TEST(CairoPages, APathThroughAFarPointDrawsWhatLiesOnThePage) {
+  ScratchDirectory dir;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "far");
+  DrawContext& cx = *begincontext(*w);
+  cx.fillcolor(1.0f, 0.0f, 0.0f, 1.0f);
+  cx.linewidth(3.0f);
+  cx.beginpath();  // a filled polygon reaching far below the page
+  cx.moveto(100.0f, 600.0f);
+  cx.lineto(300.0f, 600.0f);
+  cx.lineto(300.0f, -1.0e20f);
+  cx.lineto(100.0f, -1.0e20f);
+  cx.closepath();
+  cx.drawpath(PathDrawing::fillstroke);
+  segment(cx, 500.0f, 500.0f, 500.0f, std::numeric_limits<real>::infinity());
+  segment(cx, 600.0f, 500.0f, 600.0f, 3.0e38f);
+  endcontext(*w);
+  disposewindow(w);
+  const Snapshot page(dir.path() / "far.png");
+  ASSERT_TRUE(page.ok());
+  EXPECT_EQ(page.rgb(200, 300), 0xFF0000u);  // filled down to the bottom of the page
+  EXPECT_EQ(page.rgb(200, 10), 0xFF0000u);
+  EXPECT_LT(page.grey(100, 300), 60);  // its sides
+  EXPECT_LT(page.grey(200, 600), 60);  // its top
+  EXPECT_EQ(page.grey(200, 700), 255);
+  EXPECT_EQ(page.grey(500, 800), 255);  // towards infinity: only the point
+  EXPECT_LT(page.grey(600, 800), 60);   // towards 3e38: up to the page's top
+  EXPECT_LT(page.grey(600, 1100), 60);
 }
 
 TEST(CairoPagesDeathTest, ARunEndingWithTheWindowOpenFinishesItsFiles) {

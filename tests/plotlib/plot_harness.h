@@ -40,12 +40,14 @@ class ScratchDirectory {
 // pixels), open as plinit leaves it, its drawing calls kept in calls. The
 // page is 680 / 29.7 pixels per centimetre; sub-plot 1 is current and
 // every sub-plot maps user units to pixels one to one. The attributes are
-// zero but for the start-up colour table.
+// zero but for the start-up colour table. Given a title, the window writes
+// its files (<title>.pdf and .png, in the current directory) instead.
 class RecordedWindow {
  public:
-  RecordedWindow() {
-    recorddrawing(&calls);
+  explicit RecordedWindow(const std::string& title = "") {
+    if (title.empty()) recorddrawing(&calls);
     window = newwindow({44, 544, 724, 1024}, 680.0f / 29.7f);
+    if (!title.empty()) setwindowtitle(*window, title);
     view = View{window, window, begincontext(*window), 0};
     windevsize = WindevSize{44, 544, 724, 1024, 1, 35.43307f};
     iocom.lplotfile = true;

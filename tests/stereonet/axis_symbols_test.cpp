@@ -13,6 +13,7 @@
 #include "net_harness.h"
 #include "plotlib/line_fill_text.h"
 #include "plotlib/markers.h"
+#include "stereonet/principal_axes.h"
 
 namespace {
 
@@ -104,6 +105,30 @@ TEST_F(AxisSymbols, LinesAndArrowsRunAlongTheRadius) {
   for (int style : {150, -100, -101}) {
     storepair(style, 0);
     EXPECT_TRUE(drawaxes(w, {0.0f}, {45.0f}).empty()) << style;
+  }
+}
+
+TEST_F(AxisSymbols, AVerticalAxisOfAMechanismSitsOnTheCentre) {
+  // Pure reverse faults: the T axis is vertical, but its computed plunge
+  // falls short of 90 degrees by rounding. Its line or arrow has no length.
+  ConsoleCapture console;
+  NetWindow w;
+  for (int iproj : {1, 2, 3, 4}) {
+    setprojection(iproj);
+    for (real strike : {0.0f, 33.0f, 250.0f}) {
+      std::array<real, 3> az{}, pl{};
+      fsadr2steff(az, pl, rad(strike), rad(45.0f), rad(90.0f), 0.0f);
+      const auto t = static_cast<std::size_t>(std::max_element(pl.begin(), pl.end()) - pl.begin());
+      ASSERT_NEAR(pl[t], rad(90.0f), 1e-3f);
+      for (int style : {100, 101}) {
+        storepair(style, 0);
+        w.calls.clear();
+        dspaxfapn2(std::span(az).subspan(t, 1), std::span(pl).subspan(t, 1), 1);
+        for (const auto& path : w.netpaths())
+          for (const DrawPoint& p : path)
+            EXPECT_LT(apart(p, {0.0f, 0.0f}), 1e-3f) << iproj << ' ' << strike << ' ' << style;
+      }
+    }
   }
 }
 
