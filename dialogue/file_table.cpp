@@ -11,6 +11,7 @@
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "platform/file_chooser.h"
+#include "platform/plot_window.h"
 
 FioCom fiocom;
 
@@ -54,6 +55,7 @@ bool choosefile(std::string& name, bool save) {
   std::string line;
   if (unitterminal(keyboard_unit)) {
     std::fflush(stdout);
+    showwindows();
     if (!terminalfilename(line)) endofinput();
   } else {
     readline(keyboard_unit, line);

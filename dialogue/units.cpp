@@ -7,6 +7,9 @@
 #include <map>
 #include <vector>
 
+#include "dialogue/console_state.h"
+#include "platform/plot_window.h"
+
 namespace {
 
 // The longest record read: far above any record the system reads, so that
@@ -75,6 +78,9 @@ ReadStatus readline(int unit, std::string& line) {
     if (Unit* out = find(console_unit); out != nullptr && std::fflush(out->stream) != 0)
       writefailed(console_unit, *out);
     std::fflush(stdout);
+    // The user answers looking at the screen: the plot windows show what
+    // was drawn (their snapshots are written).
+    if (!iocom.lcomfile && isatty(fileno(u->stream)) != 0) showwindows();
   }
   toread(*u);
   int c = 0;

@@ -15,7 +15,9 @@ constexpr int console_unit = 6;
 
 // Reads one line (without its newline and a trailing carriage return).
 // A line longer than 64 KiB is a failed read, its rest left unread.
-// Standard output is flushed first. End of file on the keyboard, or a
+// Standard output is flushed first, and before an answer typed at a
+// terminal with no command file running the plot windows are shown
+// (showwindows). End of file on the keyboard, or a
 // read of it that fails, never returns: the run ends with status 2.
 ReadStatus readline(int unit, std::string& line);
 

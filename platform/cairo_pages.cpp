@@ -117,6 +117,7 @@ void CairoPages::addpath(cairo_t* cr, const std::vector<Subpath>& path, bool wit
 }
 
 void CairoPages::stroke(const std::vector<Subpath>& path, const DrawState& state) {
+  due_ = due_ || !path.empty();
   const bool dots = std::any_of(path.begin(), path.end(), dot);
   for (cairo_t* cr : targets()) {
     setstate(cr, state);
@@ -131,6 +132,7 @@ void CairoPages::stroke(const std::vector<Subpath>& path, const DrawState& state
 }
 
 void CairoPages::fill(const std::vector<Subpath>& path, const DrawState& state) {
+  due_ = due_ || !path.empty();
   for (cairo_t* cr : targets()) {
     setstate(cr, state);
     setcolor(cr, state.fill);
@@ -143,13 +145,18 @@ void CairoPages::clearrect(real x, real y, real width, real height) {
   const bool whole = x <= 0.0f && y <= 0.0f && x + width >= static_cast<real>(width_) &&
                      y + height >= static_cast<real>(height_);
   if (whole && pdfcr_ != nullptr) endpage();
+  if (whole) due_ = false;  // a blank page is no picture
   for (cairo_t* cr : targets()) {
     if (cr == pdfcr_ && whole) continue;  // a new PDF page is blank already
     paintwhite(cr, x, height_ - y - height, width, height);
   }
 }
 
+// White only takes drawing away, as a clear does (a page clear fills the
+// page white after clearing it): it makes no snapshot due.
 void CairoPages::fillrect(real x, real y, real width, real height, const DrawState& state) {
+  const DrawColor& c = state.fill;
+  due_ = due_ || c.red != 1.0f || c.green != 1.0f || c.blue != 1.0f;
   for (cairo_t* cr : targets()) {
     setstate(cr, state);
     setcolor(cr, state.fill);
@@ -172,6 +179,7 @@ void CairoPages::showtext(real x, real y, const TextMatrix& m, const std::string
   if (!textdrawable(state) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(det) ||
       det == 0.0f)
     return;
+  due_ = true;
   for (cairo_t* cr : targets()) {
     cairo_save(cr);
     setstate(cr, state);
@@ -188,7 +196,11 @@ void CairoPages::showtext(real x, real y, const TextMatrix& m, const std::string
 
 void CairoPages::flush() {
   if (pdfcr_ != nullptr) checkpdf();
-  if (pngname_.empty()) return;
+}
+
+void CairoPages::snapshot() {
+  if (pngname_.empty() || !due_) return;
+  due_ = false;
   cairo_surface_flush(screen_);
   cairo_status_t status = cairo_status(screencr_);
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_write_to_png(screen_, pngname_.c_str());
@@ -237,7 +249,7 @@ void CairoPages::closepdf() {
 
 std::string CairoPages::finish() {
   if (pngname_.empty()) return "";
-  flush();
+  snapshot();
   if (pdf_ != nullptr) closepdf();
   std::string files;
   if (pdfok_)

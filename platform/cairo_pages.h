@@ -31,7 +31,11 @@ class CairoPages {
   // linear part of m, in the fill colour.
   void showtext(real x, real y, const TextMatrix& m, const std::string& text,
                 const DrawState& state);
+  // Checks the PDF for a write failure.
   void flush();
+  // Writes <stem>.png of the screen when something was drawn on it since
+  // the last snapshot or the last clear of the whole window.
+  void snapshot();
   std::string finish();
 
  private:
@@ -53,4 +57,5 @@ class CairoPages {
   int pages_ = 0;  // PDF pages ended so far
   bool pdfok_ = true, pdfreported_ = false, pdfmade_ = false;
   bool pngok_ = false, pngreported_ = false;
+  bool due_ = false;  // drawn on since the last snapshot or whole clear
 };

@@ -117,14 +117,6 @@ void fillpiece(const Subpath& figure, std::vector<Subpath>& out) {
   if (!polygon.empty()) out.push_back(Subpath{std::move(polygon), true});
 }
 
-std::string logline(std::string_view call, std::initializer_list<real> numbers,
-                    std::optional<std::string_view> text = std::nullopt) {
-  std::string line(call);
-  for (real v : numbers) line += ' ' + DrawLog::number(v);
-  if (text) line += " \"" + std::string(*text) + '"';
-  return line;
-}
-
 }  // namespace
 
 std::vector<Subpath> clippedstroke(const std::vector<Subpath>& path) {
@@ -148,12 +140,17 @@ TextMatrix textrotation(real angle) {
 }
 
 DrawContext::DrawContext(std::unique_ptr<CairoPages> pages, DrawLog* log)
-    : pages_(std::move(pages)), log_(log) {}
+    : pages_(std::move(pages)), log_(log != nullptr && log->recording() ? log : nullptr) {}
 
 DrawContext::~DrawContext() = default;
 
-void DrawContext::record(std::string_view line) {
-  if (log_ != nullptr) log_->line(line);
+void DrawContext::record(std::string_view call, std::initializer_list<real> numbers,
+                         std::optional<std::string_view> text) {
+  if (log_ == nullptr) return;
+  std::string line(call);
+  for (real v : numbers) line += ' ' + DrawLog::number(v);
+  if (text) line += " \"" + std::string(*text) + '"';
+  log_->line(line);
 }
 
 void DrawContext::antialias(bool on) {
@@ -167,7 +164,7 @@ void DrawContext::beginpath() {
 }
 
 void DrawContext::moveto(real x, real y) {
-  record(logline("moveto", {x, y}));
+  record("moveto", {x, y});
   path_.push_back(Subpath{{{x, y}}, false});
 }
 
@@ -175,7 +172,7 @@ void DrawContext::moveto(real x, real y) {
 // that figure's first point; with no figure there is no current point and
 // nothing is added.
 void DrawContext::lineto(real x, real y) {
-  record(logline("lineto", {x, y}));
+  record("lineto", {x, y});
   if (path_.empty()) return;
   if (path_.back().closed) path_.push_back(Subpath{{path_.back().points.front()}, false});
   path_.back().points.push_back({x, y});
@@ -192,7 +189,7 @@ void DrawContext::strokepath() {
 }
 
 void DrawContext::drawpath(PathDrawing how) {
-  record("drawpath " + std::to_string(static_cast<int>(how)));
+  record(how == PathDrawing::fillstroke ? "drawpath 3" : "drawpath 2");
   paint(how == PathDrawing::fillstroke);
 }
 
@@ -203,27 +200,27 @@ void DrawContext::paint(bool fill) {
 }
 
 void DrawContext::strokecolor(real red, real green, real blue, real alpha) {
-  record(logline("strokecolor", {red, green, blue, alpha}));
+  record("strokecolor", {red, green, blue, alpha});
   state_.stroke = {red, green, blue, alpha};
 }
 
 void DrawContext::fillcolor(real red, real green, real blue, real alpha) {
-  record(logline("fillcolor", {red, green, blue, alpha}));
+  record("fillcolor", {red, green, blue, alpha});
   state_.fill = {red, green, blue, alpha};
 }
 
 void DrawContext::linewidth(real width) {
-  record(logline("linewidth", {width}));
+  record("linewidth", {width});
   state_.width = width;
 }
 
 void DrawContext::clearrect(real x, real y, real width, real height) {
-  record(logline("clearrect", {x, y, width, height}));
+  record("clearrect", {x, y, width, height});
   pages_->clearrect(x, y, width, height);
 }
 
 void DrawContext::fillrect(real x, real y, real width, real height) {
-  record(logline("fillrect", {x, y, width, height}));
+  record("fillrect", {x, y, width, height});
   pages_->fillrect(x, y, width, height, state_);
 }
 
@@ -235,41 +232,41 @@ void DrawContext::flush() {
 void DrawContext::synchronize() { record("synchronize"); }
 
 void DrawContext::selectfont(std::string_view name, real size) {
-  record(logline("selectfont", {size}, name));
+  record("selectfont", {size}, name);
   state_.family = name == "Geneva" ? "DejaVu Sans" : std::string(name);
   state_.fontsize = size;
 }
 
 void DrawContext::fontsize(real size) {
-  record(logline("fontsize", {size}));
+  record("fontsize", {size});
   state_.fontsize = size;
 }
 
 void DrawContext::textdrawing(TextDrawing mode) {
-  record("textdrawing " + std::to_string(static_cast<int>(mode)));
+  record(mode == TextDrawing::fill ? "textdrawing 0" : "textdrawing 3");
   state_.textdrawing = mode;
 }
 
 void DrawContext::settextposition(real x, real y) {
-  record(logline("settextposition", {x, y}));
+  record("settextposition", {x, y});
   textmatrix_.tx = x;
   textmatrix_.ty = y;
 }
 
 DrawPoint DrawContext::textposition() {
-  record(logline("textposition", {textmatrix_.tx, textmatrix_.ty}));
+  record("textposition", {textmatrix_.tx, textmatrix_.ty});
   return {textmatrix_.tx, textmatrix_.ty};
 }
 
 void DrawContext::showtext(std::string_view text) {
   const std::string utf8 = validutf8(text);
-  record(logline("showtext", {}, utf8));
+  record("showtext", {}, utf8);
   draw(utf8);
 }
 
 void DrawContext::showtextat(real x, real y, std::string_view text) {
   const std::string utf8 = validutf8(text);
-  record(logline("showtextat", {x, y}, utf8));
+  record("showtextat", {x, y}, utf8);
   textmatrix_.tx = x;
   textmatrix_.ty = y;
   draw(utf8);
@@ -287,12 +284,12 @@ void DrawContext::draw(const std::string& utf8) {
 
 TextMatrix DrawContext::textmatrix() {
   const TextMatrix& m = textmatrix_;
-  record(logline("textmatrix", {m.a, m.b, m.c, m.d, m.tx, m.ty}));
+  record("textmatrix", {m.a, m.b, m.c, m.d, m.tx, m.ty});
   return m;
 }
 
 void DrawContext::settextmatrix(const TextMatrix& m) {
-  record(logline("settextmatrix", {m.a, m.b, m.c, m.d, m.tx, m.ty}));
+  record("settextmatrix", {m.a, m.b, m.c, m.d, m.tx, m.ty});
   textmatrix_ = m;
 }
 
@@ -307,5 +304,7 @@ void DrawContext::restorestate() {
   state_ = saved_.back();
   saved_.pop_back();
 }
+
+void DrawContext::snapshot() { pages_->snapshot(); }
 
 std::string DrawContext::finish() { return pages_->finish(); }

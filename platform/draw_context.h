@@ -7,7 +7,9 @@
 // and hands every call to its back ends: the cairo pages of the window
 // (screen image, PDF and PNG files) and, when one is attached, the drawing
 // log, which records one text line per call.
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,7 +71,8 @@ class DrawLog;
 
 class DrawContext {
  public:
-  // pages: the window's cairo pages (owned); log: the recorder, or null.
+  // pages: the window's cairo pages (owned); log: the recorder, or null
+  // (or one that records nowhere: no line is then made).
   DrawContext(std::unique_ptr<CairoPages> pages, DrawLog* log);
   ~DrawContext();
   DrawContext(const DrawContext&) = delete;
@@ -96,7 +99,8 @@ class DrawContext {
   // PDF page and begins the next one.
   void clearrect(real x, real y, real width, real height);
   void fillrect(real x, real y, real width, real height);
-  // Makes the page visible: writes the PNG snapshot.
+  // Makes the page visible (the window shows every call at once: nothing
+  // to do but look for a failed PDF write).
   void flush();
   void synchronize();
 
@@ -117,12 +121,18 @@ class DrawContext {
   void savestate();
   void restorestate();
 
+  // Writes the PNG snapshot of what the window shows, when something was
+  // drawn since the last one and the page was not cleared since.
+  void snapshot();
+
   // Ends the pages: the PDF gets its last page and is closed. Returns the
   // line that tells which files were written (empty when none were meant).
   std::string finish();
 
  private:
-  void record(std::string_view line);
+  // Logs a call with its numbers and text, when a log is attached.
+  void record(std::string_view call, std::initializer_list<real> numbers = {},
+              std::optional<std::string_view> text = std::nullopt);
   void paint(bool fill);
   void draw(const std::string& utf8);
 

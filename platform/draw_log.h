@@ -19,6 +19,8 @@ class DrawLog {
   DrawLog& operator=(const DrawLog&) = delete;
 
   void line(std::string_view text);
+  // Lines go somewhere: to memory or to an open file.
+  bool recording() const { return lines_ != nullptr || file_ != nullptr; }
 
   // A value as the log writes it: rounded to 0.01, never "-0.00".
   static std::string number(real v);

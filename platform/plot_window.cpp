@@ -133,6 +133,10 @@ std::string endcontext(PlotWindow& window) {
   return line;
 }
 
+void showwindows() {
+  for (PlotWindow* w : begun().windows) w->context->snapshot();
+}
+
 void disposewindow(PlotWindow* window) {
   if (window == nullptr) return;
   endcontext(*window);

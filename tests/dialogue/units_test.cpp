@@ -1,11 +1,16 @@
 // The unit layer: files opened by status, lines read with their outcomes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
+#include "dialogue/console_state.h"
 #include "dialogue/units.h"
+#include "platform/plot_window.h"
 
 namespace {
 
@@ -84,6 +89,53 @@ TEST_F(Units, ALineBeyond64KiBIsAFailedReadAndTheLinesBeforeItAreRead) {
   EXPECT_EQ(readline(11, line), ReadStatus::failed);
   EXPECT_LE(line.capacity(), 2u * 65536);
   EXPECT_TRUE(closeunit(11));
+}
+
+// The plot window's snapshot is written when the user looks at it: before
+// an answer typed at a terminal, but not while a command file runs, nor
+// when the keyboard is no terminal.
+TEST_F(Units, AnAnswerAtATerminalWritesTheSnapshotOfTheWindow) {
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir_);
+  PlotWindow* w = newwindow({0, 0, 100, 100}, 10.0f);
+  setwindowtitle(*w, "seen");
+  DrawContext& cx = *begincontext(*w);
+  auto draw = [&cx] {
+    cx.beginpath();
+    cx.moveto(10.0f, 10.0f);
+    cx.lineto(90.0f, 90.0f);
+    cx.strokepath();
+  };
+  const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(grantpt(terminal), 0);
+  ASSERT_EQ(unlockpt(terminal), 0);
+  attachunit(keyboard_unit, std::fopen(ptsname(terminal), "r"), true);
+  auto answer = [terminal](bool commandfile) {
+    iocom.lcomfile = commandfile;
+    ASSERT_EQ(write(terminal, "1\n", 2), 2);
+    std::string line;
+    EXPECT_EQ(readline(keyboard_unit, line), ReadStatus::line);
+    EXPECT_EQ(line, "1");
+    iocom.lcomfile = false;
+  };
+  draw();
+  answer(true);
+  EXPECT_FALSE(std::filesystem::exists("seen.png"));
+  answer(false);
+  EXPECT_TRUE(std::filesystem::exists("seen.png"));
+  closeunit(keyboard_unit);
+  close(terminal);
+
+  std::filesystem::remove("seen.png");
+  draw();
+  attachunit(keyboard_unit, fmemopen(const_cast<char*>("1\n"), 2, "r"), true);
+  std::string line;
+  EXPECT_EQ(readline(keyboard_unit, line), ReadStatus::line);
+  EXPECT_FALSE(std::filesystem::exists("seen.png"));
+  attachunit(keyboard_unit, stdin, false);
+  disposewindow(w);
+  std::filesystem::current_path(previous);
 }
 
 // A keyboard at its end, or one that cannot be read (closed, a folder, a

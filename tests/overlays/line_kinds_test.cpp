@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -323,9 +324,9 @@ TEST_F(LineOverlays, APolygonReachingAPoleShowsOnAWorldMercatorMap) {
     return std::pair{static_cast<int>(std::lround((10 + 2 * p.x) * percm)),
                      static_cast<int>(std::lround((15 + 2 * p.y) * percm))};
   };
+  EXPECT_FALSE(std::filesystem::exists(without));  // nothing drawn: no snapshot
   for (auto [lon, lat] : {std::pair{0.0, -60.0}, {150.0, -80.0}, {-150.0, -85.0}}) {
     const auto [x, y] = pixel(lon, lat);
-    EXPECT_EQ(ink(without, x, y), 255) << lon << ' ' << lat;
     EXPECT_LT(ink(with, x, y), 160) << lon << ' ' << lat;  // the sides towards the pole
   }
 }

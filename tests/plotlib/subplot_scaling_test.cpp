@@ -1,9 +1,9 @@
 #include "plotlib/subplot_scaling.h"
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "console_capture.h"
 #include "plot_harness.h"
@@ -173,17 +173,7 @@ TEST(ZeroWidthScaling, DrawsNothingAndBreaksNothing) {
   uspolygon(x, y, 2);
   ustext2(4.0f, 4.0f, "text");
   plend();
-  cairo_surface_t* png = cairo_image_surface_create_from_png("zero_width.png");
-  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
-  const int stride = cairo_image_surface_get_stride(png);
-  const unsigned char* data = cairo_image_surface_get_data(png);
-  long marked = 0;
-  for (int row = 0; row < cairo_image_surface_get_height(png); ++row)
-    for (int col = 0; col < cairo_image_surface_get_width(png); ++col)
-      marked += (reinterpret_cast<const std::uint32_t*>(data + row * stride)[col] & 0xFFFFFF) !=
-                0xFFFFFF;
-  cairo_surface_destroy(png);
-  EXPECT_EQ(marked, 0);
-  EXPECT_TRUE(countof(console.lines(),
-                      " Plot files written: zero_width.pdf (1 page), zero_width.png") == 1);
+  // Nothing was drawn: no snapshot.
+  EXPECT_FALSE(std::filesystem::exists("zero_width.png"));
+  EXPECT_TRUE(countof(console.lines(), " Plot files written: zero_width.pdf (1 page)") == 1);
 }

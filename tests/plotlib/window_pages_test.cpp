@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -222,11 +223,13 @@ TEST(PlotWindow, OpenAndCloseTwiceOnlyWarnTheSecondTime) {
 
 TEST(PlotWindow, WritesAPdfAndAPngNamedAfterItsTitle) {
   ScratchDirectory dir;
-  // Defaults, title, page 0 (clear), then Return to close.
+  // Defaults, title, page 0 (clear), a line on page 2, then Return to close.
   ConsoleCapture console("\nfiles test\n0\n\n");
   iocom.lpause = false;
   plinitsmallscreen();
   newpage();
+  const std::array<real, 2> x{10.0f, 100.0f}, y{10.0f, 100.0f};
+  deline(x, y, 2);
   plend();
   EXPECT_TRUE(fs::is_regular_file("files_test.pdf"));
   EXPECT_TRUE(fs::is_regular_file("files_test.png"));
