@@ -26,8 +26,55 @@ void paintwhite(cairo_t* cr, double x, double y, double width, double height) {
   cairo_restore(cr);
 }
 
-void setcolor(cairo_t* cr, const DrawColor& c) {
-  cairo_set_source_rgba(cr, c.red, c.green, c.blue, c.alpha);
+bool same(const DrawColor& a, const DrawColor& b) {
+  return a.red == b.red && a.green == b.green && a.blue == b.blue && a.alpha == b.alpha;
+}
+
+// Paints painted as one at most: a bound on the work of looking for a
+// touching figure.
+constexpr int batchpaints = 256;
+
+// How far, in line widths, the outline of a figure reaches beyond its
+// points: half a width, or at a corner cairo mitres (miter limit 10) half
+// a width over the sine of half the corner's angle.
+double reach(const Subpath& figure) {
+  const std::vector<DrawPoint>& p = figure.points;
+  const std::size_t n = p.size();
+  double widths = 0.5;
+  for (std::size_t k = figure.closed ? 0 : 1; k + (figure.closed ? 0 : 1) < n; ++k) {
+    const DrawPoint& a = p[(k + n - 1) % n];
+    const DrawPoint& b = p[k];
+    const DrawPoint& c = p[(k + 1) % n];
+    const double ux = a.x - b.x, uy = a.y - b.y, vx = c.x - b.x, vy = c.y - b.y;
+    const double lengths = std::hypot(ux, uy) * std::hypot(vx, vy);
+    if (lengths == 0.0) continue;
+    const double halfsine = std::sqrt(std::max(0.0, (1.0 - (ux * vx + uy * vy) / lengths) / 2.0));
+    if (halfsine * 10.0 >= 1.0) widths = std::max(widths, 0.5 / halfsine);
+  }
+  return widths;
+}
+
+// The box about the points of the figures, widened by as far as their
+// outlines reach and two pixels of antialiasing: {left, bottom, right, top}.
+std::array<double, 4> cover(const std::vector<Subpath>& fills,
+                            const std::vector<Subpath>& outlines, real width) {
+  std::array<double, 4> box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+  double widths = 0.5;
+  for (const auto* path : {&fills, &outlines})
+    for (const Subpath& figure : *path) {
+      if (path == &outlines) widths = std::max(widths, reach(figure));
+      for (const DrawPoint& p : figure.points) {
+        box = {std::min<double>(box[0], p.x), std::min<double>(box[1], p.y),
+               std::max<double>(box[2], p.x), std::max<double>(box[3], p.y)};
+      }
+    }
+  const double line = std::isfinite(width) ? static_cast<double>(std::max(width, 0.0f)) : 0.0;
+  const double margin = widths * line + 2.0;
+  return {box[0] - margin, box[1] - margin, box[2] + margin, box[3] + margin};
+}
+
+bool touch(const std::array<double, 4>& a, const std::array<double, 4>& b) {
+  return a[0] <= b[2] && b[0] <= a[2] && a[1] <= b[3] && b[1] <= a[3];
 }
 
 bool textdrawable(const DrawState& state) {
@@ -46,9 +93,19 @@ cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int leng
 
 CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem)
     : width_(std::max(width, 1)), height_(std::max(height, 1)) {
+  // Unhinted metrics, so that a text measures the same on the screen and
+  // in the PDF, at every scale.
+  for (int on = 0; on < 2; ++on) {
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_antialias(options, on == 1 ? CAIRO_ANTIALIAS_DEFAULT
+                                                      : CAIRO_ANTIALIAS_NONE);
+    fontoptions_[static_cast<std::size_t>(on)] = options;
+  }
   screen_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
-  screencr_ = cairo_create(screen_);
-  paintwhite(screencr_, 0.0, 0.0, width_, height_);
+  targets_[0].cr = cairo_create(screen_);
+  paintwhite(targets_[0].cr, 0.0, 0.0, width_, height_);
   if (stem.empty()) return;
   pdfname_ = stem + ".pdf";
   pngname_ = stem + ".png";
@@ -62,38 +119,48 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   pdfmade_ = fstat(fileno(pdffile_), &st) == 0 && S_ISREG(st.st_mode);
   pdf_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_, width_ * ptperpx,
                                              height_ * ptperpx);
-  pdfcr_ = cairo_create(pdf_);
-  cairo_scale(pdfcr_, ptperpx, ptperpx);
+  targets_[1].cr = cairo_create(pdf_);
+  cairo_scale(targets_[1].cr, ptperpx, ptperpx);
   checkpdf();
 }
 
 CairoPages::~CairoPages() {
   if (!pngname_.empty()) finish();
-  cairo_destroy(screencr_);
+  cairo_destroy(targets_[0].cr);
   cairo_surface_destroy(screen_);
+  for (cairo_font_options_t* options : fontoptions_) cairo_font_options_destroy(options);
 }
 
-std::vector<cairo_t*> CairoPages::targets() const {
-  if (pdfcr_ == nullptr) return {screencr_};
-  return {screencr_, pdfcr_};
+std::span<CairoPages::Target> CairoPages::targets() {
+  return std::span(targets_).first(targets_[1].cr == nullptr ? 1 : 2);
 }
 
-void CairoPages::setstate(cairo_t* cr, const DrawState& state) const {
-  if (std::isfinite(state.width)) cairo_set_line_width(cr, std::max(state.width, 0.0f));
-  cairo_set_antialias(cr, state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  // Unhinted metrics, so that a text measures the same on the screen and
-  // in the PDF, at every scale.
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_antialias(options, state.antialias ? CAIRO_ANTIALIAS_DEFAULT
-                                                            : CAIRO_ANTIALIAS_NONE);
-  cairo_set_font_options(cr, options);
-  cairo_font_options_destroy(options);
-  cairo_select_font_face(cr, state.family.c_str(), CAIRO_FONT_SLANT_NORMAL,
-                         CAIRO_FONT_WEIGHT_NORMAL);
-  if (textdrawable(state)) cairo_set_font_size(cr, state.fontsize);
+void CairoPages::setstate(Target& t, const DrawState& state) {
+  cairo_t* cr = t.cr;
+  if (std::isfinite(state.width) && state.width != t.width) {
+    cairo_set_line_width(cr, std::max(state.width, 0.0f));
+    t.width = state.width;
+  }
+  if (static_cast<int>(state.antialias) != t.antialias) {
+    t.antialias = static_cast<int>(state.antialias);
+    cairo_set_antialias(cr, state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    cairo_set_font_options(cr, fontoptions_[static_cast<std::size_t>(t.antialias)]);
+  }
+  if (state.family != t.family) {
+    cairo_select_font_face(cr, state.family.c_str(), CAIRO_FONT_SLANT_NORMAL,
+                           CAIRO_FONT_WEIGHT_NORMAL);
+    t.family = state.family;
+  }
+  if (textdrawable(state) && state.fontsize != t.fontsize) {
+    cairo_set_font_size(cr, state.fontsize);
+    t.fontsize = state.fontsize;
+  }
+}
+
+void CairoPages::setcolor(Target& t, const DrawColor& c) {
+  if (same(c, t.source)) return;
+  cairo_set_source_rgba(t.cr, c.red, c.green, c.blue, c.alpha);
+  t.source = c;
 }
 
 // Adds the figures of the path, or, withdots, only the dots of its figures
@@ -116,39 +183,72 @@ void CairoPages::addpath(cairo_t* cr, const std::vector<Subpath>& path, bool wit
   }
 }
 
-void CairoPages::stroke(const std::vector<Subpath>& path, const DrawState& state) {
-  due_ = due_ || !path.empty();
-  const bool dots = std::any_of(path.begin(), path.end(), dot);
-  for (cairo_t* cr : targets()) {
-    setstate(cr, state);
-    setcolor(cr, state.stroke);
-    addpath(cr, path, false);
-    cairo_stroke(cr);
-    if (dots) {
-      addpath(cr, path, true);
-      cairo_fill(cr);
-    }
-  }
+void CairoPages::paint(std::vector<Subpath> fills, std::vector<Subpath> outlines,
+                       const DrawState& state) {
+  if (fills.empty() && outlines.empty()) return;
+  due_ = true;
+  const std::array<double, 4> box = cover(fills, outlines, state.width);
+  if (!joins(fills, state, box)) paintbatch();
+  Batch& b = batch_;
+  if (b.paints == 0) b.state = state;
+  b.fills.insert(b.fills.end(), std::make_move_iterator(fills.begin()),
+                 std::make_move_iterator(fills.end()));
+  b.outlines.insert(b.outlines.end(), std::make_move_iterator(outlines.begin()),
+                    std::make_move_iterator(outlines.end()));
+  b.boxes.push_back(box);
+  ++b.paints;
 }
 
-void CairoPages::fill(const std::vector<Subpath>& path, const DrawState& state) {
-  due_ = due_ || !path.empty();
-  for (cairo_t* cr : targets()) {
-    setstate(cr, state);
-    setcolor(cr, state.fill);
-    addpath(cr, path, false);
-    cairo_fill(cr);
+// Whether a paint of these filled figures in this state, covering the box,
+// can be painted with the waiting ones: the same style, and touching none
+// of theirs, so that no pixel is painted by both.
+bool CairoPages::joins(const std::vector<Subpath>& fills, const DrawState& state,
+                       const std::array<double, 4>& box) const {
+  const Batch& b = batch_;
+  if (b.paints == 0 || b.paints == batchpaints) return b.paints == 0;
+  const bool filled = !fills.empty();
+  if (filled != !b.fills.empty() || !same(state.stroke, b.state.stroke) ||
+      state.width != b.state.width || state.antialias != b.state.antialias ||
+      (filled && !same(state.fill, b.state.fill)))
+    return false;
+  return std::none_of(b.boxes.begin(), b.boxes.end(),
+                      [&](const std::array<double, 4>& other) { return touch(box, other); });
+}
+
+void CairoPages::paintbatch() {
+  Batch& b = batch_;
+  if (b.paints == 0) return;
+  const bool dots = std::any_of(b.outlines.begin(), b.outlines.end(), dot);
+  for (Target& t : targets()) {
+    setstate(t, b.state);
+    if (!b.fills.empty()) {
+      setcolor(t, b.state.fill);
+      addpath(t.cr, b.fills, false);
+      cairo_fill(t.cr);
+    }
+    setcolor(t, b.state.stroke);
+    addpath(t.cr, b.outlines, false);
+    cairo_stroke(t.cr);
+    if (dots) {
+      addpath(t.cr, b.outlines, true);
+      cairo_fill(t.cr);
+    }
   }
+  b.fills.clear();
+  b.outlines.clear();
+  b.boxes.clear();
+  b.paints = 0;
 }
 
 void CairoPages::clearrect(real x, real y, real width, real height) {
   const bool whole = x <= 0.0f && y <= 0.0f && x + width >= static_cast<real>(width_) &&
                      y + height >= static_cast<real>(height_);
-  if (whole && pdfcr_ != nullptr) endpage();
+  paintbatch();
+  if (whole && pdf_ != nullptr) endpage();
   if (whole) due_ = false;  // a blank page is no picture
-  for (cairo_t* cr : targets()) {
-    if (cr == pdfcr_ && whole) continue;  // a new PDF page is blank already
-    paintwhite(cr, x, height_ - y - height, width, height);
+  for (Target& t : targets()) {
+    if (t.cr == targets_[1].cr && whole) continue;  // a new PDF page is blank already
+    paintwhite(t.cr, x, height_ - y - height, width, height);
   }
 }
 
@@ -157,19 +257,20 @@ void CairoPages::clearrect(real x, real y, real width, real height) {
 void CairoPages::fillrect(real x, real y, real width, real height, const DrawState& state) {
   const DrawColor& c = state.fill;
   due_ = due_ || c.red != 1.0f || c.green != 1.0f || c.blue != 1.0f;
-  for (cairo_t* cr : targets()) {
-    setstate(cr, state);
-    setcolor(cr, state.fill);
-    cairo_rectangle(cr, x, height_ - y - height, width, height);
-    cairo_fill(cr);
+  paintbatch();
+  for (Target& t : targets()) {
+    setstate(t, state);
+    setcolor(t, state.fill);
+    cairo_rectangle(t.cr, x, height_ - y - height, width, height);
+    cairo_fill(t.cr);
   }
 }
 
 DrawPoint CairoPages::advance(const std::string& text, const DrawState& state) {
   if (!textdrawable(state)) return {0.0f, 0.0f};
-  setstate(screencr_, state);
+  setstate(targets_[0], state);
   cairo_text_extents_t extents;
-  cairo_text_extents(screencr_, text.c_str(), &extents);
+  cairo_text_extents(targets_[0].cr, text.c_str(), &extents);
   return {static_cast<real>(extents.x_advance), static_cast<real>(-extents.y_advance)};
 }
 
@@ -180,41 +281,45 @@ void CairoPages::showtext(real x, real y, const TextMatrix& m, const std::string
       det == 0.0f)
     return;
   due_ = true;
-  for (cairo_t* cr : targets()) {
+  paintbatch();
+  for (Target& t : targets()) {
+    // Set outside the saved state, so that it stays set after it.
+    setstate(t, state);
+    setcolor(t, state.fill);
+    cairo_t* cr = t.cr;
     cairo_save(cr);
-    setstate(cr, state);
     cairo_translate(cr, x, height_ - y);
     cairo_matrix_t turned;  // the text matrix seen with y downwards
     cairo_matrix_init(&turned, m.a, -m.b, -m.c, m.d, 0.0, 0.0);
     cairo_transform(cr, &turned);
     cairo_move_to(cr, 0.0, 0.0);
-    setcolor(cr, state.fill);
     cairo_show_text(cr, text.c_str());
     cairo_restore(cr);
   }
 }
 
 void CairoPages::flush() {
-  if (pdfcr_ != nullptr) checkpdf();
+  if (pdf_ != nullptr) checkpdf();
 }
 
 void CairoPages::snapshot() {
   if (pngname_.empty() || !due_) return;
   due_ = false;
+  paintbatch();
   cairo_surface_flush(screen_);
-  cairo_status_t status = cairo_status(screencr_);
+  cairo_status_t status = cairo_status(targets_[0].cr);
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_write_to_png(screen_, pngname_.c_str());
   pngok_ = !failed(status, pngname_, pngreported_);
 }
 
 void CairoPages::endpage() {
-  cairo_show_page(pdfcr_);
+  cairo_show_page(targets_[1].cr);
   ++pages_;
   checkpdf();
 }
 
 void CairoPages::checkpdf() {
-  cairo_status_t status = cairo_status(pdfcr_);
+  cairo_status_t status = cairo_status(targets_[1].cr);
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(pdf_);
   if (failed(status, pdfname_, pdfreported_)) pdfok_ = false;
 }
@@ -234,8 +339,8 @@ bool CairoPages::failed(cairo_status_t status, const std::string& file, bool& re
 // last writes checked there.
 void CairoPages::closepdf() {
   endpage();
-  cairo_destroy(pdfcr_);
-  pdfcr_ = nullptr;
+  cairo_destroy(targets_[1].cr);
+  targets_[1] = Target{};
   cairo_surface_finish(pdf_);
   cairo_status_t status = cairo_surface_status(pdf_);
   cairo_surface_destroy(pdf_);
@@ -249,6 +354,7 @@ void CairoPages::closepdf() {
 
 std::string CairoPages::finish() {
   if (pngname_.empty()) return "";
+  paintbatch();
   snapshot();
   if (pdf_ != nullptr) closepdf();
   std::string files;

@@ -5,7 +5,9 @@
 // device pixels (y upwards) and are turned over here, once: y' = height - y.
 #include <cairo.h>
 
+#include <array>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +23,12 @@ class CairoPages {
   CairoPages(const CairoPages&) = delete;
   CairoPages& operator=(const CairoPages&) = delete;
 
-  void stroke(const std::vector<Subpath>& path, const DrawState& state);
-  void fill(const std::vector<Subpath>& path, const DrawState& state);
+  // Paints a path: its filled figures (non-zero winding rule) in the fill
+  // colour, then its outlines in the stroke colour. Paints of one style
+  // that follow one another are painted together, as one path, while no
+  // two of them come near enough to paint one pixel: the picture stays
+  // the same, with fewer and larger cairo operations.
+  void paint(std::vector<Subpath> fills, std::vector<Subpath> outlines, const DrawState& state);
   void clearrect(real x, real y, real width, real height);
   void fillrect(real x, real y, real width, real height, const DrawState& state);
   // Advance of a UTF-8 text in the state's font: (x, y) in text space.
@@ -39,9 +45,32 @@ class CairoPages {
   std::string finish();
 
  private:
-  std::vector<cairo_t*> targets() const;
-  void setstate(cairo_t* cr, const DrawState& state) const;
+  // A cairo context and what was last set on it, so that a state is set
+  // only when it changes.
+  struct Target {
+    cairo_t* cr = nullptr;
+    DrawColor source{-1.0f, -1.0f, -1.0f, -1.0f};
+    real width = -1.0f;
+    int antialias = -1;
+    std::string family;
+    real fontsize = -1.0f;
+  };
+  // Paints waiting to be painted as one: their figures, their style, and
+  // the boxes (widened by the line and its antialiasing) they cover.
+  struct Batch {
+    std::vector<Subpath> fills, outlines;
+    DrawState state;
+    std::vector<std::array<double, 4>> boxes;
+    int paints = 0;
+  };
+
+  std::span<Target> targets();
+  void setstate(Target& t, const DrawState& state);
+  void setcolor(Target& t, const DrawColor& c);
   void addpath(cairo_t* cr, const std::vector<Subpath>& path, bool withdots) const;
+  bool joins(const std::vector<Subpath>& fills, const DrawState& state,
+             const std::array<double, 4>& box) const;
+  void paintbatch();
   void endpage();
   void checkpdf();
   void closepdf();
@@ -49,10 +78,11 @@ class CairoPages {
 
   int width_, height_;
   cairo_surface_t* screen_ = nullptr;
-  cairo_t* screencr_ = nullptr;
   std::FILE* pdffile_ = nullptr;
   cairo_surface_t* pdf_ = nullptr;
-  cairo_t* pdfcr_ = nullptr;
+  std::array<Target, 2> targets_;  // the screen, then the PDF when there is one
+  std::array<cairo_font_options_t*, 2> fontoptions_{};  // antialiasing off, on
+  Batch batch_;
   std::string pdfname_, pngname_;
   int pages_ = 0;  // PDF pages ended so far
   bool pdfok_ = true, pdfreported_ = false, pdfmade_ = false;

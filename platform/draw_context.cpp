@@ -194,8 +194,7 @@ void DrawContext::drawpath(PathDrawing how) {
 }
 
 void DrawContext::paint(bool fill) {
-  if (fill) pages_->fill(clippedfill(path_), state_);
-  pages_->stroke(clippedstroke(path_), state_);
+  pages_->paint(fill ? clippedfill(path_) : std::vector<Subpath>{}, clippedstroke(path_), state_);
   path_.clear();
 }
 
