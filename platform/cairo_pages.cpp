@@ -26,6 +26,11 @@ void paintwhite(cairo_t* cr, double x, double y, double width, double height) {
   cairo_restore(cr);
 }
 
+// A rectangle given by its lower left corner, as a closed figure.
+std::vector<Subpath> rectangle(real x, real y, real width, real height) {
+  return {{{{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}}, true}};
+}
+
 bool same(const DrawColor& a, const DrawColor& b) {
   return a.red == b.red && a.green == b.green && a.blue == b.blue && a.alpha == b.alpha;
 }
@@ -56,9 +61,9 @@ double reach(const Subpath& figure) {
 
 // The box about the points of the figures, widened by as far as their
 // outlines reach and two pixels of antialiasing: {left, bottom, right, top}.
-std::array<double, 4> cover(const std::vector<Subpath>& fills,
+Box cover(const std::vector<Subpath>& fills,
                             const std::vector<Subpath>& outlines, real width) {
-  std::array<double, 4> box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+  Box box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
   double widths = 0.5;
   for (const auto* path : {&fills, &outlines})
     for (const Subpath& figure : *path) {
@@ -73,7 +78,20 @@ std::array<double, 4> cover(const std::vector<Subpath>& fills,
   return {box[0] - margin, box[1] - margin, box[2] + margin, box[3] + margin};
 }
 
-bool touch(const std::array<double, 4>& a, const std::array<double, 4>& b) {
+// The box a text's glyphs may reach: within two font sizes of its
+// baseline, which is at most two font sizes a byte long.
+Box textcover(real x, real y, const TextMatrix& m, std::size_t bytes, real size) {
+  const double s = 2.0 * static_cast<double>(size), length = s * static_cast<double>(bytes);
+  const auto d = [](real v) { return static_cast<double>(v); };
+  Box box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+  for (const auto& [u, v] : {std::pair{-s, -s}, {length + s, -s}, {-s, s}, {length + s, s}}) {
+    const double px = d(x) + d(m.a) * u + d(m.c) * v, py = d(y) + d(m.b) * u + d(m.d) * v;
+    box = {std::min(box[0], px), std::min(box[1], py), std::max(box[2], px), std::max(box[3], py)};
+  }
+  return box;
+}
+
+bool touch(const Box& a, const Box& b) {
   return a[0] <= b[2] && b[0] <= a[2] && a[1] <= b[3] && b[1] <= a[3];
 }
 
@@ -131,10 +149,6 @@ CairoPages::~CairoPages() {
   for (cairo_font_options_t* options : fontoptions_) cairo_font_options_destroy(options);
 }
 
-std::span<CairoPages::Target> CairoPages::targets() {
-  return std::span(targets_).first(targets_[1].cr == nullptr ? 1 : 2);
-}
-
 void CairoPages::setstate(Target& t, const DrawState& state) {
   cairo_t* cr = t.cr;
   if (std::isfinite(state.width) && state.width != t.width) {
@@ -185,9 +199,11 @@ void CairoPages::addpath(cairo_t* cr, const std::vector<Subpath>& path, bool wit
 
 void CairoPages::paint(std::vector<Subpath> fills, std::vector<Subpath> outlines,
                        const DrawState& state) {
-  if (fills.empty() && outlines.empty()) return;
+  const Box box = cover(fills, outlines, state.width);
+  if (!onpage(box)) return;  // nothing of it shows
   due_ = true;
-  const std::array<double, 4> box = cover(fills, outlines, state.width);
+  if (!pngname_.empty()) screendrawing_.paint(fills, outlines, state, box);
+  if (targets_[1].cr == nullptr) return;
   if (!joins(fills, state, box)) paintbatch();
   Batch& b = batch_;
   if (b.paints == 0) b.state = state;
@@ -199,11 +215,15 @@ void CairoPages::paint(std::vector<Subpath> fills, std::vector<Subpath> outlines
   ++b.paints;
 }
 
+bool CairoPages::onpage(const Box& box) const {
+  return box[2] >= 0.0 && box[3] >= 0.0 && box[0] <= width_ && box[1] <= height_;
+}
+
 // Whether a paint of these filled figures in this state, covering the box,
 // can be painted with the waiting ones: the same style, and touching none
 // of theirs, so that no pixel is painted by both.
 bool CairoPages::joins(const std::vector<Subpath>& fills, const DrawState& state,
-                       const std::array<double, 4>& box) const {
+                       const Box& box) const {
   const Batch& b = batch_;
   if (b.paints == 0 || b.paints == batchpaints) return b.paints == 0;
   const bool filled = !fills.empty();
@@ -212,44 +232,56 @@ bool CairoPages::joins(const std::vector<Subpath>& fills, const DrawState& state
       (filled && !same(state.fill, b.state.fill)))
     return false;
   return std::none_of(b.boxes.begin(), b.boxes.end(),
-                      [&](const std::array<double, 4>& other) { return touch(box, other); });
+                      [&](const Box& other) { return touch(box, other); });
 }
 
 void CairoPages::paintbatch() {
   Batch& b = batch_;
   if (b.paints == 0) return;
-  const bool dots = std::any_of(b.outlines.begin(), b.outlines.end(), dot);
-  for (Target& t : targets()) {
-    setstate(t, b.state);
-    if (!b.fills.empty()) {
-      setcolor(t, b.state.fill);
-      addpath(t.cr, b.fills, false);
-      cairo_fill(t.cr);
-    }
-    setcolor(t, b.state.stroke);
-    addpath(t.cr, b.outlines, false);
-    cairo_stroke(t.cr);
-    if (dots) {
-      addpath(t.cr, b.outlines, true);
-      cairo_fill(t.cr);
-    }
-  }
+  paintpath(targets_[1], b.fills, b.outlines, b.state);
   b.fills.clear();
   b.outlines.clear();
   b.boxes.clear();
   b.paints = 0;
 }
 
-void CairoPages::clearrect(real x, real y, real width, real height) {
+// The filled figures, then the outlines; an outline of no length is a
+// dot as wide as the line.
+void CairoPages::paintpath(Target& t, const std::vector<Subpath>& fills,
+                           const std::vector<Subpath>& outlines, const DrawState& state) {
+  setstate(t, state);
+  if (!fills.empty()) {
+    setcolor(t, state.fill);
+    addpath(t.cr, fills, false);
+    cairo_fill(t.cr);
+  }
+  if (outlines.empty()) return;
+  setcolor(t, state.stroke);
+  addpath(t.cr, outlines, false);
+  cairo_stroke(t.cr);
+  if (std::any_of(outlines.begin(), outlines.end(), dot)) {
+    addpath(t.cr, outlines, true);
+    cairo_fill(t.cr);
+  }
+}
+
+void CairoPages::clearrect(real x, real y, real width, real height, const DrawState& state) {
   const bool whole = x <= 0.0f && y <= 0.0f && x + width >= static_cast<real>(width_) &&
                      y + height >= static_cast<real>(height_);
   paintbatch();
-  if (whole && pdf_ != nullptr) endpage();
-  if (whole) due_ = false;  // a blank page is no picture
-  for (Target& t : targets()) {
-    if (t.cr == targets_[1].cr && whole) continue;  // a new PDF page is blank already
-    paintwhite(t.cr, x, height_ - y - height, width, height);
+  if (whole) {
+    if (targets_[1].cr != nullptr) endpage();  // the new page is blank
+    due_ = false;  // a blank page is no picture
+    screendrawing_.clear();
+    paintwhite(targets_[0].cr, 0.0, 0.0, width_, height_);
+    return;
   }
+  if (targets_[1].cr != nullptr) paintwhite(targets_[1].cr, x, height_ - y - height, width, height);
+  DrawState white = state;
+  white.fill = {1.0f, 1.0f, 1.0f, 1.0f};
+  if (!pngname_.empty())
+    screendrawing_.paint(rectangle(x, y, width, height), {}, white,
+                         cover(rectangle(x, y, width, height), {}, 0.0f));
 }
 
 // White only takes drawing away, as a clear does (a page clear fills the
@@ -258,12 +290,15 @@ void CairoPages::fillrect(real x, real y, real width, real height, const DrawSta
   const DrawColor& c = state.fill;
   due_ = due_ || c.red != 1.0f || c.green != 1.0f || c.blue != 1.0f;
   paintbatch();
-  for (Target& t : targets()) {
-    setstate(t, state);
-    setcolor(t, state.fill);
-    cairo_rectangle(t.cr, x, height_ - y - height, width, height);
-    cairo_fill(t.cr);
-  }
+  if (!pngname_.empty())
+    screendrawing_.paint(rectangle(x, y, width, height), {}, state,
+                         cover(rectangle(x, y, width, height), {}, 0.0f));
+  if (targets_[1].cr == nullptr) return;
+  Target& t = targets_[1];
+  setstate(t, state);
+  setcolor(t, state.fill);
+  cairo_rectangle(t.cr, x, height_ - y - height, width, height);
+  cairo_fill(t.cr);
 }
 
 DrawPoint CairoPages::advance(const std::string& text, const DrawState& state) {
@@ -278,24 +313,28 @@ void CairoPages::showtext(real x, real y, const TextMatrix& m, const std::string
                           const DrawState& state) {
   const real det = m.a * m.d - m.b * m.c;
   if (!textdrawable(state) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(det) ||
-      det == 0.0f)
+      det == 0.0f || !onpage(textcover(x, y, m, text.size(), state.fontsize)))
     return;
   due_ = true;
   paintbatch();
-  for (Target& t : targets()) {
-    // Set outside the saved state, so that it stays set after it.
-    setstate(t, state);
-    setcolor(t, state.fill);
-    cairo_t* cr = t.cr;
-    cairo_save(cr);
-    cairo_translate(cr, x, height_ - y);
-    cairo_matrix_t turned;  // the text matrix seen with y downwards
-    cairo_matrix_init(&turned, m.a, -m.b, -m.c, m.d, 0.0, 0.0);
-    cairo_transform(cr, &turned);
-    cairo_move_to(cr, 0.0, 0.0);
-    cairo_show_text(cr, text.c_str());
-    cairo_restore(cr);
-  }
+  if (!pngname_.empty()) screendrawing_.text(x, y, m, text, state);
+  if (targets_[1].cr != nullptr) painttext(targets_[1], x, y, m, text, state);
+}
+
+void CairoPages::painttext(Target& t, real x, real y, const TextMatrix& m, const std::string& text,
+                           const DrawState& state) {
+  // Set outside the saved state, so that it stays set after it.
+  setstate(t, state);
+  setcolor(t, state.fill);
+  cairo_t* cr = t.cr;
+  cairo_save(cr);
+  cairo_translate(cr, x, height_ - y);
+  cairo_matrix_t turned;  // the text matrix seen with y downwards
+  cairo_matrix_init(&turned, m.a, -m.b, -m.c, m.d, 0.0, 0.0);
+  cairo_transform(cr, &turned);
+  cairo_move_to(cr, 0.0, 0.0);
+  cairo_show_text(cr, text.c_str());
+  cairo_restore(cr);
 }
 
 void CairoPages::flush() {
@@ -305,7 +344,13 @@ void CairoPages::flush() {
 void CairoPages::snapshot() {
   if (pngname_.empty() || !due_) return;
   due_ = false;
-  paintbatch();
+  Target& screen = targets_[0];
+  screendrawing_.show(width_, height_, [&](const ScreenDrawing::Item& item) {
+    if (item.text)
+      painttext(screen, item.x, item.y, item.matrix, item.utf8, item.state);
+    else
+      paintpath(screen, item.fills, item.outlines, item.state);
+  });
   cairo_surface_flush(screen_);
   cairo_status_t status = cairo_status(targets_[0].cr);
   if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_write_to_png(screen_, pngname_.c_str());

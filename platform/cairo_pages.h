@@ -1,8 +1,9 @@
 #pragma once
 // Cairo back end of the drawing context: the window's screen as an image
 // (always), and, when the window writes files, the same drawing as PDF
-// pages and PNG snapshots of the screen. Coordinates come in Quartz-style
-// device pixels (y upwards) and are turned over here, once: y' = height - y.
+// pages and PNG snapshots of the screen, the screen painted only for a
+// snapshot. Coordinates come in Quartz-style device pixels (y upwards)
+// and are turned over here, once: y' = height - y.
 #include <cairo.h>
 
 #include <array>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "platform/draw_context.h"
+#include "platform/screen_drawing.h"
 
 class CairoPages {
  public:
@@ -29,7 +31,7 @@ class CairoPages {
   // two of them come near enough to paint one pixel: the picture stays
   // the same, with fewer and larger cairo operations.
   void paint(std::vector<Subpath> fills, std::vector<Subpath> outlines, const DrawState& state);
-  void clearrect(real x, real y, real width, real height);
+  void clearrect(real x, real y, real width, real height, const DrawState& state);
   void fillrect(real x, real y, real width, real height, const DrawState& state);
   // Advance of a UTF-8 text in the state's font: (x, y) in text space.
   DrawPoint advance(const std::string& text, const DrawState& state);
@@ -60,17 +62,21 @@ class CairoPages {
   struct Batch {
     std::vector<Subpath> fills, outlines;
     DrawState state;
-    std::vector<std::array<double, 4>> boxes;
+    std::vector<Box> boxes;
     int paints = 0;
   };
 
-  std::span<Target> targets();
   void setstate(Target& t, const DrawState& state);
   void setcolor(Target& t, const DrawColor& c);
   void addpath(cairo_t* cr, const std::vector<Subpath>& path, bool withdots) const;
-  bool joins(const std::vector<Subpath>& fills, const DrawState& state,
-             const std::array<double, 4>& box) const;
+  // Whether something within the box lies on the page.
+  bool onpage(const Box& box) const;
+  bool joins(const std::vector<Subpath>& fills, const DrawState& state, const Box& box) const;
   void paintbatch();
+  void paintpath(Target& t, const std::vector<Subpath>& fills,
+                 const std::vector<Subpath>& outlines, const DrawState& state);
+  void painttext(Target& t, real x, real y, const TextMatrix& m, const std::string& text,
+                 const DrawState& state);
   void endpage();
   void checkpdf();
   void closepdf();
@@ -83,6 +89,7 @@ class CairoPages {
   std::array<Target, 2> targets_;  // the screen, then the PDF when there is one
   std::array<cairo_font_options_t*, 2> fontoptions_{};  // antialiasing off, on
   Batch batch_;
+  ScreenDrawing screendrawing_;  // drawn since the screen was last shown
   std::string pdfname_, pngname_;
   int pages_ = 0;  // PDF pages ended so far
   bool pdfok_ = true, pdfreported_ = false, pdfmade_ = false;

@@ -117,19 +117,35 @@ void fillpiece(const Subpath& figure, std::vector<Subpath>& out) {
   if (!polygon.empty()) out.push_back(Subpath{std::move(polygon), true});
 }
 
+// A figure wholly inside the box (every point finite) is kept as it is,
+// copied once.
+bool keptwhole(const Subpath& figure) {
+  return std::all_of(figure.points.begin(), figure.points.end(), inside);
+}
+
 }  // namespace
 
 std::vector<Subpath> clippedstroke(const std::vector<Subpath>& path) {
   std::vector<Subpath> out;
-  for (const Subpath& figure : path)
+  for (const Subpath& figure : path) {
+    if (keptwhole(figure)) {
+      out.push_back(figure);
+      continue;
+    }
     for (const Subpath& run : finiteruns(figure)) strokepieces(run, out);
+  }
   return out;
 }
 
 std::vector<Subpath> clippedfill(const std::vector<Subpath>& path) {
   std::vector<Subpath> out;
-  for (const Subpath& figure : path)
+  for (const Subpath& figure : path) {
+    if (keptwhole(figure)) {
+      if (!figure.points.empty()) out.push_back(Subpath{figure.points, true});
+      continue;
+    }
     for (const Subpath& run : finiteruns(figure)) fillpiece(run, out);
+  }
   return out;
 }
 
@@ -215,7 +231,7 @@ void DrawContext::linewidth(real width) {
 
 void DrawContext::clearrect(real x, real y, real width, real height) {
   record("clearrect", {x, y, width, height});
-  pages_->clearrect(x, y, width, height);
+  pages_->clearrect(x, y, width, height, state_);
 }
 
 void DrawContext::fillrect(real x, real y, real width, real height) {
