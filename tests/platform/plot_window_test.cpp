@@ -3,9 +3,11 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -81,6 +83,33 @@ class Snapshot {
  private:
   cairo_surface_t* surface_;
 };
+
+// The words of a PDF's page contents (every stream that inflates).
+std::vector<std::string> pagewords(const std::string& pdf) {
+  std::vector<std::string> words;
+  for (std::size_t at = pdf.find("stream\n"); at != std::string::npos;
+       at = pdf.find("stream\n", at + 1)) {
+    const std::size_t begin = at + 7, end = pdf.find("endstream", begin);
+    z_stream z{};
+    inflateInit(&z);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(pdf.data() + begin));
+    z.avail_in = static_cast<uInt>(end - begin);
+    std::string text;
+    int status = Z_OK;
+    while (status == Z_OK) {
+      char out[4096];
+      z.next_out = reinterpret_cast<Bytef*>(out);
+      z.avail_out = sizeof out;
+      status = inflate(&z, Z_NO_FLUSH);
+      text.append(out, sizeof out - z.avail_out);
+    }
+    inflateEnd(&z);
+    if (status != Z_STREAM_END) continue;
+    std::istringstream in(text);
+    for (std::string w; in >> w;) words.push_back(w);
+  }
+  return words;
+}
 
 void segment(DrawContext& cx, real x1, real y1, real x2, real y2) {
   cx.beginpath();
@@ -310,6 +339,60 @@ TEST(CairoPages, DotsColoursAfterAClearAndFileNames) {
   EXPECT_EQ(endcontext(*again), "Plot files written: dots_colours-2.pdf (2 pages)");
   disposewindow(again);
   EXPECT_TRUE(fs::exists(dir.path() / "dots_colours.pdf"));
+}
+
+// Paints of one style that follow one another and touch nothing of each
+// other's are one cairo path in the PDF: a stroke (S) or a fill and stroke
+// (B) for them all; nearer, another colour or a text between, they stay
+// apart, in their order.
+TEST(CairoPages, PaintsOfOneStyleThatTouchNothingAreOnePath) {
+  ScratchDirectory dir;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "batches");
+  DrawContext& cx = *begincontext(*w);
+  for (int k = 0; k < 40; ++k) {  // ticks about a circle
+    const double a = k * std::numbers::pi / 20.0;
+    segment(cx, static_cast<real>(400.0 + 102.0 * std::cos(a)), static_cast<real>(500.0 + 102.0 * std::sin(a)),
+            static_cast<real>(400.0 + 108.0 * std::cos(a)), static_cast<real>(500.0 + 108.0 * std::sin(a)));
+  }
+  auto square = [&cx](real x, real y) {
+    cx.beginpath();
+    cx.moveto(x, y);
+    cx.lineto(x + 100.0f, y);
+    cx.lineto(x + 100.0f, y + 100.0f);
+    cx.lineto(x, y + 100.0f);
+    cx.closepath();
+    cx.drawpath(PathDrawing::fillstroke);
+  };
+  cx.fillcolor(0.8f, 0.8f, 0.8f, 1.0f);
+  square(100.0f, 100.0f);
+  square(150.0f, 150.0f);  // over the first: apart
+  square(400.0f, 100.0f);  // with the second
+  square(550.0f, 100.0f);
+  cx.strokecolor(1.0f, 0.0f, 0.0f, 1.0f);
+  segment(cx, 100.0f, 900.0f, 200.0f, 900.0f);
+  cx.strokecolor(0.0f, 0.0f, 0.0f, 1.0f);
+  segment(cx, 100.0f, 950.0f, 200.0f, 950.0f);  // another colour before
+  cx.showtextat(300.0f, 950.0f, "text");
+  segment(cx, 100.0f, 1000.0f, 200.0f, 1000.0f);  // a text before
+  EXPECT_EQ(endcontext(*w), "Plot files written: batches.pdf (1 page), batches.png");
+  disposewindow(w);
+  const std::vector<std::string> words = pagewords(readfile(dir.path() / "batches.pdf"));
+  std::vector<std::string> painted;
+  for (const std::string& word : words)
+    if (word == "S" || word == "B" || word.ends_with("Tj")) painted.push_back(word);
+  EXPECT_EQ(painted, (std::vector<std::string>{"S", "B", "B", "S", "S", "(text)Tj", "S"}));
+}
+
+TEST(CairoPages, DrawingOffThePageMakesNoSnapshot) {
+  ScratchDirectory dir;
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "off");
+  DrawContext& cx = *begincontext(*w);
+  segment(cx, -500.0f, -500.0f, -400.0f, -400.0f);
+  cx.showtextat(-1000.0f, 100.0f, "far");
+  EXPECT_EQ(endcontext(*w), "Plot files written: off.pdf (1 page)");
+  disposewindow(w);
 }
 
 TEST(PathClipping, FarSegmentsAreCutAtTheGuardBoxAndNonFinitePointsSplit) {
