@@ -39,40 +39,42 @@ bool same(const DrawColor& a, const DrawColor& b) {
 // touching figure.
 constexpr int batchpaints = 256;
 
-// How far, in line widths, the outline of a figure reaches beyond its
-// points: half a width, or at a corner cairo mitres (miter limit 10) half
-// a width over the sine of half the corner's angle.
-double reach(const Subpath& figure) {
-  const std::vector<DrawPoint>& p = figure.points;
-  const std::size_t n = p.size();
+// How far, in line widths, the outlines of a path reach beyond its
+// points: half a width, or at a corner cairo mitres (miter limit 10, so at
+// most five widths) half a width over the sine of half the corner's angle.
+constexpr double farthest = 5.0;
+double reach(const std::vector<Subpath>& path) {
   double widths = 0.5;
-  for (std::size_t k = figure.closed ? 0 : 1; k + (figure.closed ? 0 : 1) < n; ++k) {
-    const DrawPoint& a = p[(k + n - 1) % n];
-    const DrawPoint& b = p[k];
-    const DrawPoint& c = p[(k + 1) % n];
-    const double ux = a.x - b.x, uy = a.y - b.y, vx = c.x - b.x, vy = c.y - b.y;
-    const double lengths = std::hypot(ux, uy) * std::hypot(vx, vy);
-    if (lengths == 0.0) continue;
-    const double halfsine = std::sqrt(std::max(0.0, (1.0 - (ux * vx + uy * vy) / lengths) / 2.0));
-    if (halfsine * 10.0 >= 1.0) widths = std::max(widths, 0.5 / halfsine);
+  for (const Subpath& figure : path) {
+    const std::vector<DrawPoint>& p = figure.points;
+    const std::size_t n = p.size();
+    for (std::size_t k = figure.closed ? 0 : 1; k + (figure.closed ? 0 : 1) < n; ++k) {
+      const DrawPoint& a = p[(k + n - 1) % n];
+      const DrawPoint& b = p[k];
+      const DrawPoint& c = p[(k + 1) % n];
+      const double ux = a.x - b.x, uy = a.y - b.y, vx = c.x - b.x, vy = c.y - b.y;
+      const double lengths = std::sqrt((ux * ux + uy * uy) * (vx * vx + vy * vy));
+      if (lengths == 0.0) continue;
+      const double halfsine = std::sqrt(std::max(0.0, (1.0 - (ux * vx + uy * vy) / lengths) / 2.0));
+      if (halfsine * 2.0 * farthest >= 1.0) widths = std::max(widths, 0.5 / halfsine);
+    }
   }
   return widths;
 }
 
-// The box about the points of the figures, widened by as far as their
-// outlines reach and two pixels of antialiasing: {left, bottom, right, top}.
-Box cover(const std::vector<Subpath>& fills,
-                            const std::vector<Subpath>& outlines, real width) {
+// The box about the points of a path: {left, bottom, right, top}.
+Box bounds(const std::vector<Subpath>& path) {
   Box box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
-  double widths = 0.5;
-  for (const auto* path : {&fills, &outlines})
-    for (const Subpath& figure : *path) {
-      if (path == &outlines) widths = std::max(widths, reach(figure));
-      for (const DrawPoint& p : figure.points) {
-        box = {std::min<double>(box[0], p.x), std::min<double>(box[1], p.y),
-               std::max<double>(box[2], p.x), std::max<double>(box[3], p.y)};
-      }
-    }
+  for (const Subpath& figure : path)
+    for (const DrawPoint& p : figure.points)
+      box = {std::min<double>(box[0], p.x), std::min<double>(box[1], p.y),
+             std::max<double>(box[2], p.x), std::max<double>(box[3], p.y)};
+  return box;
+}
+
+// A box widened by as far as lines of the width reach beyond their points
+// and two pixels of antialiasing: it then holds every pixel they paint.
+Box widened(const Box& box, double widths, real width) {
   const double line = std::isfinite(width) ? static_cast<double>(std::max(width, 0.0f)) : 0.0;
   const double margin = widths * line + 2.0;
   return {box[0] - margin, box[1] - margin, box[2] + margin, box[3] + margin};
@@ -197,10 +199,13 @@ void CairoPages::addpath(cairo_t* cr, const std::vector<Subpath>& path, bool wit
   }
 }
 
-void CairoPages::paint(std::vector<Subpath> fills, std::vector<Subpath> outlines,
-                       const DrawState& state) {
-  const Box box = cover(fills, outlines, state.width);
-  if (!onpage(box)) return;  // nothing of it shows
+void CairoPages::paint(const std::vector<Subpath>& path, bool fill, const DrawState& state) {
+  const Box points = bounds(path);
+  if (!onpage(widened(points, farthest, state.width))) return;  // nothing of it shows
+  const Box box = widened(points, reach(path), state.width);
+  std::vector<Subpath> fills = fill ? clippedfill(path) : std::vector<Subpath>{};
+  std::vector<Subpath> outlines = clippedstroke(path);
+  if (fills.empty() && outlines.empty()) return;
   due_ = true;
   if (!pngname_.empty()) screendrawing_.paint(fills, outlines, state, box);
   if (targets_[1].cr == nullptr) return;
@@ -281,7 +286,7 @@ void CairoPages::clearrect(real x, real y, real width, real height, const DrawSt
   white.fill = {1.0f, 1.0f, 1.0f, 1.0f};
   if (!pngname_.empty())
     screendrawing_.paint(rectangle(x, y, width, height), {}, white,
-                         cover(rectangle(x, y, width, height), {}, 0.0f));
+                         widened(bounds(rectangle(x, y, width, height)), 0.0, 0.0f));
 }
 
 // White only takes drawing away, as a clear does (a page clear fills the
@@ -292,7 +297,7 @@ void CairoPages::fillrect(real x, real y, real width, real height, const DrawSta
   paintbatch();
   if (!pngname_.empty())
     screendrawing_.paint(rectangle(x, y, width, height), {}, state,
-                         cover(rectangle(x, y, width, height), {}, 0.0f));
+                         widened(bounds(rectangle(x, y, width, height)), 0.0, 0.0f));
   if (targets_[1].cr == nullptr) return;
   Target& t = targets_[1];
   setstate(t, state);

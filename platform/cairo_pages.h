@@ -25,12 +25,14 @@ class CairoPages {
   CairoPages(const CairoPages&) = delete;
   CairoPages& operator=(const CairoPages&) = delete;
 
-  // Paints a path: its filled figures (non-zero winding rule) in the fill
-  // colour, then its outlines in the stroke colour. Paints of one style
+  // Paints a path: when fill, its figures filled (non-zero winding rule)
+  // in the fill colour, then their outlines in the stroke colour; what
+  // lies off the page or far outside it is left out (clippedfill,
+  // clippedstroke). Paints of one style
   // that follow one another are painted together, as one path, while no
   // two of them come near enough to paint one pixel: the picture stays
   // the same, with fewer and larger cairo operations.
-  void paint(std::vector<Subpath> fills, std::vector<Subpath> outlines, const DrawState& state);
+  void paint(const std::vector<Subpath>& path, bool fill, const DrawState& state);
   void clearrect(real x, real y, real width, real height, const DrawState& state);
   void fillrect(real x, real y, real width, real height, const DrawState& state);
   // Advance of a UTF-8 text in the state's font: (x, y) in text space.

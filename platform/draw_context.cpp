@@ -210,7 +210,7 @@ void DrawContext::drawpath(PathDrawing how) {
 }
 
 void DrawContext::paint(bool fill) {
-  pages_->paint(fill ? clippedfill(path_) : std::vector<Subpath>{}, clippedstroke(path_), state_);
+  pages_->paint(path_, fill, state_);
   path_.clear();
 }
 
