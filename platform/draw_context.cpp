@@ -160,9 +160,8 @@ DrawContext::DrawContext(std::unique_ptr<CairoPages> pages, DrawLog* log)
 
 DrawContext::~DrawContext() = default;
 
-void DrawContext::record(std::string_view call, std::initializer_list<real> numbers,
-                         std::optional<std::string_view> text) {
-  if (log_ == nullptr) return;
+void DrawContext::writelog(std::string_view call, std::initializer_list<real> numbers,
+                           std::optional<std::string_view> text) {
   std::string line(call);
   for (real v : numbers) line += ' ' + DrawLog::number(v);
   if (text) line += " \"" + std::string(*text) + '"';

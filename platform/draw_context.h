@@ -132,7 +132,11 @@ class DrawContext {
  private:
   // Logs a call with its numbers and text, when a log is attached.
   void record(std::string_view call, std::initializer_list<real> numbers = {},
-              std::optional<std::string_view> text = std::nullopt);
+              std::optional<std::string_view> text = std::nullopt) {
+    if (log_ != nullptr) writelog(call, numbers, text);
+  }
+  void writelog(std::string_view call, std::initializer_list<real> numbers,
+                std::optional<std::string_view> text);
   void paint(bool fill);
   void draw(const std::string& utf8);
 
