@@ -40,8 +40,8 @@ long long whole(real x) {
 // Nearest integer in single precision: halves go away from zero.
 long long nearest(real x) { return whole(x >= 0 ? x + 0.5f : x - 0.5f); }
 
-// Warning for a hemisphere or direction letter that is not one of the
-// two the layout allows: the position as read, then what is assumed.
+// Warning for a hemisphere or direction letter that the layout does not
+// allow: the position as read, then what is assumed.
 void letterwarning(const Epicentre& p, std::string_view what, std::string_view allowed,
                    std::string_view corrected, std::string_view assumed) {
   warninghead(fpsreadex1id);
@@ -56,21 +56,24 @@ void letterwarning(const Epicentre& p, std::string_view what, std::string_view a
   warningtail00();
 }
 
-// v := deg + min / 60, made negative by the letter `negative`; another
-// letter than `negative` and `positive` leaves it positive and gives false.
-bool signedangle(real deg, real min, char letter, char negative, char positive, real& v) {
+// v := deg + min / 60, made negative by a letter of `negative`; a letter
+// of neither `negative` nor `positive` leaves it positive and gives false.
+bool signedangle(real deg, real min, char letter, std::string_view negative, std::string_view positive,
+                 real& v) {
   v = deg + min / 60.0f;
-  if (letter == negative) v = -v;
-  return letter == negative || letter == positive;
+  const bool minus = negative.find(letter) != std::string_view::npos;
+  if (minus) v = -v;
+  return minus || positive.find(letter) != std::string_view::npos;
 }
 
-// The epicentre of slot s from the parts read: 'S' south, blank north;
-// blank west, 'E' east; another letter is taken as north or east.
+// The epicentre of slot s from the parts read, in either case of letter:
+// 'S' south, blank or 'N' north; blank or 'W' west, 'E' east. Another
+// letter is taken as north or east after a warning.
 void fpfitepicentre(const Epicentre& p, std::size_t s) {
-  if (!signedangle(p.latdeg, p.latmin, p.hemisphere, 'S', ' ', fpsblk.rlat1[s]))
+  if (!signedangle(p.latdeg, p.latmin, p.hemisphere, "Ss", " Nn", fpsblk.rlat1[s]))
     letterwarning(p, "latitude hemisphere", "should be S or blank", "=> LATITUDE NEEDS TO BE CORRECTED",
                   "=> Assuming = North");
-  if (!signedangle(p.londeg, p.lonmin, p.direction, ' ', 'E', fpsblk.rlong1[s]))
+  if (!signedangle(p.londeg, p.lonmin, p.direction, " Ww", "Ee", fpsblk.rlong1[s]))
     letterwarning(p, "longitude direction", "should be E or blank", "=> LONGITUDE NEEDS TO BE CORRECTED",
                   "=> Assuming = East");
 }

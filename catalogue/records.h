@@ -24,9 +24,10 @@ enum class RecordRead {
 };
 
 // Reads an FPFIT line into slot k. The hemisphere letter (column 23) is 'S'
-// for south or blank for north, the direction letter (column 33) blank for
-// west or 'E' for east; any other letter is taken as north or east after a
-// warning banner. The dip direction read becomes the strike (minus 90).
+// or 's' for south, blank, 'N' or 'n' for north; the direction letter
+// (column 33) blank, 'W' or 'w' for west, 'E' or 'e' for east; any other
+// character is taken as north or east after a warning banner. The dip
+// direction read becomes the strike (minus 90).
 RecordRead readfpfit(std::string_view line, int k);
 // Reads a HASH line into slot k; prints nothing.
 RecordRead readhash(std::string_view line, int k);
