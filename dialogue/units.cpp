@@ -1,8 +1,10 @@
 #include "dialogue/units.h"
 
 #include <sys/stat.h>
+#include <stdio_ext.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -63,11 +65,10 @@ ReadStatus readline(int unit, std::string& line) {
     std::fflush(stdout);
   }
   toread(*u);
-  char* buf = nullptr;
-  size_t cap = 0;
+  static char* buf = nullptr;  // kept from one line to the next: one allocation for a file
+  static size_t cap = 0;
   ssize_t n = getline(&buf, &cap, u->stream);
   if (n < 0) {
-    std::free(buf);
     bool eof = !std::ferror(u->stream);
     std::clearerr(u->stream);
     if (!eof) return ReadStatus::failed;
@@ -75,7 +76,6 @@ ReadStatus readline(int unit, std::string& line) {
     return ReadStatus::eof;
   }
   line.assign(buf, static_cast<size_t>(n));
-  std::free(buf);
   if (!line.empty() && line.back() == '\n') line.pop_back();
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return ReadStatus::line;
@@ -93,6 +93,17 @@ void writeline(int unit, std::string_view text) {
   if (std::fwrite(text.data(), 1, text.size(), u->stream) != text.size() ||
       std::fputc('\n', u->stream) == EOF || std::ferror(u->stream))
     u->failed = true;
+}
+
+std::size_t writeblock(int unit, std::string_view text) {
+  Unit* u = find(unit);
+  if (u == nullptr) return 0;
+  towrite(*u);
+  const std::size_t put = std::fwrite(text.data(), 1, text.size(), u->stream);
+  const std::size_t pending = __fpending(u->stream);  // the end of text still in the buffer
+  if (put == text.size() && std::fflush(u->stream) == 0) return put;
+  u->failed = true;
+  return put - std::min(put, pending);
 }
 
 bool openunit(int unit, const std::string& name, OpenStatus status) {
