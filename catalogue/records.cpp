@@ -29,7 +29,11 @@ struct Epicentre {
 
 bool blankline(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
-char letter(std::string_view line, int col) { return ed::fielda(line, col, 1)[0]; }
+// The character in column col; a blank beyond the end of the line.
+char letter(std::string_view line, int col) {
+  const auto j = static_cast<std::size_t>(col - 1);
+  return j < line.size() ? line[j] : ' ';
+}
 
 // The whole part of x; a value no integer field can hold gives one that
 // fills any field with '*'.

@@ -1,8 +1,8 @@
 #include "dialogue/edit_descriptors.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
