@@ -5,20 +5,24 @@
 # gmt plot, and a plain C++ reader of the same columns, are timed too and
 # the ratios printed.
 #
-# Usage: bench/large.sh [-r reps] [-s] [-g] [path to mecaro], from the source
-# tree; without a path it builds build/mecaro first.
-#   -r reps  repetitions of each line (default 3); the median is printed
+# Usage: bench/large.sh [-r reps] [-s] [-g] [-c] [path to mecaro], from the
+# source tree; without a path it builds build/mecaro first.
+#   -r reps  repetitions of each plot line (default 3), three times as many
+#            of the reading and writing lines, which take a fraction of a
+#            second; the median is printed
 #   -s       skip the 3001 run of 60000 events (about 5 minutes, run once)
 #   -g       skip the gmt yardsticks
+#   -c       only the reading and writing lines
 set -eu
 src=$(cd "$(dirname "$0")/.." && pwd)
-reps=3 long=1 yardsticks=1
-while getopts "r:sg" opt; do
+reps=3 long=1 yardsticks=1 plots=1
+while getopts "r:sgc" opt; do
   case $opt in
     r) reps=$OPTARG ;;
     s) long=0 ;;
     g) yardsticks=0 ;;
-    *) echo "usage: $0 [-r reps] [-s] [-g] [mecaro]" >&2; exit 2 ;;
+    c) plots=0 ;;
+    *) echo "usage: $0 [-r reps] [-s] [-g] [-c] [mecaro]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -124,18 +128,21 @@ line() {  # line <work> <runs> <answers> [yardstick text, command]; sets mine
   fi
 }
 
-echo "mecaro: $bin, median of $reps runs (the 60000-event 3001 run: one)"
+echo "mecaro: $bin, median of $reps runs, $((3 * reps)) of reading and writing (the 60000-event 3001 run: one)"
 printf '| %-44s | %10s | %9s | %-34s | %8s |\n' work time peak yardstick ratio
-line "3001, 1000 events (50 pages)" "$reps" p3001_1000.answers "gmt meca 1000" "$(meca m1000.txt -JX16c)"
-if [ $long = 1 ]; then
-  line "3001, 60000 events (3000 pages)" 1 p3001_60000.answers "gmt meca 60000" "$(meca m60000.txt -JX16c)"
+if [ $plots = 1 ]; then
+  line "3001, 1000 events (50 pages)" "$reps" p3001_1000.answers "gmt meca 1000" "$(meca m1000.txt -JX16c)"
+  if [ $long = 1 ]; then
+    line "3001, 60000 events (3000 pages)" 1 p3001_60000.answers "gmt meca 60000" "$(meca m60000.txt -JX16c)"
+  fi
+  line "3000, 60000 events" "$reps" p3000_60000.answers "gmt meca 60000" "$(meca m60000.txt -JX16c)"
+  line "2001, 60000 events, stress symbols, Mercator" "$reps" map_60000.answers \
+    "gmt meca 60000 Mercator" "$(meca m60000.txt -JM16c)"
+  line "a 1,000,000-point line file on a map" "$reps" map_line.answers \
+    "gmt plot of the line" \
+    "gmt begin line pdf && gmt plot line.xy -R-125/-115/30/40 -JM16c -W0.5p -B && gmt end"
 fi
-line "3000, 60000 events" "$reps" p3000_60000.answers "gmt meca 60000" "$(meca m60000.txt -JX16c)"
-line "2001, 60000 events, stress symbols, Mercator" "$reps" map_60000.answers \
-  "gmt meca 60000 Mercator" "$(meca m60000.txt -JM16c)"
-line "a 1,000,000-point line file on a map" "$reps" map_line.answers \
-  "gmt plot of the line" \
-  "gmt begin line pdf && gmt plot line.xy -R-125/-115/30/40 -JM16c -W0.5p -B && gmt end"
+reps=$((3 * reps))
 yardsticks=1 line "reading 60000 events" "$reps" read_60000.answers "plain C++ reader" "exec ./plain_reader e60000.fps"
 
 # The writing rate: the bytes written over the time the write adds to the
