@@ -65,7 +65,7 @@ ReadStatus readline(int unit, std::string& line) {
     std::fflush(stdout);
   }
   toread(*u);
-  static char* buf = nullptr;  // kept from one line to the next: one allocation for a file
+  static char* buf = nullptr;  // one buffer for every line read, grown to the longest
   static size_t cap = 0;
   ssize_t n = getline(&buf, &cap, u->stream);
   if (n < 0) {
