@@ -1,8 +1,10 @@
 #include "dialogue/units.h"
 
 #include <sys/stat.h>
+#include <stdio_ext.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -108,6 +110,17 @@ void writeline(int unit, std::string_view text) {
   if (std::fwrite(text.data(), 1, text.size(), u->stream) != text.size() ||
       std::fputc('\n', u->stream) == EOF || std::ferror(u->stream))
     writefailed(unit, *u);
+}
+
+std::size_t writeblock(int unit, std::string_view text) {
+  Unit* u = find(unit);
+  if (u == nullptr) return 0;
+  towrite(*u);
+  const std::size_t put = std::fwrite(text.data(), 1, text.size(), u->stream);
+  const std::size_t pending = __fpending(u->stream);  // the end of text still in the buffer
+  if (put == text.size() && std::fflush(u->stream) == 0) return put;
+  writefailed(unit, *u);
+  return put - std::min(put, pending);
 }
 
 bool openunit(int unit, const std::string& name, OpenStatus status) {

@@ -25,6 +25,10 @@ ReadStatus readline(int unit, std::string& line);
 // Writes one line; a write that fails marks the unit (see unitfailed). A
 // console that cannot be written to ends the run as the end of input does.
 void writeline(int unit, std::string_view text);
+// Writes a text of whole lines and flushes the unit; returns how many of
+// its bytes reached the file: all of them unless a write fails, which
+// marks the unit. A unit that is not open takes nothing and is not marked.
+std::size_t writeblock(int unit, std::string_view text);
 
 // Opens a file on a unit: "old" must exist, "new" must not, "unknown"
 // opens it or creates it, "replace" empties it or creates it. Returns false

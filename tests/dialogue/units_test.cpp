@@ -68,6 +68,26 @@ TEST_F(Units, AFailedWriteIsReportedAtClose) {
   EXPECT_FALSE(closeunit(21));
 }
 
+TEST_F(Units, ABlockIsWrittenAtOnceAndItsWrittenPartCounted) {
+  const std::string name = path("c.txt");
+  ASSERT_TRUE(openunit(21, name, OpenStatus::new_));
+  writeline(21, "head");
+  const std::string text = "one\ntwo\n" + std::string(100000, 'x') + "\n";
+  EXPECT_EQ(writeblock(21, text), text.size());
+  EXPECT_FALSE(unitfailed(21));
+  EXPECT_TRUE(closeunit(21));
+  std::ifstream in(name);
+  std::string all((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(all, "head\n" + text);
+
+  ASSERT_TRUE(openunit(21, "/dev/full", OpenStatus::old));
+  EXPECT_EQ(writeblock(21, "a short line\n"), 0u);
+  EXPECT_TRUE(unitfailed(21));
+  EXPECT_FALSE(closeunit(21));
+  EXPECT_EQ(writeblock(21, "no unit\n"), 0u);
+  EXPECT_FALSE(unitfailed(21));
+}
+
 TEST_F(Units, ALineBeyond64KiBIsAFailedReadAndTheLinesBeforeItAreRead) {
   const std::string name = path("c.txt");
   {
