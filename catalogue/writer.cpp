@@ -101,19 +101,6 @@ void wrongformat(int choice) {
   warningtail00();
 }
 
-// A line that could not be written: the file is closed and the menu follows.
-void writeerror(int k, int event) {
-  const std::string name = ed::pad(fiocom.oufnam[static_cast<size_t>(k - 1)], slotwidth);
-  errorhead(fpswrite1_id);
-  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
-  wout("   IN FILE: " + name);
-  wout("   closing the file");
-  failurereported(fiocom.iouf[static_cast<size_t>(k - 1)]);
-  clofou(k, 0);
-  wout(" FILE " + name + " IS CLOSED");
-  errortail00();
-}
-
 // Writes every stored event in the layout; false after a write error.
 bool writestore(int k, Layout layout) {
   const auto s = static_cast<size_t>(k - 1);
@@ -126,14 +113,14 @@ bool writestore(int k, Layout layout) {
     writeline(unit, " '" + ed::pad(fiocom.oufnam[s], slotwidth) + "'");
     writeline(unit, " " + tabbed(quoted));
     if (unitfailed(unit)) {
-      writeerror(k, 0);
+      writeerror(fpswrite1_id, k, 0);
       return false;
     }
   }
   for (int i = 0; i < fpsblk.nbstored; ++i) {
     writeline(unit, eventline(layout, i));
     if (unitfailed(unit)) {
-      writeerror(k, i + 1);
+      writeerror(fpswrite1_id, k, i + 1);
       return false;
     }
   }

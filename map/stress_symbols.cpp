@@ -30,7 +30,6 @@ constexpr MapShPar defaults{0.4f, 0.13f, -1, 0};
 const std::string rule43(43, '-');
 const std::string rule30(30, '-');
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 std::string shown(real v) { return ed::f(v, 10, 3); }
 std::string shown(int v) { return ed::i(v, 6); }
 

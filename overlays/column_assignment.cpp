@@ -18,7 +18,6 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
 using columnlines::shown;
 
 const RoutineId scol2var2_id{"scol2var2  ", "    ", "          "};

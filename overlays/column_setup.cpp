@@ -17,7 +17,6 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
 using columnlines::shown;
 
 const RoutineId sfheader1_id{"sfheader1  ", "    ", "          "};

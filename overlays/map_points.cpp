@@ -41,7 +41,6 @@ const std::string rule43(43, '-');
 const std::string rule22(22, '=');
 
 using columnlines::question;
-using columnlines::say;
 
 // What one menu call keeps from one request to the next: the name and the
 // title of the last file, and the names of the table columns it filled.

@@ -30,7 +30,6 @@ constexpr real radial = 0.2f;
 
 const std::string rule(43, '-');
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
 
 // The direction drawn for an axis: itself, or its opposite when it points

@@ -89,7 +89,6 @@ void restoreattributes(SavedAttributes s) {
 
 void setalign(int ijust) { stextalign(ijust, 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 
 // How a plot differs in its menu.
 struct Driver {

@@ -36,7 +36,6 @@ const std::string rule(43, '-');
 
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
 
 int choose() {

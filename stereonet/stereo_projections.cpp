@@ -23,7 +23,6 @@ const RoutineId swulf_id{"swulf      ", " 1.3", "07-10-2009"};
 
 constexpr int defaultprojection = 4;
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 
 const std::string rule(43, '-');
 
