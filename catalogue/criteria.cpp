@@ -26,7 +26,6 @@ constexpr std::size_t questionwidth = 35;  // the prompts' question texts
 constexpr int minpolyvert = 3;
 constexpr int vertexcode = 260;           // vertex k is edited with code 260 + k
 
-const std::string rule43(43, '-');
 const std::string rule32(32, '-');
 
 // The line layouts of the menu and the polygon messages.
@@ -81,9 +80,9 @@ bool boundsblock(std::string_view text, bool on, std::string_view mini, real lo,
 
 void showmenu() {
   const SeisTest2& t = seistest2;
-  say(rule43);
+  wout(dashrule);
   say("WHAT IS TO BE TESTED ? (Angles in degrees) ");
-  say(rule43);
+  wout(dashrule);
   switchline("general test switch ..........10", t.lextract);
   say(rule32);
   if (boundsblock("test latitude ...............100", t.ltestlat,
@@ -130,9 +129,9 @@ void showmenu() {
     valueline("moment relative error maxi ..620", t.mijerrmax);
     countline("moment free components min ..630", t.nfreemijmin);
   }
-  say(rule43);
+  wout(dashrule);
   say("EXIT .........................99");
-  say(rule43);
+  wout(dashrule);
 }
 
 // The polygon file's name as the messages show it: its field, trimmed.

@@ -83,11 +83,11 @@ void grid(GridArgs& g, int mode) {
 void flagline(std::string_view label, bool v) { say(std::string(label) + " " + ed::l(v, 1)); }
 
 void showmenu(int n, int nmax) {
-  const std::string rule43(43, '-'), rule32(32, '-');
+  const std::string rule32(32, '-');
   submenuhead(mapseis_id);
   if (!outlevel(2)) return;
   const MapSettings& s = settings;
-  say(rule43);
+  wout(dashrule);
   say("SET UP:");
   say(rule32);
   say("PLOT:");
@@ -113,7 +113,7 @@ void showmenu(int n, int nmax) {
   numberedline("maximum nb of data =", nmax, 6);
   numberedline("current nb of data =", n, 6);
   valueline("plunge threshold for isv ....400", s.plunge);
-  say(rule43);
+  wout(dashrule);
   say("RUN = CREATE MAP ...........1000");
   say("EXIT .........................99");
   menutail();

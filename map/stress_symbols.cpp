@@ -27,7 +27,6 @@ const RoutineId dmapsh2_id{"dmapsh2    ", " 5.0", "23-11-2009"};
 
 constexpr MapShPar defaults{0.4f, 0.13f, -1, 0};
 
-const std::string rule43(43, '-');
 const std::string rule30(30, '-');
 
 std::string shown(real v) { return ed::f(v, 10, 3); }
@@ -52,9 +51,9 @@ void checkvalues(MapShPar& p) {
 
 void showmenu(const MapShPar& p) {
   submenuhead(smapsh2_id);
-  say(rule43);
+  wout(dashrule);
   say("Sh MAP PARAMETERS :");
-  say(rule43);
+  wout(dashrule);
   say(rule30);
   say("Major size ................10 " + shown(p.sizmaxa));
   say("Minor size ................20 " + shown(p.sizmina));

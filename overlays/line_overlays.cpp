@@ -41,7 +41,6 @@ constexpr std::array<Kind, 6> kinds{{
     {"Selection polygon", "Selection polygons (no clipping)", "Selection polygons (no clipping)"},
 }};
 
-const std::string rule43(43, '-');
 
 // The window of longitudes in which the GSHHS kind tests its points: it
 // begins a margin of up to 3 degrees west of the box, so that its seam
@@ -87,9 +86,9 @@ void boxlines(const LlBox& box, const LonWindow& w) {
 void menu(const LlBox& box, const LonWindow& w) {
   submenuhead(contours1_id);
   if (!outlevel(2)) return;
-  say(rule43);
+  wout(dashrule);
   say(" MAPPING CONTOURS");
-  say(rule43);
+  wout(dashrule);
   say("Clipping on ................10 " + ed::l(settings.clipgrid, 1));
   if (settings.clipgrid) boxlines(box, w);
   realitem("Nb of points for 1 deg .....11", settings.nptdeg);
@@ -101,7 +100,7 @@ void menu(const LlBox& box, const LonWindow& w) {
   say(" USGS ascii dump file .......4");
   say(" Korvel gshhs ascii file ....5");
   say(" Selection polygon file .....6");
-  say(rule43);
+  wout(dashrule);
   say("EXIT .......................99");
   menutail();
 }
@@ -113,7 +112,7 @@ void endfile(const LineFile& file, Ending ending) {
   closeunit(lineunit);
   const std::string name = ed::pad(file.fname, linenamewidth);
   if (ending == Ending::normal) {
-    say(rule43);
+    wout(dashrule);
     intitem("total nb of plotted curves = ", file.ncurve);
     closedline(name);
     menutail();

@@ -131,19 +131,19 @@ void readtablefile() {
 void showtable() {
   submenuhead(scolortable_id);
   say("SETTING COLOR TABLE");
-  say(rule43);
+  wout(dashrule);
   tableline("Current nb of colors:", plt2blk.ncolor);
-  say(rule43);
+  wout(dashrule);
   colourheading();
   for (int k = 0; k <= plt2blk.ncolor; ++k) {
     const std::size_t c = colorindex(k);
     colourrow(k, pltcharblk.colornam[c], plt2blk.RED[c], plt2blk.GREEN[c], plt2blk.BLUE[c]);
   }
-  say(rule43);
+  wout(dashrule);
   say("modify nb of colors ..........100");
   say("modify rgb color content .....200");
   say("read color table from file ...300");
-  say(rule43);
+  wout(dashrule);
   say("EXIT ..........................99");
   menutail();
 }

@@ -44,11 +44,11 @@ bool countmenu(int& ncol) {
   for (;;) {
     submenuhead(scolornb_id);
     say("SETTING THE NUMBER OF COLORS:");
-    say(rule43);
+    wout(dashrule);
     countline("max nb of colors ................", maxcolor);
     countline("current nb of colors ............", plt2blk.ncolor);
     countline("new nb of colors to apply .....10", ncol);
-    say(rule43);
+    wout(dashrule);
     say("CANCEL AND EXIT ...............98");
     say("UPDATE AND EXIT ...............99");
     menutail();
@@ -125,18 +125,18 @@ bool rgbmenu(int& index, std::string& name, real& red, real& green, real& blue) 
     const std::size_t k = colorindex(index);
     submenuhead(scolorrgb_id);
     say("SETTING RGB COLORS:");
-    say(rule43);
+    wout(dashrule);
     rgbline("max nb of colors ................", maxcolor);
     rgbline("current nb of colors ............", plt2blk.ncolor);
     rgbline("color index ...................10", index);
     say("current color name .............. " + pltcharblk.colornam[k]);
     say("new    color  name ............20 " + name);
-    say(rule43);
+    wout(dashrule);
     wout(" " + ed::a(" ", 7) + "| " + ed::a("red%", 6) + " | " + ed::a("green%", 6) + " | " +
          ed::a("blue%", 6) + " |");
     componentrow("current", plt2blk.RED[k], plt2blk.GREEN[k], plt2blk.BLUE[k]);
     componentrow("new", red, green, blue);
-    say(rule43);
+    wout(dashrule);
     say("modify rgb setting ............30");
     say("CANCEL AND EXIT ...............98");
     say("UPDATE AND EXIT ...............99");
@@ -215,9 +215,9 @@ void scolorindex(const IndexSetter& s, int& icol, int mode) {
   checkcolourindex(s, icol);
   if (askingmode(mode)) {
     submenuhead(s.id);
-    say(rule43);
+    wout(dashrule);
     say(s.title);
-    say(rule43);
+    wout(dashrule);
     indexline("current value:", stored);
     indexline("new     value:", icol);
     for (int k = 0; k <= plt2blk.ncolor; ++k)

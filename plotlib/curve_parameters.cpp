@@ -18,7 +18,6 @@ const RoutineId scparfixnb_id{"scparfixnb ", " 2.0", "21-05-2008"};
 const RoutineId scparfix1_id{"scparfix   ", " 6.0", "21-05-2008"};
 const RoutineId sclevel2_id{"sclevel2   ", " 4.0", "22-07-2008"};
 
-const std::string rule(43, '-');
 
 // The 0-based place of fixed parameter i (1..maxparfix).
 std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
@@ -38,14 +37,14 @@ void showcurves() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
   submenuhead(scall_id);
-  say(rule);
+  wout(dashrule);
   say("                 CURVES");
   say("         1 - FIXED PARAMETERS");
   curveint("max nb of fixed params    :", maxparfix, 6);
   curveint("current nb of fixed params:", pfixblock.nparfix, 6);
   say("current fixed parameters:");
   fixedtable();
-  say(rule);
+  wout(dashrule);
   say("         2 - LEVEL PARAMETERS");
   say("level name ...............: " + l.levnam);
   curvereal("level initial value ......:", l.levi);
@@ -53,7 +52,7 @@ void showcurves() {
   curvereal("level increment ..........:", l.levd);
   curvereal("single level value .......:", l.levi);
   curveint("nb of level curves .......:", l.nlev, 6);
-  say(rule);
+  wout(dashrule);
   say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points .........:", mp, 6);
   curveint("nb of points to draw .....:", p.np, 6);
@@ -74,7 +73,7 @@ void curvelines() {
   curveint("current nb of fixed params ...100", pfixblock.nparfix, 6);
   say("current fixed parameters:");
   fixedtable();
-  say(rule);
+  wout(dashrule);
   say("         2 - LEVEL PARAMETERS");
   curveint("nb of level curves ...........200", l.nlev, 6);
   curvereal("level initial value ..........210", l.levi);
@@ -82,7 +81,7 @@ void curvelines() {
   curvereal("level increment ..............210", l.levd);
   curvereal("single level value ...........210", l.levi);
   say("level name ...................210 " + l.levnam);
-  say(rule);
+  wout(dashrule);
   say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points ................", mp, 6);
   curveint("nb of points to draw .........300", p.np, 6);
@@ -350,9 +349,9 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
       const int type = ipfixtypea;
       curveint("max nb of fixed params .........", maxparfix, 6);
       curveint("current nb of fixed params .....", b.nparfix, 6);
-      say(rule);
+      wout(dashrule);
       say("Parameter to modify");
-      say(rule);
+      wout(dashrule);
       curveint("index  ..........................", ifix1, 6);
       say("name ..........................10 " + name);
       curveint("type ..........................20", type, 6);

@@ -182,14 +182,13 @@ void curvereal(std::string_view text, real v) { wout(" " + std::string(text) + "
 
 void curvemenu(const RoutineId& id, std::string_view heading, const std::function<void()>& show,
                const std::function<void(int)>& act, bool echoed) {
-  const std::string rule(43, '-');
   for (;;) {
     submenuhead(id);
-    say(rule);
+    wout(dashrule);
     say(heading);
-    say(rule);
+    wout(dashrule);
     show();
-    say(rule);
+    wout(dashrule);
     say("EXIT ..........................99");
     menutail();
     int choice = 99;

@@ -37,9 +37,9 @@ constexpr real heightmin = 0.02f, heightmax = 1000.0f, heightdefault = 0.5f;
 
 void askingscreen(const RoutineId& id, std::string_view title) {
   submenuhead(id);
-  say(rule43);
+  wout(dashrule);
   say(title);
-  say(rule43);
+  wout(dashrule);
 }
 
 void checkfillstyle(int& istyle) {
@@ -105,10 +105,8 @@ void placejustification(int& ijust) {
   warningtail00();
 }
 
-const std::array<std::string_view, 15> alignscreen{
-    "-------------------------------------------",
-    "          SETTING TEXT ALIGNMENT",
-    "-------------------------------------------",
+// The help screen of the alignment, between rules, in 43 columns.
+const std::array<std::string_view, 11> alignscreen{
     " |just| indicates where the x,y point",
     "      is relative to the textstring",
     " if just < 0 leading and trailing blanks",
@@ -120,7 +118,6 @@ const std::array<std::string_view, 15> alignscreen{
     "   |---------------|---------------|",
     "   1               2               3",
     "",
-    "-------------------------------------------",
 };
 
 }  // namespace
@@ -284,7 +281,11 @@ void stextalign(int& ijust, int mode) {
   }
   if (askingmode(mode)) {
     submenuhead(stextalign_id);
-    for (std::string_view line : alignscreen) say(ed::pad(line, rule43.size()));
+    wout(dashrule);
+    say(ed::pad("          SETTING TEXT ALIGNMENT", 43));
+    wout(dashrule);
+    for (std::string_view line : alignscreen) say(ed::pad(line, 43));
+    wout(dashrule);
     intline("currently stored   :", plt2blk.ijust);
     intline("suggested new value:", ijust);
     menutail();

@@ -201,19 +201,19 @@ bool typescreen(int itype, int mode) {
   if (!tableonly) submenuhead(ssymboltype_id);
   if (!outlevel(2)) return !tableonly;
   if (!tableonly) {
-    say(rule43);
+    wout(dashrule);
     say("SYMBOL TYPE:");
     say(" Negative number => filled symbol");
     say(" N.B. Symbols also depend on");
     say("      polygon & line attributes");
-    say(rule43);
+    wout(dashrule);
     if (mode == 200) {
       typeline("ready to set type =", itype);
     } else {
       typeline("currently stored type =", plt2blk.isymbtype);
       typeline("ready to  store  type =", itype);
     }
-    say(rule43);
+    wout(dashrule);
     say("Symbol type ... symbol number");
   }
   for (std::string_view line : codetable) say(line);
@@ -270,9 +270,9 @@ void ssymbolsize(real& size, int mode) {
   if (askingmode(mode)) {
     submenuhead(ssymbolsize_id);
     if (outlevel(2)) {
-      say(rule43);
+      wout(dashrule);
       say("SYMBOL SIZE (cm):");
-      say(rule43);
+      wout(dashrule);
       attrreal("currently stored size =", plt2blk.symbsize, 8, 3);
       attrreal("ready to  store  size =", size, 8, 3);
       menutail();

@@ -84,13 +84,13 @@ void initattributes(int smode) {
 void showmenu(bool usecurrent) {
   submenuhead(splotparam2_id);
   if (!outlevel(2)) return;
-  say(rule43);
+  wout(dashrule);
   say("         SETTING PLOT ATTRIBUTES");
-  say(rule43);
+  wout(dashrule);
   say("GET SETTINGS");
   wout("  from currently stored..... 1 " + ed::l(usecurrent, 1));
   wout("  from initialisation....... 1 " + ed::l(!usecurrent, 1));
-  say(rule43);
+  wout(dashrule);
   say("COLOR TABLE:");
   say(" nb of color ..............50");
   say(" rgb values ...............51");
@@ -117,7 +117,7 @@ void showmenu(bool usecurrent) {
     say(" => OTHER SETTINGS WILL BE RESET");
     say("    UPON PLOT OPENING");
   }
-  say(rule43);
+  wout(dashrule);
   say("EXIT THIS SET UP  .........99");
   menutail();
 }
@@ -127,7 +127,7 @@ void colourlisting(int smode) {
   int ierr = 0;
   int n = 0;
   scolornb(n, 3);
-  say(rule43);
+  wout(dashrule);
   colourheading();
   std::string name(namewidth, ' ');
   real red = 0.0f, green = 0.0f, blue = 0.0f;
@@ -136,7 +136,7 @@ void colourlisting(int smode) {
     scolorrgb(index, name, red, green, blue, 3);
     colourrow(index, name, red, green, blue);
   }
-  say(rule43);
+  wout(dashrule);
   int index = 0;
   inintegvin1(index, "index of color to modify", 1, n, ierr);
   scolorrgb(index, name, red, green, blue, smode);

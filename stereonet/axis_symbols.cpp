@@ -28,7 +28,6 @@ constexpr int lowesttype = -99;
 // Radial length of the line and arrow styles, net units.
 constexpr real radial = 0.2f;
 
-const std::string rule(43, '-');
 
 void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
 
@@ -98,11 +97,11 @@ void symbolmenu(int& istd, int& ialt, int mode) {
   for (;;) {
     submenuhead(sdspaxsymb_id);
     if (outlevel(2)) {
-      say(rule);
+      wout(dashrule);
       say("STEREOPLOT AXIS SYMBOLS");
       say("Standard  symbol <-> standard hemisphere");
       say("Alternate symbol <-> opposite hemisphere");
-      say(rule);
+      wout(dashrule);
       if (setup) {
         say("set up:");
       } else {
@@ -114,13 +113,13 @@ void symbolmenu(int& istd, int& ialt, int mode) {
       }
       sayint("standard  type =", istd);
       sayint("alternate type =", ialt);
-      say(rule);
+      wout(dashrule);
       say("Axis symbol ... symbol number");
       say("arrow    ................ 101");
       say("line     ................ 100");
       int table = 0;
       ssymboltype(table, 102);
-      say(rule);
+      wout(dashrule);
       say("MODIFY:");
       say(" standard type ............... 10");
       say(" alternate type .............. 20");

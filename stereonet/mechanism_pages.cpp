@@ -104,10 +104,10 @@ struct Driver {
 };
 
 void showmenu(const Driver& d, int nmax, int n) {
-  const std::string rule43(43, '-'), rule32(32, '-');
+  const std::string rule32(32, '-');
   submenuhead(d.id);
   if (!outlevel(2)) return;
-  say(rule43);
+  wout(dashrule);
   say("SET UP:");
   say(rule32);
   say("DATA:");
@@ -123,7 +123,7 @@ void showmenu(const Driver& d, int nmax, int n) {
   say("close file = end plot ........20");
   say("stereo type..................300");
   say("symbol types ................310");
-  say(rule43);
+  wout(dashrule);
   say("RUN = PLOT FPS .............1000");
   say("EXIT .........................99");
   menutail();
