@@ -212,19 +212,14 @@ void banner(std::string_view title) {
   say(rule);
 }
 
-void setalign(int ijust) { stextalign(ijust, 1); }
-
 void captions(int n) {
   int saved = 0;
   stextalign(saved, 3);
-  setalign(-2);
-  cmplotruninfo0(10.5f, 28.0f, 0);
-  setalign(-1);
+  pageruncaption();
   std::string digits(7, ' ');
   int nchar = 0;
   intg2char(digits, nchar, 7, n);
-  const std::string caption = "Number of data: " + digits.substr(0, static_cast<std::size_t>(nchar));
-  cmplotcharinfo0(ed::pad(caption, 35), 1, 2.0f, 28.0f, 0);
+  pagecaption("Number of data: " + digits.substr(0, static_cast<std::size_t>(nchar)), 1);
   stextalign(saved, 1);
 }
 

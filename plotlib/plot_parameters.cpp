@@ -254,3 +254,15 @@ void cmplotcharinfo0(std::string_view text, int iline, real xcm, real ycm, int) 
   cmtext2(xcm, ycm - (1.5f * h) * static_cast<real>(iline - 1), text);
   stextsize(h0, 1);
 }
+
+void pageruncaption() {
+  int ijust = -2;  // the middle of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotruninfo0(10.5f, 28.0f, 0);
+}
+
+void pagecaption(std::string_view text, int iline) {
+  int ijust = -1;  // the left end of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotcharinfo0(ed::pad(text, 35), iline, 2.0f, 28.0f, 0);
+}

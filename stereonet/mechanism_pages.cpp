@@ -236,15 +236,13 @@ void runbchbll(const Events& ev, int n, int isub, bool degrees) {
     stextangle(angle, 1);
     const int first = netsperpage * (p - 1) + 1;
     const int last = p == npages ? n : netsperpage * p;
-    setalign(-2);
-    cmplotruninfo0(10.5f, 28.0f, 0);
-    setalign(-1);
+    pageruncaption();
     const std::string page = caption("Page ", p, "/", npages);
     say("PLOTTING " + page);
-    cmplotcharinfo0(page, 1, 2.0f, 28.0f, 0);
+    pagecaption(page, 1);
     const std::string data = caption("Data ", first, " -> ", last);
     say(data);
-    cmplotcharinfo0(data, 2, 2.0f, 28.0f, 0);
+    pagecaption(data, 2);
     setalign(-6);
     for (int j = first; j <= last; ++j) {
       placenet(bchbll.place, j - first);
@@ -261,8 +259,7 @@ void runseis3(const Events& ev, int n, int isub) {
   say(rule);
   int ijust = 0;
   stextalign(ijust, 3);
-  setalign(-2);
-  cmplotruninfo0(10.5f, 28.0f, 0);
+  pageruncaption();
   stextalign(ijust, 1);
   real height = 0.4f, angle = 0.0f;
   stextsize(height, 1);
