@@ -25,7 +25,6 @@ const RoutineId scol2var2_id{"scol2var2  ", "    ", "          "};
 // Width of the titles shown here.
 constexpr std::size_t titlewidth = 50;
 
-
 std::size_t at(int n) { return static_cast<std::size_t>(n - 1); }
 
 std::string numbered(std::string_view name, int n) { return std::string(name) + ed::listi(n); }

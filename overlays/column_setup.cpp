@@ -22,7 +22,6 @@ using columnlines::shown;
 const RoutineId sfheader1_id{"sfheader1  ", "    ", "          "};
 const RoutineId showfhead1_id{"showfhead1 ", "    ", "          "};
 
-
 // A title or name line beyond the header lines: warned and set to 0.
 void resetbeyond(std::string_view name, int& line, int iskip) {
   if (line <= iskip) return;

@@ -41,7 +41,6 @@ constexpr std::array<Kind, 6> kinds{{
     {"Selection polygon", "Selection polygons (no clipping)", "Selection polygons (no clipping)"},
 }};
 
-
 // The window of longitudes in which the GSHHS kind tests its points: it
 // begins a margin of up to 3 degrees west of the box, so that its seam
 // lies outside the box whenever the box spans less than 360 degrees.

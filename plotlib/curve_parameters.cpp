@@ -18,7 +18,6 @@ const RoutineId scparfixnb_id{"scparfixnb ", " 2.0", "21-05-2008"};
 const RoutineId scparfix1_id{"scparfix   ", " 6.0", "21-05-2008"};
 const RoutineId sclevel2_id{"sclevel2   ", " 4.0", "22-07-2008"};
 
-
 // The 0-based place of fixed parameter i (1..maxparfix).
 std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
 

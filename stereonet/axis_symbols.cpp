@@ -28,7 +28,6 @@ constexpr int lowesttype = -99;
 // Radial length of the line and arrow styles, net units.
 constexpr real radial = 0.2f;
 
-
 void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
 
 // The direction drawn for an axis: itself, or its opposite when it points

@@ -20,7 +20,6 @@ namespace {
 
 const RoutineId sdspgc_id{"sdspgc     ", " 1.1", "12-04-2000"};
 
-
 // The unit half circle from angle 0 to pi in cc2dbuff, dspgcbk.npgc
 // points (corrected into 1..1000 first).
 void halfcircle() {

@@ -89,7 +89,6 @@ void restoreattributes(SavedAttributes s) {
 
 void setalign(int ijust) { stextalign(ijust, 1); }
 
-
 // How a plot differs in its menu.
 struct Driver {
   const RoutineId& id;

@@ -32,7 +32,6 @@ struct Corner {
 const std::array<Corner, 4> corners{{{0.5f, 1.0f, -5}, {0.5f, -1.0f, -5}, {-0.5f, -1.0f, -7},
                                      {-0.5f, 1.0f, -7}}};
 
-
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
 
 void sayint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }

@@ -23,8 +23,6 @@ const RoutineId swulf_id{"swulf      ", " 1.3", "07-10-2009"};
 
 constexpr int defaultprojection = 4;
 
-
-
 // The report of a projection number that names no projection; width is
 // the field of the number.
 void noprojection(const RoutineId& id, int iproj, int width) {
