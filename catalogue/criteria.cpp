@@ -26,11 +26,9 @@ constexpr std::size_t questionwidth = 35;  // the prompts' question texts
 constexpr int minpolyvert = 3;
 constexpr int vertexcode = 260;           // vertex k is edited with code 260 + k
 
-const std::string rule43(43, '-');
 const std::string rule32(32, '-');
 
 // The line layouts of the menu and the polygon messages.
-void textline(std::string_view text) { wout(" " + std::string(text)); }
 void switchline(std::string_view text, bool v) { wout(" " + std::string(text) + " " + ed::l(v, 1)); }
 void valueline(std::string_view text, real x) { wout(" " + std::string(text) + " " + ed::f(x, 8, 3)); }
 void countline(std::string_view text, int n, std::string_view word = {}) {
@@ -82,38 +80,38 @@ bool boundsblock(std::string_view text, bool on, std::string_view mini, real lo,
 
 void showmenu() {
   const SeisTest2& t = seistest2;
-  textline(rule43);
-  textline("WHAT IS TO BE TESTED ? (Angles in degrees) ");
-  textline(rule43);
+  wout(dashrule);
+  say("WHAT IS TO BE TESTED ? (Angles in degrees) ");
+  wout(dashrule);
   switchline("general test switch ..........10", t.lextract);
-  textline(rule32);
+  say(rule32);
   if (boundsblock("test latitude ...............100", t.ltestlat,
                   "latitude mini ...............110", t.latmin,
                   "latitude maxi ...............110", t.latmax))
-    textline(rule32);
+    say(rule32);
   if (boundsblock("test longitude ..............200", t.ltestlon,
                   "longitude mini ..............210", t.lonmin,
                   "longitude maxi ..............210", t.lonmax))
-    textline(rule32);
+    say(rule32);
   switchline("test polygon ................250", t.ltestpoly);
   if (t.ltestpoly) {
     switchline("great circle polygon ........251", t.lgreatcircle);
     switchline("lat-long polygon ............251", !t.lgreatcircle);
     countline("min number of vertices ........:", minpolyvert);
     countline("max number of vertices ........:", maxpolyvert);
-    textline("read polygon from file ......252");
+    say("read polygon from file ......252");
     countline("number of vertices ..........253", t.npolyvert);
-    textline("- - - - - - - - - - - - - - - - ");
-    textline("longitud latitude .......command");
+    say("- - - - - - - - - - - - - - - - ");
+    say("longitud latitude .......command");
     for (int k = 1; k <= t.npolyvert; ++k) vertexrow(k);
-    textline(rule32);
+    say(rule32);
   }
   if (boundsblock("test depth ..................300", t.ltestdep,
                   "depth mini ..................310", t.depmin,
                   "depth maxi ..................310", t.depmax))
-    textline(rule32);
+    say(rule32);
   switchline("test rake on both planes.....501", t.lrakeboth);
-  textline("test union of intervals 1,2,3");
+  say("test union of intervals 1,2,3");
   // Only the first interval's texts have a blank before the dots.
   bool anyrake = boundsblock("test rake interval 1 ........500", t.ltestrake[0],
                              "rake mini interval 1.........510", t.rakemin[0],
@@ -124,16 +122,16 @@ void showmenu() {
   anyrake |= boundsblock("test rake interval 3.........540", t.ltestrake[2],
                          "rake mini interval 3.........550", t.rakemin[2],
                          "rake maxi interval 3.........550", t.rakemax[2]);
-  if (anyrake) textline(rule32);
+  if (anyrake) say(rule32);
   switchline("test Frohlich quality........600", t.lfrohlich);
   if (t.lfrohlich) {
     valueline("fclvd maxi ..................610", t.fclvdmax);
     valueline("moment relative error maxi ..620", t.mijerrmax);
     countline("moment free components min ..630", t.nfreemijmin);
   }
-  textline(rule43);
-  textline("EXIT .........................99");
-  textline(rule43);
+  wout(dashrule);
+  say("EXIT .........................99");
+  wout(dashrule);
 }
 
 // The polygon file's name as the messages show it: its field, trimmed.
@@ -144,17 +142,17 @@ std::string shownname(const std::string& fname) {
 // A polygon file that could not be read to its end: the vertex count
 // becomes 0, the file is closed, the banner is closed.
 void polygonfailed(const std::string& fname) {
-  textline("=> POLYGON INPUT FAILED");
+  say("=> POLYGON INPUT FAILED");
   seistest2.npolyvert = 0;
   countline("RESETTING # vertices =", 0);
   closeunit(polyunit);
-  textline("Polygon file " + shownname(fname) + " is closed");
+  say("Polygon file " + shownname(fname) + " is closed");
   warningtail00();
 }
 
 void polygoneof(const std::string& fname) {
   warninghead(setseistest_id);
-  textline("END OF FILE REACHED UNEXPECTEDLY");
+  say("END OF FILE REACHED UNEXPECTEDLY");
   polygonfailed(fname);
 }
 
@@ -179,7 +177,7 @@ void readpolygon() {
     warninghead(setseistest_id);
     countline("Read number of vertices =", t.npolyvert);
     countline("Max  number of vertices =", maxpolyvert);
-    textline("=> RESETTING:");
+    say("=> RESETTING:");
     t.npolyvert = maxpolyvert;
     countline("Reset number of vertices =", maxpolyvert);
     warningtail00();
@@ -203,10 +201,10 @@ void readpolygon() {
 
   closeunit(polyunit);
   submenuhead(setseistest_id);
-  textline("Polygon file " + shownname(fname) + " is closed");
+  say("Polygon file " + shownname(fname) + " is closed");
   countline("Could read up to:", maxpolyvert, "vertices");
   countline("Actually read   :", t.npolyvert, "vertices");
-  textline("- - - - - - - - - - - - - - - - - - - - - -");
+  say("- - - - - - - - - - - - - - - - - - - - - -");
 }
 
 void editvertex(int k) {
@@ -292,15 +290,15 @@ bool exitcheck(int mode) {
   if (ierr == 0) return true;
   warninghead(setseistest_id);
   if (iocom.lcomfile) {
-    textline("PROBLEM IN POLYGON CONTOUR");
-    textline("=> PROCEEDING WITH COMMAND FILE");
+    say("PROBLEM IN POLYGON CONTOUR");
+    say("=> PROCEEDING WITH COMMAND FILE");
     warningtail00();
     return true;
   }
-  textline("NEED TO FIX POLYGON CONTOUR");
-  textline("           OR");
-  textline("DISABLE POLYGON SELECTION");
-  textline("=> BACK TO INTERACTIVE MENU");
+  say("NEED TO FIX POLYGON CONTOUR");
+  say("           OR");
+  say("DISABLE POLYGON SELECTION");
+  say("=> BACK TO INTERACTIVE MENU");
   warningtail00();
   return false;
 }
@@ -308,7 +306,7 @@ bool exitcheck(int mode) {
 // The defaults; vertices 4 to 9 keep their values.
 void initseistest() {
   submenuhead(setseistest_id);
-  textline("INITIALIZING EXTRACTION TESTS");
+  say("INITIALIZING EXTRACTION TESTS");
   SeisTest2 fresh;
   std::copy(seistest2.vrtxlat.begin() + minpolyvert, seistest2.vrtxlat.end(),
             fresh.vrtxlat.begin() + minpolyvert);
@@ -322,15 +320,15 @@ void initseistest() {
 void contourerror(int k, int next, std::string_view what) {
   errorhead(spolygontst_id);
   switchline("Test great circle:", seistest2.lgreatcircle);
-  textline("INCONSISTENT CONTOUR:");
-  textline("Vertex # longitud latitude");
+  say("INCONSISTENT CONTOUR:");
+  say("Vertex # longitud latitude");
   contourrow(k);
   contourrow(next);
-  textline(what);
-  textline("V2 = V1 ?");
-  textline("==> TEST IS UNRELIABLE:");
-  textline("==> IT NEED BE REDONE");
-  textline("    AFTER CONTOUR CORRECTION");
+  say(what);
+  say("V2 = V1 ?");
+  say("==> TEST IS UNRELIABLE:");
+  say("==> IT NEED BE REDONE");
+  say("    AFTER CONTOUR CORRECTION");
   errortail00();
 }
 

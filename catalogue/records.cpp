@@ -56,7 +56,7 @@ void letterwarning(const Epicentre& p, std::string_view what, std::string_view a
   wout(" longitude minutes   = " + ed::f(p.lonmin, 12, 3));
   wout(" longitude direction = " + std::string(1, p.direction));
   wout(" ---------------------------");
-  for (std::string_view text : {what, allowed, corrected, assumed}) wout(" " + std::string(text));
+  for (std::string_view text : {what, allowed, corrected, assumed}) say(text);
   warningtail00();
 }
 

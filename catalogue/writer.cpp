@@ -102,19 +102,6 @@ void wrongformat(int choice) {
   warningtail00();
 }
 
-// A line that could not be written: the file is closed and the menu follows.
-void writeerror(int k, int event) {
-  const std::string name = ed::pad(fiocom.oufnam[static_cast<size_t>(k - 1)], slotwidth);
-  errorhead(fpswrite1_id);
-  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
-  wout("   IN FILE: " + name);
-  wout("   closing the file");
-  failurereported(fiocom.iouf[static_cast<size_t>(k - 1)]);
-  clofou(k, 0);
-  wout(" FILE " + name + " IS CLOSED");
-  errortail00();
-}
-
 // Writes every stored event in the layout; false after a write error. The
 // lines are made in one text, written at once; the event reported on a
 // failure is the first whose line did not reach the file in full (0: the
@@ -138,7 +125,7 @@ bool writestore(int k, Layout layout) {
   }
   const size_t written = writeblock(unit, text);
   if (unitfailed(unit)) {
-    writeerror(k, static_cast<int>(std::upper_bound(ends.begin(), ends.end(), written) - ends.begin()));
+    writeerror(fpswrite1_id, k, static_cast<int>(std::upper_bound(ends.begin(), ends.end(), written) - ends.begin()));
     return false;
   }
   return true;

@@ -48,14 +48,14 @@ void store(const GridValues& v) {
 void showmenu(const GridValues& v) {
   submenuhead(sllgrid3_id);
   if (!outlevel(2)) return;
-  ruleline();
-  textline("LATITUDE-LONGITUDE GRID PARAMETERS");
-  ruleline();
-  textline("latitude min, max and inc .....10");
+  wout(dashrule);
+  say("LATITUDE-LONGITUDE GRID PARAMETERS");
+  wout(dashrule);
+  say("latitude min, max and inc .....10");
   valueline("latitude minimum ..............11", v.latmin);
   valueline("latitude maximum ..............12", v.latmax);
   valueline("latitude increment ............13", v.latinc);
-  textline("longitude min, max and inc ....20");
+  say("longitude min, max and inc ....20");
   valueline("longitude minimum .............21", v.lonmin);
   valueline("longitude maximum .............22", v.lonmax);
   valueline("longitude increment ...........23", v.loninc);
@@ -65,13 +65,13 @@ void showmenu(const GridValues& v) {
   numberedline("nb of decimals ................34", v.ndecim, 6);
   numberedline("grid type .....................40", v.igridt, 6);
   if ((v.igridt == 2 || v.igridt == 3) && v.nptick > std::max(2, v.npgrid / 3)) {
-    ruleline();
-    textline("WARNING:");
-    textline("too many points for tick marks ?");
-    ruleline();
+    wout(dashrule);
+    say("WARNING:");
+    say("too many points for tick marks ?");
+    wout(dashrule);
   }
-  ruleline();
-  textline("EXIT ..........................99");
+  wout(dashrule);
+  say("EXIT ..........................99");
   menutail();
 }
 
@@ -82,8 +82,8 @@ void askbounds(std::string_view what, real& vmin, real& vmax, real& vinc) {
   const std::array<ed::ListVar, 3> v{&vmin, &vmax, &vinc};
   const std::string indent(what.size() + 22, ' ');  // 30 blanks for latitude, 31 for longitude
   do {
-    textline(" enter " + std::string(what) + " mini, maxi and increment");
-    textline(indent + "in degrees");
+    say(" enter " + std::string(what) + " mini, maxi and increment");
+    say(indent + "in degrees");
   } while (ed::readlist(readanswer, v).end == ed::ListEnd::bad);
 }
 
@@ -107,7 +107,7 @@ void menu(GridValues& v) {
       case 40:
         for (const char* line :
              {"no grid ..........0", "regular grid .....1", "ticks out grid ...2", "ticks in  grid....3"})
-          textline(line);
+          say(line);
         inintegvindef(v.igridt, "your choice", v.igridt, 0, 3, ierr);
         break;
       case 99: return;
@@ -180,7 +180,7 @@ void drawllgrid() {
   const GridLl g = gridll;
   submenuhead(drawllgrid_id);
   if (g.igridt == 0) {
-    textline("NO LAT-LONG GRID");
+    say("NO LAT-LONG GRID");
     menutail();
     return;
   }

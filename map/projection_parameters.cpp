@@ -47,18 +47,18 @@ void setangle(const AngleSetter& s, real& value, int mode) {
   } else if (mode == 4 || mode == 5) {
     value = s.builtin;
     submenuhead(s.id);
-    textline(s.initialising);
+    say(s.initialising);
     valueline(s.label, value);
   }
   if (mode % 2 == 0) {
     for (;;) {
       submenuhead(s.id);
-      ruleline();
-      textline(s.title);
-      ruleline();
+      wout(dashrule);
+      say(s.title);
+      wout(dashrule);
       valueline(s.entry, value);
-      ruleline();
-      textline("UPDATE & EXIT ........99");
+      wout(dashrule);
+      say("UPDATE & EXIT ........99");
       menutail();
       const int answer = yourchoice();
       if (answer == 99) break;

@@ -27,10 +27,8 @@ const RoutineId dmapsh2_id{"dmapsh2    ", " 5.0", "23-11-2009"};
 
 constexpr MapShPar defaults{0.4f, 0.13f, -1, 0};
 
-const std::string rule43(43, '-');
 const std::string rule30(30, '-');
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 std::string shown(real v) { return ed::f(v, 10, 3); }
 std::string shown(int v) { return ed::i(v, 6); }
 
@@ -53,9 +51,9 @@ void checkvalues(MapShPar& p) {
 
 void showmenu(const MapShPar& p) {
   submenuhead(smapsh2_id);
-  say(rule43);
+  wout(dashrule);
   say("Sh MAP PARAMETERS :");
-  say(rule43);
+  wout(dashrule);
   say(rule30);
   say("Major size ................10 " + shown(p.sizmaxa));
   say("Minor size ................20 " + shown(p.sizmina));

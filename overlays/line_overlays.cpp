@@ -41,8 +41,6 @@ constexpr std::array<Kind, 6> kinds{{
     {"Selection polygon", "Selection polygons (no clipping)", "Selection polygons (no clipping)"},
 }};
 
-const std::string rule43(43, '-');
-
 // The window of longitudes in which the GSHHS kind tests its points: it
 // begins a margin of up to 3 degrees west of the box, so that its seam
 // lies outside the box whenever the box spans less than 360 degrees.
@@ -53,7 +51,7 @@ LonWindow longitudewindow(real longmin, real longmax) {
     const real raw = longmax - longmin;
     if (raw <= 0.0f) {
       warninghead(contours1_id);
-      textitem("INCONSISTENT BOUNDS");
+      say("INCONSISTENT BOUNDS");
       realitem("longitude min =", longmin);
       realitem("longitude max =", longmax);
       warningtail00();
@@ -74,11 +72,11 @@ LonWindow longitudewindow(real longmin, real longmax) {
 void boxlines(const LlBox& box, const LonWindow& w) {
   const std::string side = "   |                 |";
   realitem("  _|_________________|_ latmax =", box.latmax);
-  textitem(side);
-  textitem(side);
+  say(side);
+  say(side);
   realitem("  _|_________________|_ latmin =", box.latmin);
-  textitem(side);
-  textitem("longmin           longmax");
+  say(side);
+  say("longmin           longmax");
   wout(" " + ed::f(box.lonmin, 9, 3) + std::string(7, ' ') + ed::f(box.lonmax, 9, 3));
   wout(" " + ed::f(w.longmin, 9, 3) + std::string(7, ' ') + ed::f(w.longmax, 9, 3));
   realitem("Longitude origin =", w.origin);
@@ -87,39 +85,39 @@ void boxlines(const LlBox& box, const LonWindow& w) {
 void menu(const LlBox& box, const LonWindow& w) {
   submenuhead(contours1_id);
   if (!outlevel(2)) return;
-  textitem(rule43);
-  textitem(" MAPPING CONTOURS");
-  textitem(rule43);
-  textitem("Clipping on ................10 " + ed::l(settings.clipgrid, 1));
+  wout(dashrule);
+  say(" MAPPING CONTOURS");
+  wout(dashrule);
+  say("Clipping on ................10 " + ed::l(settings.clipgrid, 1));
   if (settings.clipgrid) boxlines(box, w);
   realitem("Nb of points for 1 deg .....11", settings.nptdeg);
-  textitem(std::string(30, '-'));
-  textitem("TYPE OF LINE FILE:");
-  textitem(" UTIG coast file.............1");
-  textitem(" IGN  coast file.............2");
-  textitem(" GEBCO file..................3");
-  textitem(" USGS ascii dump file .......4");
-  textitem(" Korvel gshhs ascii file ....5");
-  textitem(" Selection polygon file .....6");
-  textitem(rule43);
-  textitem("EXIT .......................99");
+  say(std::string(30, '-'));
+  say("TYPE OF LINE FILE:");
+  say(" UTIG coast file.............1");
+  say(" IGN  coast file.............2");
+  say(" GEBCO file..................3");
+  say(" USGS ascii dump file .......4");
+  say(" Korvel gshhs ascii file ....5");
+  say(" Selection polygon file .....6");
+  wout(dashrule);
+  say("EXIT .......................99");
   menutail();
 }
 
-void closedline(const std::string& name) { textitem("input file " + name + " closed"); }
+void closedline(const std::string& name) { say("input file " + name + " closed"); }
 
 // Closes the file and says how its reading ended.
 void endfile(const LineFile& file, Ending ending) {
   closeunit(lineunit);
   const std::string name = ed::pad(file.fname, linenamewidth);
   if (ending == Ending::normal) {
-    textitem(rule43);
+    wout(dashrule);
     intitem("total nb of plotted curves = ", file.ncurve);
     closedline(name);
     menutail();
   } else {
     errorhead(contours1_id);
-    textitem("WHILE READING FILE " + name);
+    say("WHILE READING FILE " + name);
     closedline(name);
     errortail00();
   }
@@ -144,17 +142,17 @@ void drawfile(int code, const LlBox& box, const LonWindow& window) {
 }
 
 // One value line of locate2dbox's warnings: G12.5 after the label.
-void locateline(std::string_view text, real v) { textitem(std::string(text) + " " + ed::g(v, 12, 5)); }
+void locateline(std::string_view text, real v) { say(std::string(text) + " " + ed::g(v, 12, 5)); }
 
 // The warning of a point that cannot be placed; gives the code.
 int unplaced(int code, char axis, real v, real vmin, real vmax) {
   const std::string a(1, axis);
   warninghead(locate2dbox_id);
-  textitem(a + " RANGE TEST FAILED FOR:");
+  say(a + " RANGE TEST FAILED FOR:");
   locateline(a + "    =", v);
   locateline(a + "min =", vmin);
   locateline(a + "max =", vmax);
-  textitem("=> SET LOCATION = " + ed::i(code, 3));
+  say("=> SET LOCATION = " + ed::i(code, 3));
   warningtail00();
   return code;
 }
@@ -187,7 +185,7 @@ void locate2dbox(std::span<int> loc, real xmin, real xmax, real ymin, real ymax,
 void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mode) {
   if (mode == 4 || mode == 5) {
     submenuhead(contours1_id);
-    textitem("INITIALIZING MAP CONTOURS");
+    say("INITIALIZING MAP CONTOURS");
     settings = ContourSettings{10.0f, true};
     return;
   }

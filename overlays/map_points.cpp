@@ -37,11 +37,9 @@ constexpr int pointunit = 12;
 constexpr int ncoltab = 2;
 constexpr std::size_t varnamewidth = 10;
 
-const std::string rule43(43, '-');
 const std::string rule22(22, '=');
 
 using columnlines::question;
-using columnlines::say;
 
 // What one menu call keeps from one request to the next: the name and the
 // title of the last file, and the names of the table columns it filled.
@@ -55,9 +53,9 @@ struct Request {
 void showmenu(bool lproj) {
   const PointSettings& s = settings;
   submenuhead(mappoint_id);
-  say(rule43);
+  wout(dashrule);
   say("MAPPING POINTS");
-  say(rule43);
+  wout(dashrule);
   say("use projection .............13 " + ed::l(lproj, 1));
   say("screen listing .............14 " + ed::l(s.lscreen, 1));
   say("line color .................51 " + ed::i(s.ilinecol, 6));
@@ -66,10 +64,10 @@ void showmenu(bool lproj) {
   say("symbol size ................54 " + ed::f(s.symsize, 8, 3));
   say("X or longitude .............10 " + ed::f(s.xpoint, 8, 3));
   say("Y or latitude ..............20 " + ed::f(s.ypoint, 8, 3));
-  say(rule43);
+  wout(dashrule);
   say("Plot single point (x,y ) ..100");
   say("Plot set of point (file) ..200");
-  say(rule43);
+  wout(dashrule);
   say("RETURN TO MAIN .............99");
   menutail();
 }

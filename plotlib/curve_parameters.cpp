@@ -18,8 +18,6 @@ const RoutineId scparfixnb_id{"scparfixnb ", " 2.0", "21-05-2008"};
 const RoutineId scparfix1_id{"scparfix   ", " 6.0", "21-05-2008"};
 const RoutineId sclevel2_id{"sclevel2   ", " 4.0", "22-07-2008"};
 
-const std::string rule(43, '-');
-
 // The 0-based place of fixed parameter i (1..maxparfix).
 std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
 
@@ -38,30 +36,30 @@ void showcurves() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
   submenuhead(scall_id);
-  curvetext(rule);
-  curvetext("                 CURVES");
-  curvetext("         1 - FIXED PARAMETERS");
+  wout(dashrule);
+  say("                 CURVES");
+  say("         1 - FIXED PARAMETERS");
   curveint("max nb of fixed params    :", maxparfix, 6);
   curveint("current nb of fixed params:", pfixblock.nparfix, 6);
-  curvetext("current fixed parameters:");
+  say("current fixed parameters:");
   fixedtable();
-  curvetext(rule);
-  curvetext("         2 - LEVEL PARAMETERS");
-  curvetext("level name ...............: " + l.levnam);
+  wout(dashrule);
+  say("         2 - LEVEL PARAMETERS");
+  say("level name ...............: " + l.levnam);
   curvereal("level initial value ......:", l.levi);
   curvereal("level final   value ......:", l.levf);
   curvereal("level increment ..........:", l.levd);
   curvereal("single level value .......:", l.levi);
   curveint("nb of level curves .......:", l.nlev, 6);
-  curvetext(rule);
-  curvetext("         3 - RUNNING POINT PARAMETERS");
+  wout(dashrule);
+  say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points .........:", mp, 6);
   curveint("nb of points to draw .....:", p.np, 6);
   curvereal("nb of segments to draw ...:", p.rnseg);
   curvereal("initial value ............:", p.pti);
   curvereal("final   value ............:", p.ptf);
   curvereal("increment ................:", p.ptd);
-  curvetext("name .....................: " + p.ptnam);
+  say("name .....................: " + p.ptnam);
   menutail();
 }
 
@@ -69,28 +67,28 @@ void showcurves() {
 void curvelines() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
-  curvetext("         1 - FIXED PARAMETERS");
+  say("         1 - FIXED PARAMETERS");
   curveint("max nb of fixed params ..........", maxparfix, 6);
   curveint("current nb of fixed params ...100", pfixblock.nparfix, 6);
-  curvetext("current fixed parameters:");
+  say("current fixed parameters:");
   fixedtable();
-  curvetext(rule);
-  curvetext("         2 - LEVEL PARAMETERS");
+  wout(dashrule);
+  say("         2 - LEVEL PARAMETERS");
   curveint("nb of level curves ...........200", l.nlev, 6);
   curvereal("level initial value ..........210", l.levi);
   curvereal("level final   value ..........210", l.levf);
   curvereal("level increment ..............210", l.levd);
   curvereal("single level value ...........210", l.levi);
-  curvetext("level name ...................210 " + l.levnam);
-  curvetext(rule);
-  curvetext("         3 - RUNNING POINT PARAMETERS");
+  say("level name ...................210 " + l.levnam);
+  wout(dashrule);
+  say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points ................", mp, 6);
   curveint("nb of points to draw .........300", p.np, 6);
   curvereal("nb of segments to draw .......300", p.rnseg);
   curvereal("initial value ................310", p.pti);
   curvereal("final   value ................310", p.ptf);
   curvereal("increment ....................320", p.ptd);
-  curvetext("name .........................330 " + p.ptnam);
+  say("name .........................330 " + p.ptnam);
 }
 
 // The information text of a fixed parameter: its name, and its value
@@ -128,21 +126,21 @@ void agree(const std::string& name, int type, real& rvalue, int& ivalue, std::st
 
 void wrongtype() {
   warninghead(scparfix1_id);
-  curvetext("Wrong type of parameter");
-  curvetext("=====> NO ACTION");
+  say("Wrong type of parameter");
+  say("=====> NO ACTION");
   warningtail0(0);
 }
 
 void choosetype(int& type) {
   const std::string dashes(28, '-');
-  curvetext(dashes);
-  curvetext("Parameter type:");
-  curvetext(dashes);
-  curvetext("name only - no value ......0");
-  curvetext("real.......................1");
-  curvetext("integer....................2");
-  curvetext("character..................3");
-  curvetext(dashes);
+  say(dashes);
+  say("Parameter type:");
+  say(dashes);
+  say("name only - no value ......0");
+  say("real.......................1");
+  say("integer....................2");
+  say("character..................3");
+  say(dashes);
   int ierr = 0;
   inintegvindef(type, "your choice", type, 0, 3, ierr);
 }
@@ -166,22 +164,22 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
         return;
       }
       errorhead(sclevel2_id);
-      curvetext("Computing increment from nb of curves");
+      say("Computing increment from nb of curves");
       curveint(" Calculation type =", itype, 4);
       curveint(" nb of curves =", nlev, 4);
-      curvetext("==> NEED nb > 0");
+      say("==> NEED nb > 0");
       nlev = 1;
       curveint("==> RESET nb =", nlev, 4);
       errortail00();
     } else if (itype == 2 || itype == 3) {
       if ((levf >= levi && levd > 0.0f) || (levf < levi && levd < 0.0f)) break;
       errorhead(sclevel2_id);
-      curvetext("Levels computed from increment:");
+      say("Levels computed from increment:");
       curveint(" Calculation type    =", itype, 4);
       bounds();
-      curvetext("==> INCONSISTENT LOOP");
-      curvetext("==> NEED TO CORRECT IT");
-      curvetext("==> SETTING SINGLE LEVEL");
+      say("==> INCONSISTENT LOOP");
+      say("==> NEED TO CORRECT IT");
+      say("==> SETTING SINGLE LEVEL");
       nlev = 1;
       itype = 1;
       curveint(" Nb of levels        =", nlev, 4);
@@ -190,12 +188,12 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
     } else {
       if (nlev == 1) return;
       warninghead(sclevel2_id);
-      curvetext("Single level:");
+      say("Single level:");
       curveint(" Calculation type    =", itype, 4);
       curveint(" nb of levels        =", nlev, 4);
       bounds();
       nlev = 1;
-      curvetext("==> RESETTING:");
+      say("==> RESETTING:");
       curveint(" Nb of levels        =", nlev, 4);
       warningtail00();
       return;
@@ -211,21 +209,21 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
   const bool large = r > 0.001f;
   if (large) {
     warninghead(sclevel2_id);
-    curvetext("Levels computed from increment:");
+    say("Levels computed from increment:");
     curveint(" Calculation type    =", itype, 4);
     curveint(" nb of levels        =", nlev, 4);
     bounds();
     curvereal(" remainder/increment =", r);
-    curvetext("==> large remainder");
+    say("==> large remainder");
   }
   if (itype == 2) {
     levd = (levf - levi) / static_cast<real>(nlev - 1);
     if (large) {
-      curvetext("==> RECOMPUTED:");
+      say("==> RECOMPUTED:");
       curvereal(" increment =", levd);
     }
   } else if (large) {
-    curvetext("==> final level not reached");
+    say("==> final level not reached");
   }
   if (large) warningtail00();
 }
@@ -247,7 +245,7 @@ void scall(int mode) {
   real rvalue = 0.0f, levi = 0.0f, levf = 0.0f, levd = 0.0f, pti = 0.0f, ptf = 0.0f, ptd = 0.0f;
   if (mode == 4 || mode == 5) {
     submenuhead(scall_id);
-    curvetext("INITIALIZING CURVES PARAMETERS");
+    say("INITIALIZING CURVES PARAMETERS");
     nparfixa = maxparfix;
     scparfixnb(nparfixa, 1);
     for (int k = 1; k <= maxparfix; ++k) {
@@ -333,8 +331,8 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
   if (b.nparfix < 1) {
     warninghead(scparfix1_id);
     curveint("nparfix =", b.nparfix, 6);
-    curvetext("need to set nparfix > 1 first");
-    curvetext("=====> NO ACTION");
+    say("need to set nparfix > 1 first");
+    say("=====> NO ACTION");
     warningtail0(0);
     return;
   }
@@ -350,20 +348,20 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
       const int type = ipfixtypea;
       curveint("max nb of fixed params .........", maxparfix, 6);
       curveint("current nb of fixed params .....", b.nparfix, 6);
-      curvetext(rule);
-      curvetext("Parameter to modify");
-      curvetext(rule);
+      wout(dashrule);
+      say("Parameter to modify");
+      wout(dashrule);
       curveint("index  ..........................", ifix1, 6);
-      curvetext("name ..........................10 " + name);
+      say("name ..........................10 " + name);
       curveint("type ..........................20", type, 6);
       curvereal(type == 1 ? "real      value ...............30" : "real      value .................",
               rvalue);
       curveint(type == 2 ? "integer   value ...............40" : "integer   value .................",
              ivalue, 6);
-      curvetext(std::string(type == 3 ? "character value ...............50"
+      say(std::string(type == 3 ? "character value ...............50"
                                     : "character value .................") +
               " " + cvalue);
-      curvetext("info: " + info);
+      say("info: " + info);
     };
     // Codes 30, 40 and 50 edit the value of types 1, 2 and 3.
     auto act = [&](int code) {
@@ -416,8 +414,8 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
   if (itype < 0 || itype > 4) {
     warninghead(sclevel2_id);
     curveint("Calculation type =", itype, 4);
-    curvetext("==> Unknown");
-    curvetext("==> RESETTING TYPE TO USE INCREMENT");
+    say("==> Unknown");
+    say("==> RESETTING TYPE TO USE INCREMENT");
     itype = 2;
     curveint("Calculation type =", itype, 4);
     warningtail00();
@@ -434,8 +432,8 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         if (levd != 0.0f) return;
         warninghead(sclevel2_id);
         curvereal("Increment =", levd);
-        curvetext("Increment MUST be non zero");
-        curvetext("==> BACK TO QUERY");
+        say("Increment MUST be non zero");
+        say("==> BACK TO QUERY");
         warningtail00();
       }
     };
@@ -446,20 +444,20 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         if (nlev > 0) return;
         warninghead(sclevel2_id);
         curveint("Nb of level curves =", nlev, 4);
-        curvetext("MUST BE > 0");
-        curvetext("==> BACK TO QUERY");
+        say("MUST BE > 0");
+        say("==> BACK TO QUERY");
         warningtail00();
       }
     };
     auto show = [&] {
-      curvetext("level name       : " + levnam);
+      say("level name       : " + levnam);
       curveint("Calculation type =", itype, 4);
       curvereal("level initial value ...........10", levi);
       curvereal("level final   value ...........11", levf);
       curvereal("level increment ...............12", levd);
-      curvetext("modify init, final & inc ......13");
+      say("modify init, final & inc ......13");
       curveint("nb of level curves ............14", nlev, 4);
-      curvetext("modify init, final & nb .......15");
+      say("modify init, final & nb .......15");
       curvereal("single level value ............20", levi);
     };
     auto act = [&](int code) {

@@ -84,41 +84,41 @@ void initattributes(int smode) {
 void showmenu(bool usecurrent) {
   submenuhead(splotparam2_id);
   if (!outlevel(2)) return;
-  attrtext(rule43);
-  attrtext("         SETTING PLOT ATTRIBUTES");
-  attrtext(rule43);
-  attrtext("GET SETTINGS");
+  wout(dashrule);
+  say("         SETTING PLOT ATTRIBUTES");
+  wout(dashrule);
+  say("GET SETTINGS");
   wout("  from currently stored..... 1 " + ed::l(usecurrent, 1));
   wout("  from initialisation....... 1 " + ed::l(!usecurrent, 1));
-  attrtext(rule43);
-  attrtext("COLOR TABLE:");
-  attrtext(" nb of color ..............50");
-  attrtext(" rgb values ...............51");
-  attrtext(" color table ..............52");
+  wout(dashrule);
+  say("COLOR TABLE:");
+  say(" nb of color ..............50");
+  say(" rgb values ...............51");
+  say(" color table ..............52");
   if (iocom.lplotfile) {
-    attrtext("LINE ATTRIBUTES:");
-    attrtext(" thickness ................10");
-    attrtext(" style ....................11");
-    attrtext(" color ....................12");
-    attrtext("POLYGON FILL ATTRIBUTES:");
-    attrtext(" interior style ...........20");
-    attrtext(" interior color ...........21");
-    attrtext("TEXT ATTRIBUTES:");
-    attrtext(" font .....................30");
-    attrtext(" size .....................31");
-    attrtext(" justification ............32");
-    attrtext(" angle ....................33");
-    attrtext(" color ....................34");
-    attrtext("SYMBOL ATTRIBUTES:");
-    attrtext(" type .....................40");
-    attrtext(" size .....................41");
+    say("LINE ATTRIBUTES:");
+    say(" thickness ................10");
+    say(" style ....................11");
+    say(" color ....................12");
+    say("POLYGON FILL ATTRIBUTES:");
+    say(" interior style ...........20");
+    say(" interior color ...........21");
+    say("TEXT ATTRIBUTES:");
+    say(" font .....................30");
+    say(" size .....................31");
+    say(" justification ............32");
+    say(" angle ....................33");
+    say(" color ....................34");
+    say("SYMBOL ATTRIBUTES:");
+    say(" type .....................40");
+    say(" size .....................41");
   } else {
-    attrtext("THE PLOT IS CLOSED:");
-    attrtext(" => OTHER SETTINGS WILL BE RESET");
-    attrtext("    UPON PLOT OPENING");
+    say("THE PLOT IS CLOSED:");
+    say(" => OTHER SETTINGS WILL BE RESET");
+    say("    UPON PLOT OPENING");
   }
-  attrtext(rule43);
-  attrtext("EXIT THIS SET UP  .........99");
+  wout(dashrule);
+  say("EXIT THIS SET UP  .........99");
   menutail();
 }
 
@@ -127,7 +127,7 @@ void colourlisting(int smode) {
   int ierr = 0;
   int n = 0;
   scolornb(n, 3);
-  attrtext(rule43);
+  wout(dashrule);
   colourheading();
   std::string name(namewidth, ' ');
   real red = 0.0f, green = 0.0f, blue = 0.0f;
@@ -136,7 +136,7 @@ void colourlisting(int smode) {
     scolorrgb(index, name, red, green, blue, 3);
     colourrow(index, name, red, green, blue);
   }
-  attrtext(rule43);
+  wout(dashrule);
   int index = 0;
   inintegvin1(index, "index of color to modify", 1, n, ierr);
   scolorrgb(index, name, red, green, blue, smode);
@@ -253,4 +253,16 @@ void cmplotcharinfo0(std::string_view text, int iline, real xcm, real ycm, int) 
   halfheight(h0, h);
   cmtext2(xcm, ycm - (1.5f * h) * static_cast<real>(iline - 1), text);
   stextsize(h0, 1);
+}
+
+void pageruncaption() {
+  int ijust = -2;  // the middle of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotruninfo0(10.5f, 28.0f, 0);
+}
+
+void pagecaption(std::string_view text, int iline) {
+  int ijust = -1;  // the left end of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotcharinfo0(ed::pad(text, 35), iline, 2.0f, 28.0f, 0);
 }

@@ -33,9 +33,6 @@ constexpr real radial = 0.2f;
 // centre, where its radius has no direction.
 constexpr real centre = 1.0e-3f;
 
-const std::string rule(43, '-');
-
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
 
 // The direction drawn for an axis: itself, or its opposite when it points
@@ -104,11 +101,11 @@ void symbolmenu(int& istd, int& ialt, int mode) {
   for (;;) {
     submenuhead(sdspaxsymb_id);
     if (outlevel(2)) {
-      say(rule);
+      wout(dashrule);
       say("STEREOPLOT AXIS SYMBOLS");
       say("Standard  symbol <-> standard hemisphere");
       say("Alternate symbol <-> opposite hemisphere");
-      say(rule);
+      wout(dashrule);
       if (setup) {
         say("set up:");
       } else {
@@ -120,13 +117,13 @@ void symbolmenu(int& istd, int& ialt, int mode) {
       }
       sayint("standard  type =", istd);
       sayint("alternate type =", ialt);
-      say(rule);
+      wout(dashrule);
       say("Axis symbol ... symbol number");
       say("arrow    ................ 101");
       say("line     ................ 100");
       int table = 0;
       ssymboltype(table, 102);
-      say(rule);
+      wout(dashrule);
       say("MODIFY:");
       say(" standard type ............... 10");
       say(" alternate type .............. 20");

@@ -20,8 +20,6 @@ namespace {
 
 const RoutineId sdspgc_id{"sdspgc     ", " 1.1", "12-04-2000"};
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-
 // The unit half circle from angle 0 to pi in cc2dbuff, dspgcbk.npgc
 // points (corrected into 1..1000 first).
 void halfcircle() {
@@ -39,16 +37,15 @@ void halfcircle() {
 }
 
 void pointsmenu(int& np) {
-  const std::string rule(43, '-');
   for (;;) {
     submenuhead(sdspgc_id);
-    say(rule);
+    wout(dashrule);
     say("      GREAT CIRCLES PARAMETERS: ");
-    say(rule);
+    wout(dashrule);
     say("nb of points to draw ..........10 " + ed::listi(np));
-    say(rule);
+    wout(dashrule);
     say("EXIT ..........................99");
-    say(rule);
+    wout(dashrule);
     int code = 99, ierr = 0;
     inintegdefnp(code, ed::pad("your choice", 35), code, ierr);
     if (code == 10) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);

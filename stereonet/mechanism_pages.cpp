@@ -89,8 +89,6 @@ void restoreattributes(SavedAttributes s) {
 
 void setalign(int ijust) { stextalign(ijust, 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-
 // How a plot differs in its menu.
 struct Driver {
   const RoutineId& id;
@@ -105,10 +103,10 @@ struct Driver {
 };
 
 void showmenu(const Driver& d, int nmax, int n) {
-  const std::string rule43(43, '-'), rule32(32, '-');
+  const std::string rule32(32, '-');
   submenuhead(d.id);
   if (!outlevel(2)) return;
-  say(rule43);
+  wout(dashrule);
   say("SET UP:");
   say(rule32);
   say("DATA:");
@@ -124,7 +122,7 @@ void showmenu(const Driver& d, int nmax, int n) {
   say("close file = end plot ........20");
   say("stereo type..................300");
   say("symbol types ................310");
-  say(rule43);
+  wout(dashrule);
   say("RUN = PLOT FPS .............1000");
   say("EXIT .........................99");
   menutail();
@@ -244,15 +242,13 @@ void runbchbll(const Events& ev, int n, int isub, bool degrees) {
     stextangle(angle, 1);
     const int first = netsperpage * (p - 1) + 1;
     const int last = p == npages ? n : netsperpage * p;
-    setalign(-2);
-    cmplotruninfo0(10.5f, 28.0f, 0);
-    setalign(-1);
+    pageruncaption();
     const std::string page = caption("Page ", p, "/", npages);
     say("PLOTTING " + page);
-    cmplotcharinfo0(page, 1, 2.0f, 28.0f, 0);
+    pagecaption(page, 1);
     const std::string data = caption("Data ", first, " -> ", last);
     say(data);
-    cmplotcharinfo0(data, 2, 2.0f, 28.0f, 0);
+    pagecaption(data, 2);
     setalign(-6);
     for (int j = first; j <= last; ++j) {
       placenet(bchbll.place, j - first);
@@ -269,8 +265,7 @@ void runseis3(const Events& ev, int n, int isub) {
   say(rule);
   int ijust = 0;
   stextalign(ijust, 3);
-  setalign(-2);
-  cmplotruninfo0(10.5f, 28.0f, 0);
+  pageruncaption();
   stextalign(ijust, 1);
   real height = 0.4f, angle = 0.0f;
   stextsize(height, 1);

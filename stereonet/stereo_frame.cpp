@@ -32,11 +32,8 @@ struct Corner {
 const std::array<Corner, 4> corners{{{0.5f, 1.0f, -5}, {0.5f, -1.0f, -5}, {-0.5f, -1.0f, -7},
                                      {-0.5f, 1.0f, -7}}};
 
-const std::string rule(43, '-');
-
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
 
 int choose() {
@@ -93,9 +90,9 @@ void framemenu() {
   Stefram2& f = stefram2;
   for (;;) {
     submenuhead(srepstereo0_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME PARAMETERS");
-    say(rule);
+    wout(dashrule);
     say("position   :     label     :?:command");
     for (int k = 1; k <= nlabels; ++k)
       wout(" " + ed::a(labelname[at(k)], 11) + ":" + ed::a(f.label[at(k)], 15) + ":" +
@@ -103,7 +100,7 @@ void framemenu() {
     sayint("nb of points to draw ..........10", f.npfram, 7);
     say("draw axis......................20 " + ed::l(f.laxis, 1));
     say("draw tics......................30 " + ed::l(f.ltics, 1));
-    say(rule);
+    wout(dashrule);
     say("EXIT ..........................99");
     menutail();
     const int code = choose();
@@ -128,14 +125,14 @@ void framemenu() {
 void labelmenu(std::string& text, int& idraw, int& index) {
   for (;;) {
     submenuhead(srepstereolabel1_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME LABELS");
-    say(rule);
+    wout(dashrule);
     say("label position        : " + std::string(labelname[at(index)]));
     sayint("label index...........1", index, 4);
     say("label text............2 " + text);
     sayint("draw label (0/1)......3", idraw, 4);
-    say(rule);
+    wout(dashrule);
     say("EXIT ................99");
     menutail();
     const int code = choose();
@@ -156,11 +153,11 @@ void labelmenu(std::string& text, int& idraw, int& index) {
 void pointsmenu(int& np) {
   for (;;) {
     submenuhead(srepstereonp_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME NUMBER OF POINT:              ");
-    say(rule);
+    wout(dashrule);
     sayint("nb of points to draw ..........10", np, 5);
-    say(rule);
+    wout(dashrule);
     say("EXIT ..........................99");
     menutail();
     const int code = choose();
