@@ -2,6 +2,7 @@
 // Test helper: the keyboard (unit 5) reads a given text and the console
 // (unit 6) is captured, so that the exact lines a routine prints can be
 // compared. The console state is reset to its start values, silently.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -63,4 +64,32 @@ inline void consoletostderr(const std::string& input) {
                                      : fmemopen(text.data(), text.size(), "r");
   attachunit(keyboard_unit, keyboard, true);
   attachunit(console_unit, stderr, false);
+}
+
+// How many lines equal line.
+inline long countof(const std::vector<std::string>& lines, const std::string& line) {
+  return std::count(lines.begin(), lines.end(), line);
+}
+
+inline bool contains(const std::vector<std::string>& lines, const std::string& line) {
+  return countof(lines, line) > 0;
+}
+
+// The lines of wanted that lines does not hold. Compared with an empty list,
+// a failure names every line that was not printed.
+inline std::vector<std::string> missing(const std::vector<std::string>& lines,
+                                        const std::vector<std::string>& wanted) {
+  std::vector<std::string> out;
+  for (const std::string& w : wanted)
+    if (!contains(lines, w)) out.push_back(w);
+  return out;
+}
+
+// The lines of wanted that lines does not hold exactly once.
+inline std::vector<std::string> notonce(const std::vector<std::string>& lines,
+                                        const std::vector<std::string>& wanted) {
+  std::vector<std::string> out;
+  for (const std::string& w : wanted)
+    if (countof(lines, w) != 1) out.push_back(w);
+  return out;
 }

@@ -61,9 +61,8 @@ TEST_F(Preview, StopsAtTheEndOfAShortFile) {
   showfhead1(ierr, path, unit, 5, 2, 1, 2);
   EXPECT_EQ(ierr, 1);
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " ==>Line nb:   4 = Data ===================="));
-  EXPECT_TRUE(contains(lines, " REACHED END OF FILE"));
-  EXPECT_TRUE(contains(lines, " WHILE READING   4 th LINE"));
+  EXPECT_EQ(missing(lines, {" ==>Line nb:   4 = Data ====================", " REACHED END OF FILE",
+                            " WHILE READING   4 th LINE"}), Lines{});
   EXPECT_FALSE(contains(lines, " ==>Line nb:   5 = Data ===================="));
   std::string line;
   readline(unit, line);
@@ -99,11 +98,11 @@ TEST(HeaderSetUp, MenuChangesTheSettingsAndStoresThem) {
   const ReadRealSetup& r = readrealsetup;
   EXPECT_EQ((std::array{r.ndisp, r.iskip, r.ititle, r.iheader}), (std::array{6, 3, 3, 0}));
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " Input file nowhere.dat is not opened"));
-  EXPECT_TRUE(contains(lines, " nb of lines to display in dialog.100   6"));
-  EXPECT_TRUE(contains(lines, " line nb to read column header....130   0"));
-  EXPECT_TRUE(contains(lines, " Enter line number to read column headers"));
-  EXPECT_TRUE(contains(lines, "           ACCEPTABLE FILE FORMAT           "));
+  EXPECT_EQ(missing(lines, {" Input file nowhere.dat is not opened",
+                            " nb of lines to display in dialog.100   6",
+                            " line nb to read column header....130   0",
+                            " Enter line number to read column headers",
+                            "           ACCEPTABLE FILE FORMAT           "}), Lines{});
 }
 
 TEST(HeaderSetUp, ANegativeHeaderCountLeavesTheLineQuestionsAnswerable) {

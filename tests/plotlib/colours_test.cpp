@@ -86,9 +86,9 @@ TEST_F(Colours, FewerColoursBringTheIndicesIntoRange) {
   EXPECT_EQ(plt2blk.ilinecolor, 1);
   EXPECT_EQ(plt2blk.itextcolor, 1);
   const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, " The nb of colors has been reduced"), 1);
-  EXPECT_EQ(countof(lines, " trying to set color nb =      8"), 1);
-  EXPECT_EQ(countof(lines, " ===> RESET color nb    =      1"), 1);
+  EXPECT_EQ(notonce(lines, {" The nb of colors has been reduced",
+                            " trying to set color nb =      8", " ===> RESET color nb    =      1"}),
+            Lines{});
   EXPECT_EQ(lines.back(), " ==> checking done");
 }
 
@@ -103,10 +103,8 @@ TEST_F(Colours, CountOutOfRangeIsResetWithAWarning) {
   scolornb(ncol, 1);
   EXPECT_EQ(plt2blk.ncolor, 1);
   const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, " trying to set nb of color  =  13"), 1);
-  EXPECT_EQ(countof(lines, " max nb of color  =  12"), 1);
-  EXPECT_EQ(countof(lines, " min nb of color  = 1"), 1);
-  EXPECT_EQ(countof(lines, " ===> RESET nb of color =   1"), 1);
+  EXPECT_EQ(notonce(lines, {" trying to set nb of color  =  13", " max nb of color  =  12",
+                            " min nb of color  = 1", " ===> RESET nb of color =   1"}), Lines{});
 }
 
 TEST_F(Colours, CountMenuCancelChangesNothingUpdateApplies) {
@@ -150,10 +148,9 @@ TEST_F(Colours, IndexDialogueListsTheColoursWithinTheirRange) {
   sfillcolor(icol, 2);
   EXPECT_EQ(plt2blk.ifillcolor, 4);
   const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, "      FILL COLOR"), 1);
-  EXPECT_EQ(countof(lines, " current value:      8"), 1);
-  EXPECT_EQ(countof(lines, " White-bk.................  0"), 1);
-  EXPECT_EQ(countof(lines, " Grey70  ................. 12"), 1);
+  EXPECT_EQ(notonce(lines, {"      FILL COLOR", " current value:      8",
+                            " White-bk.................  0", " Grey70  ................. 12"}),
+            Lines{});
 }
 
 TEST_F(Colours, EntryIndexAndComponentsAreBroughtIntoRange) {
@@ -218,9 +215,8 @@ TEST_F(ColourFile, ReadsEveryColourInAnyOrderWithQuotedNames) {
   EXPECT_EQ(rgb(2), (std::array<real, 3>{10.0f, 20.0f, 30.0f}));
   EXPECT_EQ(name(3), "Green   ");  // not in the file: kept
   const Lines l = lines();
-  EXPECT_EQ(countof(l, " Input file colours.txt is closed"), 1);
-  EXPECT_EQ(countof(l, " Actually read   :    2 DATA"), 1);
-  EXPECT_EQ(countof(l, " |   2 |  Dark red|   10.0 |   20.0 |   30.0 |"), 1);
+  EXPECT_EQ(notonce(l, {" Input file colours.txt is closed", " Actually read   :    2 DATA",
+                        " |   2 |  Dark red|   10.0 |   20.0 |   30.0 |"}), Lines{});
   EXPECT_FALSE(unitopen(20));
 }
 
@@ -252,9 +248,8 @@ TEST_F(ColourFile, EarlyEndKeepsWhatWasRead) {
   EXPECT_EQ(name(1), "Soot    ");
   EXPECT_EQ(name(2), "Red     ");
   const Lines l = lines();
-  EXPECT_EQ(countof(l, " END OF FILE REACHED UNEXPECTEDLY"), 1);
-  EXPECT_EQ(countof(l, " WHILE READING LINE NUMBER     4"), 1);
-  EXPECT_EQ(countof(l, " Input file colours.txt is closed"), 1);
+  EXPECT_EQ(notonce(l, {" END OF FILE REACHED UNEXPECTEDLY", " WHILE READING LINE NUMBER     4",
+                        " Input file colours.txt is closed"}), Lines{});
   EXPECT_FALSE(unitopen(20));
 }
 

@@ -16,10 +16,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 TEST(CurveParameters, LevelLoopByType) {
   struct Case {
     const char* what;

@@ -17,10 +17,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 // Sets the running point as a curve-drawing routine does, silently.
 void setpoint(real pti, real ptf, real ptd, int np) {
   ConsoleCapture quiet;
@@ -85,9 +81,8 @@ TEST(CurvePoints, InconsistentIncrementIsMendedThroughTheMenu) {
   EXPECT_EQ(ptblock.np, 5);
   EXPECT_EQ(ptblock.ptd, -0.25f);
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " ==> INCONSISTENT LOOP"));
-  EXPECT_TRUE(contains(lines, "   ptd =    0.250"));
-  EXPECT_TRUE(contains(lines, "            CURVES PARAMETERS"));
+  EXPECT_EQ(missing(lines, {" ==> INCONSISTENT LOOP", "   ptd =    0.250",
+                            "            CURVES PARAMETERS"}), Lines{});
 }
 
 TEST(CurvePoints, CaptionsAndName) {
@@ -138,10 +133,10 @@ TEST(CurvePoints, MenuOfTheNumberOfPoints) {
   scptnp(np, 0);
   EXPECT_EQ(ptblock.np, 250);
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " RUNNING POINT PARAMETERS:                  "));
-  EXPECT_TRUE(contains(lines, " nb of points ..................10      11"));
-  EXPECT_TRUE(contains(lines, " nb of segments ..................     249"));
-  EXPECT_TRUE(contains(lines, " Enter your choice                        "));
+  EXPECT_EQ(missing(lines, {" RUNNING POINT PARAMETERS:                  ",
+                            " nb of points ..................10      11",
+                            " nb of segments ..................     249",
+                            " Enter your choice                        "}), Lines{});
 }
 
 TEST(CurvePoints, BufferWritesStayInsideTheBuffer) {

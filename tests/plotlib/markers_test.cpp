@@ -285,9 +285,8 @@ TEST(MarkerSetters, SizeDialogueOffersTheValueAndStoresAnyNumber) {
   EXPECT_EQ(size, -1.5f);
   EXPECT_EQ(plt2blk.symbsize, -1.5f);
   const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, " SYMBOL SIZE (cm):"), 1);
-  EXPECT_EQ(countof(lines, " ready to  store  size =    0.700"), 1);
-  EXPECT_EQ(countof(lines, " Enter symbol size in cm"), 1);
+  EXPECT_EQ(notonce(lines, {" SYMBOL SIZE (cm):", " ready to  store  size =    0.700",
+                            " Enter symbol size in cm"}), Lines{});
 }
 
 TEST(MarkerSetters, TypeTableOnlyAskWithoutStoringAndAskThenRefuse) {

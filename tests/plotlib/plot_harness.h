@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "console_capture.h"
 #include "dialogue/console_state.h"
 #include "platform/plot_window.h"
 #include "plotlib/colour_table.h"
@@ -101,11 +102,4 @@ inline void plinitsmallscreen() {
   setenv("MECARO_SCREEN", "1024x768", 1);
   plinit("seis.ps", 2);
   unsetenv("MECARO_SCREEN");
-}
-
-// How many lines equal line.
-inline long countof(const std::vector<std::string>& lines, const std::string& line) {
-  long n = 0;
-  for (const std::string& l : lines) n += l == line;
-  return n;
 }

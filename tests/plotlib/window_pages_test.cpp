@@ -38,10 +38,6 @@ void writefile(const std::string& name, const std::string& text) {
   std::ofstream(name, std::ios::binary) << text;
 }
 
-bool contains(const std::vector<std::string>& lines, const std::string& line) {
-  return countof(lines, line) > 0;
-}
-
 // intplinit run on the 1024 x 768 screen in a scratch directory holding the
 // given settings file (none when null), with the answers typed; the window
 // it opens records its calls and is disposed of afterwards.

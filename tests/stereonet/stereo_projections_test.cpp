@@ -29,10 +29,6 @@ class StereoProjections : public testing::Test {
   void SetUp() override { sprojtype.iproj = 4; }
 };
 
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 struct Projected {
   real x, y;
 };
@@ -121,12 +117,10 @@ TEST_F(StereoProjections, MenuRefusesWhatIsNotAProjection) {
   EXPECT_EQ(iproj, 2);
   EXPECT_EQ(sprojtype.iproj, 2);
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " STEREOGRAPHIC PROJECTION SET UP"));
-  EXPECT_TRUE(contains(lines, " current projection number =    9"));
-  EXPECT_TRUE(contains(lines, " /*****************************/     "));
-  EXPECT_TRUE(contains(lines, "    retrograde X,Y axis ............4"));
-  EXPECT_TRUE(contains(lines, " inside  [1,4]"));
-  EXPECT_TRUE(contains(lines, " INITIALIZING WULFF PROJECTION"));
+  EXPECT_EQ(missing(lines, {" STEREOGRAPHIC PROJECTION SET UP", " current projection number =    9",
+                            " /*****************************/     ",
+                            "    retrograde X,Y axis ............4", " inside  [1,4]",
+                            " INITIALIZING WULFF PROJECTION"}), Lines{});
 }
 
 TEST_F(StereoProjections, NumberGivenSilentlyThatIsNoProjection) {
@@ -136,9 +130,8 @@ TEST_F(StereoProjections, NumberGivenSilentlyThatIsNoProjection) {
   sspro(iproj, 1);
   EXPECT_EQ(sprojtype.iproj, 3);
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " iproj =     7"));
-  EXPECT_TRUE(contains(lines, " NO SUCH PROJECTION AVALAIBLE"));
-  EXPECT_TRUE(contains(lines, " current projection number =    7"));
+  EXPECT_EQ(missing(lines, {" iproj =     7", " NO SUCH PROJECTION AVALAIBLE",
+                            " current projection number =    7"}), Lines{});
 }
 
 TEST_F(StereoProjections, ModeThreeReturnsTheStoredNumberAndSetsItUpAgain) {
