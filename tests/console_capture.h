@@ -53,6 +53,12 @@ class ConsoleCapture {
   size_t size_ = 0;
 };
 
+// A console fed with answers, whose banner tails do not pause.
+class Answers : public ConsoleCapture {
+ public:
+  explicit Answers(const std::string& input = "") : ConsoleCapture(input) { iocom.lpause = false; }
+};
+
 // For the child of a death test, where nothing captured survives the end of
 // the process: the keyboard reads input and the console (unit 6) writes to
 // standard error, which EXPECT_EXIT matches. The console state is reset.

@@ -177,8 +177,7 @@ TEST(FpfitRecord, HemisphereAndDirectionLettersInEitherCase) {
 }
 
 TEST(FpfitRecord, OtherLettersAreTakenAsNorthOrEastAfterAWarning) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   const std::string west = with(with(fpfit1, 29, " 120"), 34, "30.00");
   ASSERT_EQ(readfpfit(with(west, 33, "5"), 0), RecordRead::read);
   EXPECT_FLOAT_EQ(fpsblk.rlong1[0], 120.5f);
@@ -202,8 +201,7 @@ TEST(FpfitRecord, OtherLettersAreTakenAsNorthOrEastAfterAWarning) {
   };
   EXPECT_EQ(console.lines(), expected);
 
-  ConsoleCapture both;
-  iocom.lpause = false;
+  Answers both;
   ASSERT_EQ(readfpfit(with(with(fpfit2, 23, "x"), 33, "-"), 1), RecordRead::read);
   EXPECT_FLOAT_EQ(fpsblk.rlat1[1], 33.5f);  // north
   EXPECT_FLOAT_EQ(fpsblk.rlong1[1], 70.25f);
@@ -282,8 +280,7 @@ TEST(RealCatalogues, FpfitFilesReadAndComeBack) {
   for (const File& f : {File{"fpfit_example_hinv.fps", 6, 0}, File{"fpfit_example_h71.fps", 4, 0},
                         File{"fpfit_example_ell.fps", 3, 3}}) {
     SCOPED_TRACE(f.name);
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     const auto lines = filelines(f.name);
     ASSERT_EQ(lines.size(), f.events);
     for (size_t j = 0; j < lines.size(); ++j) {
@@ -304,8 +301,7 @@ TEST(RealCatalogues, FpfitFilesReadAndComeBack) {
 }
 
 TEST(RealCatalogues, FpfitValuesAsTheFilesShowThem) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   const FpsBlk& b = fpsblk;
   // Hypoinverse input: blank letters, west longitudes; only the hour is
   // blank-padded where the writer zero-pads it.

@@ -52,8 +52,7 @@ TEST(ErrorStops, SorryFaceIsTwentyLinesOfAFace) {
 }
 
 TEST(ErrorStops, TailOfLevelZeroDefaultsToResumeAndAlwaysPauses) {
-  ConsoleCapture console("\n\n");
-  iocom.lpause = false;
+  Answers console("\n\n");
   errortail01(0);
   EXPECT_EQ(console.lines(), (Lines{" RECOVERABLE ERROR ====> CAN RESUME EXECUTION"} +
                                  question("STOP", "No ", "No ") +

@@ -324,8 +324,7 @@ TEST_F(StressSymbolSettings, InitialiseGetAndSet) {
 }
 
 TEST_F(StressSymbolSettings, ValuesGivenAreCheckedAndReset) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   real a = 0, b = -1;
   int e = 123, s = 3;
   smapsh2(a, b, e, s, 1);
@@ -348,8 +347,7 @@ TEST_F(StressSymbolSettings, ValuesGivenAreCheckedAndReset) {
 
 TEST_F(StressSymbolSettings, MenuStoresAnswersUnchecked) {
   // 10: a size of 0 lies inside [0, 100]; 40: 3 is refused, then -1.
-  ConsoleCapture console("10\n0\n30\n-4\n40\n3\n-1\n99\n");
-  iocom.lpause = false;
+  Answers console("10\n0\n30\n-4\n40\n3\n-1\n99\n");
   real a = 0, b = 0;
   int e = 0, s = 0;
   smapsh2(a, b, e, s, 2);

@@ -298,8 +298,7 @@ TEST_F(LineOverlays, APolygonReachingAPoleShowsOnAWorldMercatorMap) {
   // The whole world on the default Mercator map, 2 cm per map unit, on a
   // window that writes its files.
   auto map = [](const std::string& title, const std::string& answers) {
-    ConsoleCapture console(answers);
-    iocom.lpause = false;
+    Answers console(answers);
     RecordedWindow window(title);
     real x0 = 10, y0 = 15, scale = 2, zero = 0;
     real xy = zero, yx = zero, yy = scale;

@@ -76,8 +76,7 @@ TEST_F(Colours, StartUpTableSaysOnlyItsOwnLines) {
 }
 
 TEST_F(Colours, FewerColoursBringTheIndicesIntoRange) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int ncol = 1;
   scolornb(ncol, 1);
   EXPECT_EQ(plt2blk.ncolor, 1);
@@ -93,8 +92,7 @@ TEST_F(Colours, FewerColoursBringTheIndicesIntoRange) {
 }
 
 TEST_F(Colours, CountOutOfRangeIsResetWithAWarning) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int ncol = 13;
   scolornb(ncol, 1);
   EXPECT_EQ(ncol, 12);
@@ -108,8 +106,7 @@ TEST_F(Colours, CountOutOfRangeIsResetWithAWarning) {
 }
 
 TEST_F(Colours, CountMenuCancelChangesNothingUpdateApplies) {
-  ConsoleCapture console("10\n3\n98\n10\n1\n99\n");
-  iocom.lpause = false;
+  Answers console("10\n3\n98\n10\n1\n99\n");
   int ncol = 0;
   scolornb(ncol, 2);
   EXPECT_EQ(plt2blk.ncolor, 12);
@@ -121,8 +118,7 @@ TEST_F(Colours, CountMenuCancelChangesNothingUpdateApplies) {
 }
 
 TEST_F(Colours, IndexSettersWrapAboveTheCountAndResetBelowZero) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int icol = 13;
   slinecolor(icol, 1);
   EXPECT_EQ(plt2blk.ilinecolor, 1);  // 13 divided by 13 leaves 0
@@ -142,8 +138,7 @@ TEST_F(Colours, IndexSettersWrapAboveTheCountAndResetBelowZero) {
 }
 
 TEST_F(Colours, IndexDialogueListsTheColoursWithinTheirRange) {
-  ConsoleCapture console("13\n4\n");
-  iocom.lpause = false;
+  Answers console("13\n4\n");
   int icol = 0;
   sfillcolor(icol, 2);
   EXPECT_EQ(plt2blk.ifillcolor, 4);
@@ -154,8 +149,7 @@ TEST_F(Colours, IndexDialogueListsTheColoursWithinTheirRange) {
 }
 
 TEST_F(Colours, EntryIndexAndComponentsAreBroughtIntoRange) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int index = 15;
   std::string text = "Orange";
   real red = 120.0f, green = -5.0f, blue = 30.0f;
@@ -177,8 +171,7 @@ TEST_F(Colours, EntryIndexAndComponentsAreBroughtIntoRange) {
 }
 
 TEST_F(Colours, EntryMenuCancelsOrStoresTheEdit) {
-  ConsoleCapture console("20\nOchre\n30\n80\n60\n10\n98\n20\nOchre\n99\n");
-  iocom.lpause = false;
+  Answers console("20\nOchre\n30\n80\n60\n10\n98\n20\nOchre\n99\n");
   int index = 5;
   std::string text(35, ' ');
   real red = 0.0f, green = 0.0f, blue = 0.0f;
@@ -191,8 +184,7 @@ TEST_F(Colours, EntryMenuCancelsOrStoresTheEdit) {
 }
 
 TEST_F(Colours, ModeFourResetsFourColoursAndTheBackground) {
-  ConsoleCapture console("99\n");
-  iocom.lpause = false;
+  Answers console("99\n");
   int index = 3;
   std::string text(35, ' ');
   real red = 0.0f, green = 0.0f, blue = 0.0f;

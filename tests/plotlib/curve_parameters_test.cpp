@@ -42,8 +42,7 @@ TEST(CurveParameters, LevelLoopByType) {
       {"tiny increment", 0, 1.0e20f, 1, 9, 3, big, 3, 1, " ==> final level not reached"},
   };
   for (const Case& c : cases) {
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     real levi = c.levi, levf = c.levf, levd = c.levd;
     int nlev = c.nlev, itype = c.itype;
     std::string name = "depth";

@@ -19,8 +19,7 @@ using Lines = std::vector<std::string>;
 
 // Sets the running point as a curve-drawing routine does, silently.
 void setpoint(real pti, real ptf, real ptd, int np) {
-  ConsoleCapture quiet;
-  iocom.lpause = false;
+  Answers quiet;
   scptif(pti, ptf, 1);
   scptd(ptd, 1);
   scptnp(np, 1);
@@ -54,8 +53,7 @@ TEST(CurvePoints, EndOfSamplingByType) {
   for (const Case& c : cases) {
     setpoint(c.pti, c.ptf, c.ptd, c.np);
     ptblock.ptrange = std::string(51, ' ');
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     scptend(c.itype, 1);
     EXPECT_EQ(ptblock.np, c.npout) << c.what;
     EXPECT_FLOAT_EQ(ptblock.ptd, c.ptdout) << c.what;
@@ -75,8 +73,7 @@ TEST(CurvePoints, InconsistentIncrementIsMendedThroughTheMenu) {
   setpoint(1, 0, 0.25f, 3);
   // The curve parameters menu: 320 edits the increment (10, -0.25), then
   // both menus are left.
-  ConsoleCapture console("320\n10\n-0.25\n99\n99\n");
-  iocom.lpause = false;
+  Answers console("320\n10\n-0.25\n99\n99\n");
   scptend(2, 1);
   EXPECT_EQ(ptblock.np, 5);
   EXPECT_EQ(ptblock.ptd, -0.25f);
@@ -113,8 +110,7 @@ TEST(CurvePoints, NumberOfPointsIsKeptWithinTheBuffer) {
       {11, 5, 11, " INITIALIZING NUMBER OF POINTS TO:      11"},
   };
   for (const Case& c : cases) {
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     int np = c.np;
     scptnp(np, c.mode);
     EXPECT_EQ(np, c.npout);

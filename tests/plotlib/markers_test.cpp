@@ -256,8 +256,7 @@ TEST_F(Markers, ZeroAndNegativeSizesShrinkAndTurnTheFigure) {
 }
 
 TEST(MarkerSetters, SizeInitialisesSaysSoAndRefusesUnknownModes) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   real size = 3.0f;
   ssymbolsize(size, 5);
   EXPECT_EQ(size, 0.4f);
@@ -290,8 +289,7 @@ TEST(MarkerSetters, SizeDialogueOffersTheValueAndStoresAnyNumber) {
 }
 
 TEST(MarkerSetters, TypeTableOnlyAskWithoutStoringAndAskThenRefuse) {
-  ConsoleCapture console("7\n50\n12\n");
-  iocom.lpause = false;
+  Answers console("7\n50\n12\n");
   int itype = 0;
   ssymboltype(itype, 5);
   EXPECT_EQ(plt2blk.isymbtype, 1);

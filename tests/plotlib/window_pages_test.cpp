@@ -143,8 +143,7 @@ TEST(SettingsFile, AnUnexpectedSetUpTakesTheUsableAreaAndStays) {
   // would make a page no reader opens.
   ScratchDirectory dir;
   writefile("dravo1_ini_u.txt", " 7 1\n");
-  ConsoleCapture console("\nodd\n\n");
-  iocom.lpause = false;
+  Answers console("\nodd\n\n");
   plinitsmallscreen();
   plend();
   const std::string pdf = readfile("odd.pdf");
@@ -192,8 +191,7 @@ TEST(SettingsFile, OneThatCannotBeWrittenIsNotReportedAsWritten) {
 }
 
 TEST(PlotWindow, OpenAndCloseTwiceOnlyWarnTheSecondTime) {
-  ConsoleCapture console("\n\n\n");
-  iocom.lpause = false;
+  Answers console("\n\n\n");
   ScratchDirectory dir;
   trigoset();
   std::vector<std::string> calls;
@@ -219,8 +217,7 @@ TEST(PlotWindow, OpenAndCloseTwiceOnlyWarnTheSecondTime) {
 TEST(PlotWindow, WritesAPdfAndAPngNamedAfterItsTitle) {
   ScratchDirectory dir;
   // Defaults, title, page 0 (clear), then Return to close.
-  ConsoleCapture console("\nfiles test\n0\n\n");
-  iocom.lpause = false;
+  Answers console("\nfiles test\n0\n\n");
   plinitsmallscreen();
   newpage();
   plend();

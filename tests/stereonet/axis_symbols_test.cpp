@@ -152,8 +152,7 @@ TEST_F(AxisSymbols, SetterModes) {
 }
 
 TEST(AxisSymbolsMenu, SetUpEditsTheCallersPairOnly) {
-  ConsoleCapture console("10\n4\n20\n-4\n\n");
-  iocom.lpause = false;
+  Answers console("10\n4\n20\n-4\n\n");
   dspaxbk = {1, -1};
   int istd = 3, ialt = 200;
   sdspaxsymb(istd, ialt, 200);

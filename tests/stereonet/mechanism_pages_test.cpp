@@ -105,8 +105,7 @@ bool markerat(const RecordedWindow& w, DrawPoint c) {
 TEST_F(MechanismPages, TwentyNetsToAPageWithCaptions) {
   Events ev(21);
   // Run, drawing over the page both times newpage asks; then leave.
-  ConsoleCapture console("1000\n2\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n2\n\n");
   RecordedWindow w;
   startup();
   real size = 0.7f, height = 0.9f;
@@ -149,8 +148,7 @@ TEST_F(MechanismPages, TwentyNetsToAPageWithCaptions) {
 
 TEST_F(MechanismPages, AxesOfAKnownMechanismAtTheirProjectedPlaces) {
   Events ev(20);
-  ConsoleCapture console("1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.bchbll(0);
@@ -171,8 +169,7 @@ TEST_F(MechanismPages, AxesOfAKnownMechanismAtTheirProjectedPlaces) {
 
 TEST_F(MechanismPages, NoEventsDrawNothing) {
   Events ev(0);
-  ConsoleCapture console("1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.bchbll(0);
@@ -184,8 +181,7 @@ TEST_F(MechanismPages, NoEventsDrawNothing) {
 
 TEST_F(MechanismPages, StressAxesAllOnTheCurrentPage) {
   Events ev(7);
-  ConsoleCapture console("1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.seis3(0);
@@ -204,8 +200,7 @@ TEST_F(MechanismPages, MenusChangeTheKeptScalingAndSymbols) {
   Events ev(1);
   // 11: scaling, altered to (5, 6) cm at 2 cm per unit; 310: the P pair
   // made (40, -40), B and T kept; 1000: run, drawn over the page.
-  ConsoleCapture console("11\ny\n5\n6\n2\n0\n0\n2\n310\n10\n40\n20\n-40\n\n\n\n1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("11\ny\n5\n6\n2\n0\n0\n2\n310\n10\n40\n20\n-40\n\n\n\n1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.bchbll(0);

@@ -133,8 +133,7 @@ TEST(StereoFrame, FrameMenuSetsFlagsCountAndLabels) {
 
 TEST(StereoFrame, LabelSetterMendsBadIndexAndFlag) {
   defaults();
-  ConsoleCapture console("\n\n");
-  iocom.lpause = false;
+  Answers console("\n\n");
   std::string text = "Top";
   int idraw = 1, index = 9;
   srepstereolabel1(text, idraw, index, 1);  // position 6, as stored, with its menu
