@@ -35,6 +35,14 @@ class Colours : public ::testing::Test {
   }
 };
 
+// An entry as the colour menus take it: a blank name and zero components,
+// which the modes that return the entry fill in.
+struct Entry {
+  std::string text = std::string(35, ' ');
+  real red = 0.0f, green = 0.0f, blue = 0.0f;
+  void set(int index, int mode) { scolorrgb(index, text, red, green, blue, mode); }
+};
+
 // The colour table menu reading a file written with text, in a scratch
 // folder; console holds the dialogue.
 class ColourFile : public Colours {
@@ -172,12 +180,10 @@ TEST_F(Colours, EntryIndexAndComponentsAreBroughtIntoRange) {
 
 TEST_F(Colours, EntryMenuCancelsOrStoresTheEdit) {
   Answers console("20\nOchre\n30\n80\n60\n10\n98\n20\nOchre\n99\n");
-  int index = 5;
-  std::string text(35, ' ');
-  real red = 0.0f, green = 0.0f, blue = 0.0f;
-  scolorrgb(index, text, red, green, blue, 2);
+  Entry entry;
+  entry.set(5, 2);
   EXPECT_EQ(name(5), "Cyan    ");
-  scolorrgb(index, text, red, green, blue, 2);
+  entry.set(5, 2);
   EXPECT_EQ(name(5), "Ochre   ");
   EXPECT_EQ(rgb(5), (std::array<real, 3>{0.0f, 50.0f, 50.0f}));
   EXPECT_EQ(countof(console.lines(), "     new|   80.0 |   60.0 |   10.0 |"), 1);
@@ -185,13 +191,11 @@ TEST_F(Colours, EntryMenuCancelsOrStoresTheEdit) {
 
 TEST_F(Colours, ModeFourResetsFourColoursAndTheBackground) {
   Answers console("99\n");
-  int index = 3;
-  std::string text(35, ' ');
-  real red = 0.0f, green = 0.0f, blue = 0.0f;
-  scolorrgb(index, text, red, green, blue, 4);
+  Entry entry;
+  entry.set(3, 4);
   EXPECT_EQ(rgb(3), (std::array<real, 3>{0.0f, 100.0f, 0.0f}));
   EXPECT_EQ(rgb(5), (std::array<real, 3>{0.0f, 50.0f, 50.0f}));
-  EXPECT_EQ(green, 100.0f);
+  EXPECT_EQ(entry.green, 100.0f);
   EXPECT_EQ(countof(console.lines(), " INITIALIZING RGB: 4 COLORS + BKG"), 1);
 }
 
