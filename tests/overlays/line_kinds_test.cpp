@@ -95,8 +95,8 @@ TEST_F(LineOverlays, GebcoHeadersThenLatitudeLongitudeLines) {
   ScratchDirectory scratch;
   writefile("empty", "1 0\n2 3\n40 10\n41 11\n");
   const MenuRun empty = drawn(3, "empty");
-  EXPECT_TRUE(empty.shows(" |     2 |     2 |      3|"));
-  EXPECT_TRUE(empty.shows(" total nb of plotted curves =       2"));
+  EXPECT_EQ(missing(empty.lines, {" |     2 |     2 |      3|",
+                                  " total nb of plotted curves =       2"}), Lines{});
   ASSERT_EQ(empty.paths.size(), 1u);
   EXPECT_EQ(empty.paths[0].size(), 2u);
 
@@ -248,8 +248,8 @@ TEST_F(LineOverlays, SelectionPolygonFaults) {
   // Equal vertices: that side is skipped, the next drawn.
   writefile("twice", "3 1 0 10\n0 40\n0 40\n10 40\n");
   const MenuRun twice = drawn(6, "twice");
-  EXPECT_TRUE(twice.shows(" INCONSISTENT POLYGON CONTOUR:"));
-  EXPECT_TRUE(twice.shows(" ==> SKIPPING THIS SIDE"));
+  EXPECT_EQ(missing(twice.lines, {" INCONSISTENT POLYGON CONTOUR:", " ==> SKIPPING THIS SIDE"}),
+            Lines{});
   EXPECT_EQ(twice.paths.size(), 1u);
 
   // Opposite vertices, which rounding leaves not quite opposite: no great
