@@ -40,9 +40,9 @@ const RoutineId opef2_id{"opef2      ", " 3.8", "24-08-2005"};
 
 // One section of the status table: the count of slots in use between rules,
 // then six lines for each of them.
-void slotlines(std::string_view count, int n, std::span<const std::string> expl,
-               std::span<const std::string> name, std::span<const bool> open,
-               std::span<const int> unit) {
+void slotsection(std::string_view count, int n, std::span<const std::string> expl,
+                 std::span<const std::string> name, std::span<const bool> open,
+                 std::span<const int> unit) {
   wout(dashrule);
   wout(std::string(count) + ed::i(n, 2));
   wout(dashrule);
@@ -171,10 +171,10 @@ void listfio(int) {
   subhead(listfio_id);
   wout(dashrule);
   wout("              I/O FILES STATUS              ");
-  slotlines(" NUMBER OF  INPUT FILES   = ", fiocom.nfin, fiocom.explin, fiocom.filin, fiocom.lopin,
-            fiocom.iuin);
-  slotlines(" NUMBER OF OUTPUT FILES   = ", fiocom.nfout, fiocom.oufexpl, fiocom.oufnam,
-            fiocom.iopou, fiocom.iouf);
+  slotsection(" NUMBER OF  INPUT FILES   = ", fiocom.nfin, fiocom.explin, fiocom.filin,
+              fiocom.lopin, fiocom.iuin);
+  slotsection(" NUMBER OF OUTPUT FILES   = ", fiocom.nfout, fiocom.oufexpl, fiocom.oufnam,
+              fiocom.iopou, fiocom.iouf);
   subtail(listfio_id);
 }
 

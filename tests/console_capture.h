@@ -2,6 +2,7 @@
 // Test helper: the keyboard (unit 5) reads a given text and the console
 // (unit 6) is captured, so that the exact lines a routine prints can be
 // compared. The console state is reset to its start values, silently.
+// Below, the checks of what was printed.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -77,6 +78,7 @@ inline long countof(const std::vector<std::string>& lines, const std::string& li
   return std::count(lines.begin(), lines.end(), line);
 }
 
+// Whether some line equals line.
 inline bool contains(const std::vector<std::string>& lines, const std::string& line) {
   return countof(lines, line) > 0;
 }
