@@ -97,12 +97,7 @@ void storelisting(int code) {
   if (fpsblk.idatatype == 1 || fpsblk.idatatype == 2) {
     listingrows("label      ");
   } else {
-    warninghead(mecaro_id);
-    wout(" DATA TYPE ID = " + ed::i(fpsblk.idatatype, 6));
-    wout(" COMMAND      = " + ed::i(code, 6));
-    wout(" NO LISTING PROCEDURE FOR THIS");
-    wout(" ==> NO ACTION");
-    warningtail00();
+    nolisting(mecaro_id, code);
   }
   listingrule();
 }

@@ -25,6 +25,15 @@ void listingrows(std::string_view lastcell) {
   }
 }
 
+void nolisting(const RoutineId& id, int code) {
+  warninghead(id);
+  wout(" DATA TYPE ID = " + ed::i(fpsblk.idatatype, 6));
+  wout(" COMMAND      = " + ed::i(code, 6));
+  wout(" NO LISTING PROCEDURE FOR THIS");
+  wout(" ==> NO ACTION");
+  warningtail00();
+}
+
 void formathelp(const RoutineId& id) {
   const std::string rule = " " + std::string(43, '=');
   submenuhead(id);

@@ -82,12 +82,7 @@ void listing(int choice) {
     listingrule();
     return;
   }
-  warninghead(fpswrite1_id);
-  wout(" DATA TYPE ID = " + ed::i(fpsblk.idatatype, 6));
-  wout(" COMMAND      = " + ed::i(choice, 6));
-  wout(" NO LISTING PROCEDURE FOR THIS");
-  wout(" ==> NO ACTION");
-  warningtail00();
+  nolisting(fpswrite1_id, choice);
 }
 
 void wrongformat(int choice) {
