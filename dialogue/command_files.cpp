@@ -19,14 +19,19 @@ std::string shownname(const std::string& fname) {
   return std::string(ed::trim(ed::pad(fname, commandnamewidth)));
 }
 
+// The warning of a request that does not fit the command file's state.
+void refusal(const RoutineId& id, const std::string& why) {
+  warninghead(id);
+  wout(why);
+  wout(" ==> NO ACTION");
+  warningtail00();
+}
+
 }  // namespace
 
 void endaltsi(int iunit, const std::string& fname, int) {
   if (!iocom.lcomfile) {
-    warninghead(endaltsi_id);
-    wout(" NO OPEN COMMAND FILE");
-    wout(" ==> NO ACTION");
-    warningtail00();
+    refusal(endaltsi_id, " NO OPEN COMMAND FILE");
     return;
   }
   if (outlevel(1)) submenuhead(endaltsi_id);
@@ -52,10 +57,7 @@ void commandfileended() {
 void beginaltsi(int iunit, std::string& fname, int iflag) {
   static const RoutineId id{"beginaltsi ", " 3.0", "17-06-2008"};
   if (iocom.lcomfile) {
-    warninghead(id);
-    wout(" COMMAND FILE ALREADY OPEN");
-    wout(" ==> NO ACTION");
-    warningtail00();
+    refusal(id, " COMMAND FILE ALREADY OPEN");
     return;
   }
   if (outlevel(1)) submenuhead(id);
