@@ -50,7 +50,8 @@ TEST(FileTableDeathTest, FailedOpenWithFlagOneStopsWithStatusOne) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(openmissing("\n", 1), testing::ExitedWithCode(1),
               " COULD NOT OPEN FILE /nonexistent-mecaro-folder/catalogue.fps\\s*\n"
-              " for unit =   61\n ===> STOPPING EXECUTION\n ===> HIT RETURN TO CONTINUE\n \\*{43}\n$");
+              " for unit =   61\n ===> STOPPING EXECUTION\n ===> HIT RETURN TO CONTINUE\n"
+              " \\*{43}\n$");
 }
 
 TEST(FileTableDeathTest, FailedOpenWithFlagTwoRetriesTheSameNameAfterEachReturn) {

@@ -93,9 +93,8 @@ TEST_F(Colours, FewerColoursBringTheIndicesIntoRange) {
   EXPECT_EQ(plt2blk.ilinecolor, 1);
   EXPECT_EQ(plt2blk.itextcolor, 1);
   const Lines lines = console.lines();
-  EXPECT_EQ(notonce(lines, {" The nb of colors has been reduced",
-                            " trying to set color nb =      8", " ===> RESET color nb    =      1"}),
-            Lines{});
+  EXPECT_EQ(notonce(lines, {" The nb of colors has been reduced", " trying to set color nb =      8",
+                            " ===> RESET color nb    =      1"}), Lines{});
   EXPECT_EQ(lines.back(), " ==> checking done");
 }
 

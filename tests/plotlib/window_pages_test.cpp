@@ -132,8 +132,8 @@ TEST(SettingsFile, ReadAsItStandsAndKept) {
 TEST(SettingsFile, AnUnexpectedSetUpTakesTheUsableAreaAndStays) {
   Opening o(" 7 1\n");
   EXPECT_TRUE(contains(o.lines, " Page setup = ERROR: Unexpected set up "));
-  EXPECT_EQ(missing(o.calls, {"newwindow 44 0 724 1024", "windowtitle \"ERROR: Unexpected set up\""}),
-            Lines{});
+  EXPECT_EQ(missing(o.calls, {"newwindow 44 0 724 1024",
+                              "windowtitle \"ERROR: Unexpected set up\""}), Lines{});
   EXPECT_EQ(o.file, " 7 1\n");
 
   // Its PDF page is the window at the screen's 100% resolution, 1024 x 680
