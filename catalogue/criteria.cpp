@@ -10,6 +10,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 
@@ -340,12 +341,12 @@ std::span<real> one(real& x) { return {&x, 1}; }
 }  // namespace
 
 void setseistest6(int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     initseistest();
     int ierr = 0;
     spolygontst(ierr, mode);
   }
-  if (mode % 2 == 0) criteriamenu();
+  if (dialoguemode(mode)) criteriamenu();
   while (!exitcheck(mode)) criteriamenu();
 }
 

@@ -11,6 +11,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 
@@ -211,7 +212,7 @@ bool extraction(int k, int datatype) {
 }  // namespace
 
 void fpsreadex1(int k, int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(fpsreadex1id);
     wout(" INITIALIZING INPUT PARAMETERS");
     fpsblk.idatatype = 0;

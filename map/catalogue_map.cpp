@@ -17,6 +17,7 @@
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "map/latlong_grid.h"
@@ -415,7 +416,7 @@ void mapseis4(std::span<real> xd, std::span<real> yd, std::span<const real> rlon
               std::span<const real> azd1, std::span<const real> dipd1,
               std::span<const real> rakd1, int n, int nmax, int islot, bool lwsish, int isub,
               int inter) {
-  if (inter == 4 || inter == 5) {
+  if (defaultmode(inter)) {
     initialise(isub, inter);
     return;
   }

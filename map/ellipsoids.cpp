@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/menu_lines.h"
 
@@ -108,13 +109,13 @@ void derive() {
 
 void sellipsoid(int& number, int mode) {
   bool force = false;  // the menu is shown even in an odd mode
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     number = 1;
     submenuhead(sellipsoid_id);
     textline("INITIALIZING ELLIPSOID");
     textline("Default ellipsoid = GRS80");
     numberedline("ellipsoid number  =", 1, 3);
-  } else if (mode == 2 || mode == 3) {
+  } else if (storedmode(mode)) {
     number = current;
   } else if (!valid(number)) {
     errorhead(sellipsoid_id);
@@ -126,7 +127,7 @@ void sellipsoid(int& number, int mode) {
     errortail00();
   }
   for (;;) {
-    while (force || mode % 2 == 0) {
+    while (force || dialoguemode(mode)) {
       menu(number);
       force = false;
       if (choose(number)) break;

@@ -11,6 +11,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/menu_lines.h"
 #include "map/projection_state.h"
@@ -165,15 +166,15 @@ void sllgrid3(real& latmin, real& latmax, real& lonmin, real& lonmax, real& lati
               real& loninc, int& npgrid, real& ticsiz, int& nptick, int& igridt, int& ndecim,
               int mode) {
   GridValues v{latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsiz, nptick, igridt, ndecim};
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     v = stored();
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     v = defaults;
-  if (mode % 2 == 0) menu(v);
+  if (dialoguemode(mode)) menu(v);
   latmin = v.latmin, latmax = v.latmax, lonmin = v.lonmin, lonmax = v.lonmax;
   latinc = v.latinc, loninc = v.loninc, npgrid = v.npgrid, ticsiz = v.ticsiz;
   nptick = v.nptick, igridt = v.igridt, ndecim = v.ndecim;
-  if (mode != 3) store(v);
+  if (mode != setmode::getstored) store(v);
 }
 
 void drawllgrid() {

@@ -6,6 +6,7 @@
 #include "catalogue/angles.h"
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
+#include "dialogue/setter_modes.h"
 #include "map/menu_lines.h"
 #include "map/projection_state.h"
 
@@ -41,13 +42,13 @@ void menu(real lon, real lat, Plane o) {
 
 void sllorig(real& lon, real& lat, int inter) {
   real lonr = 0, latr = 0;  // the working origin, radians
-  if (inter == 2 || inter == 3) {
+  if (storedmode(inter)) {
     lonr = llorig.lonor;
     latr = llorig.lator;
     lon = deg(lonr);
     lat = deg(latr);
   } else {
-    if (inter == 4 || inter == 5) {
+    if (defaultmode(inter)) {
       lon = 0.0f;
       lat = 45.0f;
       submenuhead(sllorig_id);
@@ -60,7 +61,7 @@ void sllorig(real& lon, real& lat, int inter) {
     latr = rad(lat);
   }
   Plane o = projectorigin(lonr, latr);
-  if (inter % 2 == 0) {
+  if (dialoguemode(inter)) {
     for (;;) {
       menu(lon, lat, o);
       const int answer = yourchoice();

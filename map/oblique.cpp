@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "dialogue/banners.h"
+#include "dialogue/setter_modes.h"
 #include "map/menu_lines.h"
 
 namespace {
@@ -59,10 +60,10 @@ Mat33 centrerotation(real lon, real lat) {
 }  // namespace
 
 void soblique(real& lon, real& lat, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     lon = deg(centrelon);
     lat = deg(centrelat);
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     lon = 0.0f;
     lat = 45.0f;
     submenuhead(soblique_id);
@@ -71,7 +72,7 @@ void soblique(real& lon, real& lat, int mode) {
     valueline("central longitude =", lon);
     valueline("central latitude  =", lat);
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       centremenu(lon, lat);
       const int answer = yourchoice();
@@ -87,14 +88,14 @@ void soblique(real& lon, real& lat, int mode) {
 }
 
 void smatab33(Mat33& aba, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     aba = a2b.ab;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     aba = {1, 0, 0, 0, 1, 0, 0, 0, 1};
     submenuhead(smatab33_id);
     textline("INITIALIZING Ab matrix: Ab = Identity");
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       matrixmenu(aba);
       const int answer = yourchoice();

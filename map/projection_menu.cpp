@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/azimuthal.h"
 #include "map/conic.h"
@@ -194,7 +195,7 @@ void parameters(int code, int pm) {
       slong1(v, pm);
       slat1(v, pm);
       slat2(v, pm);
-      while (pm == 2 && conelessparallels()) {
+      while (dialoguemode(pm) && conelessparallels()) {
         coneless();
         slat1(v, pm);
         slat2(v, pm);
@@ -224,7 +225,7 @@ void parameters(int code, int pm) {
       // (otherwise) to the central meridian plus 2 degrees.
       slong1(v, pm);
       v = v + 2.0f;
-      slong2(v, pm - 2);
+      slong2(v, dialoguemode(pm) ? setmode::askgiven : setmode::storegiven);
       slat1(v, pm);
       slat2(v, pm);
       simwpoly2();
@@ -252,7 +253,7 @@ void apply(int iproj, int inter) {
     return;
   }
   projtype.iproj = iproj;
-  const int pm = inter % 2 == 0 ? 2 : 3;
+  const int pm = dialoguemode(inter) ? setmode::askstored : setmode::getstored;
   if (iproj == 2 || iproj == 4 || iproj == 14 || iproj == 16) {
     int number = 0;
     sellipsoid(number, pm);
@@ -267,9 +268,9 @@ void apply(int iproj, int inter) {
 }  // namespace
 
 void sprojll2(int& iproj, int inter) {
-  if (inter == 2 || inter == 3) {
+  if (storedmode(inter)) {
     iproj = projtype.iproj;
-  } else if (inter == 4 || inter == 5) {
+  } else if (defaultmode(inter)) {
     initialise(iproj, inter);
   } else if (!valid(iproj)) {
     errorhead(sprojll2_id);
@@ -280,7 +281,7 @@ void sprojll2(int& iproj, int inter) {
     numberedline(" projection nb =", iproj, 4);
     errortail00();
   }
-  if (inter % 2 == 0) {
+  if (dialoguemode(inter)) {
     if (outlevel(2)) screenproj();
     choose(iproj);
   }

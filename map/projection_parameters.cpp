@@ -5,6 +5,7 @@
 
 #include "catalogue/angles.h"
 #include "dialogue/banners.h"
+#include "dialogue/setter_modes.h"
 #include "map/menu_lines.h"
 #include "map/projection_state.h"
 
@@ -42,15 +43,15 @@ const AngleSetter angle{{"sangle1    ", " 1.0", "29-08-2002"},
                         "central angle in degrees"};
 
 void setangle(const AngleSetter& s, real& value, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     value = deg(llpparam.*s.field);
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     value = s.builtin;
     submenuhead(s.id);
     textline(s.initialising);
     valueline(s.label, value);
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       submenuhead(s.id);
       ruleline();

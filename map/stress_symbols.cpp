@@ -11,6 +11,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/value_checks.h"
 #include "map/plane_shapes.h"
@@ -136,16 +137,16 @@ void warnisv(int i, int isv, std::string_view pass) {
 
 void smapsh2(real& sizmaxa, real& sizmina, int& iepia, int& isha, int mode) {
   MapShPar p{sizmaxa, sizmina, iepia, isha};
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     p = mapshpar;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(smapsh2_id);
     say("INITIALIZING Sh MAP PARAMETERS");
     p = defaults;
   } else {
     checkvalues(p);
   }
-  if (mode % 2 == 0) menu(p);
+  if (dialoguemode(mode)) menu(p);
   sizmaxa = p.sizmaxa, sizmina = p.sizmina, iepia = p.iepia, isha = p.isha;
   mapshpar = p;
 }

@@ -7,6 +7,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "dialogue/value_checks.h"
@@ -78,9 +79,9 @@ void limitcount(int& nvar, int capacity, bool stored) {
 // Where the correspondence starts from, by mode.
 void startvalues(const Variables& v, int nvardim, int& ncolused, int mode) {
   ReadRealSetup& r = readrealsetup;
-  if (mode == 0 || mode == 1) {
+  if (givenmode(mode)) {
     limitcount(v.nvar, v.capacity, false);
-  } else if (mode == 2 || mode == 3) {
+  } else if (storedmode(mode)) {
     limitcount(r.nvar, v.capacity, true);
     v.nvar = r.nvar;
     for (int n = 1; n <= v.nvar; ++n) {
@@ -88,7 +89,7 @@ void startvalues(const Variables& v, int nvardim, int& ncolused, int mode) {
       v.jfcol(n) = r.jfcol[at(n)];
       v.name(n) = ed::pad(r.namvar[at(n)], v.name(n).size());
     }
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(scol2var2_id);
     say("INITIALIZING VARIABLES<->COLUMNS");
     v.nvar = 0;
@@ -119,7 +120,7 @@ void readtitle(int& ierr, std::string& title, bool open, std::string_view fname,
     return;
   }
   title = ed::pad("Untitled", titlewidth);
-  if (mode == 4) {
+  if (mode == setmode::askdefault) {
     submenuhead(scol2var2_id);
     say("Input file not yet open");
     say("===> initializing title = " + title);
@@ -186,7 +187,7 @@ void namefilecolumns(int& ierr, bool open, std::string_view fname, int iunit, in
       ierr = 1;
       errortail00();
     }
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(scol2var2_id);
     say("Input file not yet open");
     say("===> initializing header");
@@ -316,14 +317,14 @@ void scol2var2(int& ierr, std::span<int> jcola, std::span<int> jfcola,
   startvalues(v, nvardim, ncolused, mode);
   const bool open = unitopen(iunit);
   std::string title(titlewidth, ' ');
-  if (mode % 2 == 0) readtitle(ierr, title, open, fname, iunit, mode);
+  if (dialoguemode(mode)) readtitle(ierr, title, open, fname, iunit, mode);
 
   for (;;) {
     checkfilecolumns(v);
     checktablecolumns(v, ncolused);
     namefilecolumns(ierr, open, fname, iunit, mode);
     nametablecolumns(v);
-    if (mode % 2 != 0) break;
+    if (!dialoguemode(mode)) break;
     showstatus(v, title, fname, ncolused, ilist);
     int code = 99, jerr = 0;
     inintegdef(code, question("your choice"), code, jerr);

@@ -9,6 +9,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "dialogue/value_checks.h"
@@ -109,7 +110,7 @@ void readsummary(const std::string& title, int nrowread, int ncolused, int nrowt
                  std::string_view fname, int iunit, int mode) {
   const int nvar = readrealsetup.nvar;
   submenuhead(getfreal_id);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     say("Input file name: " + shown(fname));
     say("Title: " + std::string(ed::trim(title)));
     say("    Number of variable status");
@@ -158,7 +159,7 @@ Next failed(std::string_view what, std::string_view fname, int iunit) {
 // Read and exit (1000), or exit without reading (99); an odd mode reads.
 int readchoice(int mode) {
   int choice = 1000;
-  if (mode % 2 != 0) return choice;
+  if (!dialoguemode(mode)) return choice;
   submenuhead(readreal6_id);
   say("READ AND EXIT ..................1000");
   say("EXIT WITHOUT READING .............99");
@@ -177,7 +178,7 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
                int nrowtab, int ncoltab, int ialter, int mode) {
   ierr = 0;
   int jerr = 0;
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(readreal6_id);
     say("INITIALIZING INPUT FILE TYPE");
     sfheader1(jerr, ndisp, iskip, ititle, iheader, fname, iunit, mode);
@@ -213,7 +214,7 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
   };
 
   for (;;) {
-    opef2(fname, expl, iunit, "old", mode % 2 == 0 ? 0 : 1, columnlines::namewidth);
+    opef2(fname, expl, iunit, "old", dialoguemode(mode) ? 0 : 1, columnlines::namewidth);
     Next next = Next::again;
     while (next == Next::again) next = attempt();
     if (next == Next::done) return;

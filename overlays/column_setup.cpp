@@ -6,6 +6,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "dialogue/value_checks.h"
@@ -147,19 +148,19 @@ void rewound(std::string_view fname, int iunit) {
 void sfheader1(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::string_view fname,
                int iunit, int mode) {
   ReadRealSetup& r = readrealsetup;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     ndisp = r.ndisp, iskip = r.iskip, ititle = r.ititle, iheader = r.iheader;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(sfheader1_id);
     say("INITIALIZING INPUT FILE HEADER");
     ndisp = 3, iskip = 2, ititle = 1, iheader = 2;
-  } else if (mode != 0 && mode != 1) {
+  } else if (!givenmode(mode)) {
     int jerr = 0;
     cinvin(mode, 0, 5, "sfheader1", "inter", jerr);
   }
   resetbeyond("ititle", ititle, iskip);
   resetbeyond("iheader", iheader, iskip);
-  if (mode % 2 == 0) menu(ierr, ndisp, iskip, ititle, iheader, fname, iunit);
+  if (dialoguemode(mode)) menu(ierr, ndisp, iskip, ititle, iheader, fname, iunit);
   r.ndisp = ndisp, r.iskip = iskip, r.ititle = ititle, r.iheader = iheader;
 }
 

@@ -10,6 +10,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "overlays/line_files.h"
@@ -185,7 +186,7 @@ void locate2dbox(std::span<int> loc, real xmin, real xmax, real ymin, real ymax,
 }
 
 void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(contours1_id);
     textitem("INITIALIZING MAP CONTOURS");
     settings = ContourSettings{10.0f, true};

@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/projection_state.h"
 #include "overlays/column_lines.h"
@@ -149,7 +150,7 @@ void filepoints(bool lproj, Request& req) {
 
 void mappoint(bool& lproj, int mode) {
   PointSettings& s = settings;
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(mappoint_id);
     say("INITIALIZING PARAMETERS");
     s = defaults;

@@ -160,8 +160,8 @@ void editcolour() {
 }  // namespace
 
 void scolortable(int mode) {
-  if (mode == 4 || mode == 5) starttable();
-  if (mode % 2 != 0) return;
+  if (defaultmode(mode)) starttable();
+  if (!dialoguemode(mode)) return;
   int ierr = 0;
   for (;;) {
     showtable();

@@ -206,9 +206,9 @@ void checkcolourindex(const IndexSetter& s, int& icol) {
 void scolorindex(const IndexSetter& s, int& icol, int mode) {
   int& stored = plt2blk.*s.field;
   int ierr = 0;
-  if (mode == 2 || mode == 3) icol = stored;
-  if (mode == 4 || mode == 5) icol = s.defaultindex;
-  if (mode == 5) {
+  if (storedmode(mode)) icol = stored;
+  if (defaultmode(mode)) icol = s.defaultindex;
+  if (mode == setmode::setdefault) {
     submenuhead(s.id);
     attrtext(std::string(s.initline) + " " + pltcharblk.colornam[colorindex(icol)]);
   }
@@ -235,9 +235,9 @@ void scolorindex(const IndexSetter& s, int& icol, int mode) {
 }  // namespace
 
 void scolornb(int& ncol, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     ncol = plt2blk.ncolor;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     ncol = 4;
     plt2blk.ncolor = ncol;
     plt2blk.icolorplot = 1;
@@ -246,10 +246,10 @@ void scolornb(int& ncol, int mode) {
   } else {
     checkcount(ncol);
   }
-  const bool asking = mode % 2 == 0;
+  const bool asking = dialoguemode(mode);
   if (asking && !countmenu(ncol)) return;
   plt2blk.icolorplot = ncol == 1 ? 0 : 1;
-  if (mode == 5 || asking)
+  if (mode == setmode::setdefault || asking)
     wout(" NB of colors = " + ed::i(ncol, 3) +
          (plt2blk.icolorplot == 1 ? " ==> Color plot" : " ==> Black & White plot"));
   const int before = plt2blk.ncolor;
@@ -259,11 +259,11 @@ void scolornb(int& ncol, int mode) {
 
 void scolorrgb(int& index, std::string& name, real& red, real& green, real& blue, int mode) {
   int ierr = 0;
-  if (mode == 4 || mode == 5)
+  if (defaultmode(mode))
     defaultrgb();
   else
     checkrgbindex(index);
-  if (mode >= 2 && mode <= 5) {
+  if (storedmode(mode) || defaultmode(mode)) {
     const std::size_t k = colorindex(index);
     name = ed::pad(pltcharblk.colornam[k], name.size());
     red = plt2blk.RED[k];
@@ -274,7 +274,7 @@ void scolorrgb(int& index, std::string& name, real& red, real& green, real& blue
     crevin2("green (%)", green, 0.0f, 100.0f, scolorrgb_id.name, 0, ierr);
     crevin2("blue (%)", blue, 0.0f, 100.0f, scolorrgb_id.name, 0, ierr);
   }
-  if (mode % 2 == 0 && !rgbmenu(index, name, red, green, blue)) return;
+  if (dialoguemode(mode) && !rgbmenu(index, name, red, green, blue)) return;
   setentry(index, name, red, green, blue);
 }
 

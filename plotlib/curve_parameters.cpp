@@ -4,6 +4,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/value_checks.h"
 #include "plotlib/curve_points.h"
@@ -19,6 +20,8 @@ const RoutineId scparfix1_id{"scparfix   ", " 6.0", "21-05-2008"};
 const RoutineId sclevel2_id{"sclevel2   ", " 4.0", "22-07-2008"};
 
 const std::string rule(43, '-');
+// The mode in which scall only shows the three groups.
+constexpr int showmode = 6;
 
 // The 0-based place of fixed parameter i (1..maxparfix).
 std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
@@ -245,7 +248,7 @@ void scall(int mode) {
   std::string text(35, ' ');
   int ipfixtypea = 0, ivalue = 0, nparfixa = 0, nlev = 0, itype = 0, np = 0;
   real rvalue = 0.0f, levi = 0.0f, levf = 0.0f, levd = 0.0f, pti = 0.0f, ptf = 0.0f, ptd = 0.0f;
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(scall_id);
     curvetext("INITIALIZING CURVES PARAMETERS");
     nparfixa = maxparfix;
@@ -261,10 +264,10 @@ void scall(int mode) {
     scptnp(np, mode);
     scptif(pti, ptf, mode);
     scptd(ptd, mode);
-    if (mode == 5) return;
-  } else if (mode == 6) {
+    if (mode == setmode::setdefault) return;
+  } else if (mode == showmode) {
     return showcurves();
-  } else if (mode % 2 != 0) {
+  } else if (!dialoguemode(mode)) {
     return;
   }
   curvemenu(scall_id, "           CURVES PARAMETERS", curvelines, [&](int code) {
@@ -287,9 +290,9 @@ void scall(int mode) {
 }
 
 void scparfixnb(int& nparfixa, int mode) {
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     nparfixa = pfixblock.nparfix;
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     nparfixa = 0;
   int ierr = 0;
   cinvin(nparfixa, 0, maxparfix, "scparfixnb", "nparfixa", ierr);
@@ -297,7 +300,7 @@ void scparfixnb(int& nparfixa, int mode) {
     nparfixa = maxparfix;
     curveint("  ===> reset nparfixa =", nparfixa, 6);
   }
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scparfixnb_id, "          CURVES FIXED PARAMETERS   ",
         [&] {
@@ -313,13 +316,13 @@ void scparfixnb(int& nparfixa, int mode) {
 void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, std::string& cvalue,
                int& ifix1, int mode) {
   PfixBlock& b = pfixblock;
-  if ((mode == 2 || mode == 3) && ifix1 >= 1 && ifix1 <= maxparfix) {
+  if (storedmode(mode) && ifix1 >= 1 && ifix1 <= maxparfix) {
     name = ed::pad(b.pfixname[slot(ifix1)], name.size());
     ipfixtypea = b.ipfixtype[slot(ifix1)];
     rvalue = b.pfix[slot(ifix1)];
     ivalue = b.ipfix[slot(ifix1)];
     cvalue = ed::pad(b.pfixvalue[slot(ifix1)], cvalue.size());
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     name = ed::pad("parameter", name.size());
     ipfixtypea = 1;
     rvalue = 0.0f;
@@ -345,7 +348,7 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
   }
   std::string info;
   agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     auto show = [&] {
       const int type = ipfixtypea;
       curveint("max nb of fixed params .........", maxparfix, 6);
@@ -399,13 +402,13 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
 void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::string& levnam,
               int mode) {
   PlevBlock& b = plevblock;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     levi = b.levi;
     levf = b.levf;
     levd = b.levd;
     nlev = b.nlev;
     levnam = ed::pad(b.levnam, levnam.size());
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     levi = 0.0f;
     levf = 1.0f;
     levd = 0.1f;
@@ -423,7 +426,7 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
     warningtail00();
   }
   checklevels(levi, levf, levd, nlev, itype);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     int ierr = 0;
     auto initial = [&] { inrealdef(levi, "level initial value", levi, ierr); };
     auto finalvalue = [&] { inrealdef(levf, "level final value", levf, ierr); };

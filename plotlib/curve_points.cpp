@@ -6,6 +6,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/value_checks.h"
 #include "plotlib/curve_parameters.h"
@@ -35,7 +36,7 @@ void limitnp(int& np, int mode) {
     curvetext("===> WILL NOT PLOT ALL THE DATA");
     warningtail00();
   }
-  if (np == 1 && mode != 6 && mode != 7) {
+  if (np == 1 && !allsubplotmode(mode)) {
     warninghead(scptnp_id);
     curveint("nb of points =", np, 7);
     curvetext("===> WILL PLOT ONLY ONE POINT");
@@ -60,7 +61,7 @@ void saytype(int t) { curveint("Calculation type =", t, 6); }
 void countfromincrement(int t, int mode) {
   PtBlock& p = ptblock;
   int n = stepcount((p.ptf - p.pti) / p.ptd + 0.002f);
-  scptnp(n, mode % 2 == 0 ? 0 : 1);
+  scptnp(n, dialoguemode(mode) ? setmode::askgiven : setmode::storegiven);
   p.rnp = static_cast<real>(p.np);
   p.rnseg = p.rnp - 1.0f;
   const real r = ((p.ptf - p.pti) - p.ptd * static_cast<real>(n - 1)) / p.ptd;
@@ -206,14 +207,14 @@ void curvemenu(const RoutineId& id, std::string_view heading, const std::functio
 }
 
 void scptnp(int& np, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     np = ptblock.np;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     np = 11;
     submenuhead(scptnp_id);
     curveint("INITIALIZING NUMBER OF POINTS TO:", np, 7);
   }
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scptnp_id, "RUNNING POINT PARAMETERS:                  ",
         [&] {
@@ -230,14 +231,14 @@ void scptnp(int& np, int mode) {
 }
 
 void scptif(real& pti, real& ptf, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     pti = ptblock.pti;
     ptf = ptblock.ptf;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     pti = 0.0f;
     ptf = 1.0f;
   }
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scptif_id, pointheading,
         [&] {
@@ -254,11 +255,11 @@ void scptif(real& pti, real& ptf, int mode) {
 }
 
 void scptd(real& ptd, int mode) {
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     ptd = ptblock.ptd;
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     ptd = 0.1f;
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scptd_id, pointheading, [&] { curvereal("increment .....................10", ptd); },
         [&](int code) {
@@ -269,11 +270,11 @@ void scptd(real& ptd, int mode) {
 }
 
 void scptnam(std::string& name, int mode) {
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     name = ed::pad(ptblock.ptnam, name.size());
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     name = ed::pad("Point.parameter", name.size());
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scptnam_id, pointheading, [&] { curvetext("name ..........................10 " + name); },
         [&](int code) {
@@ -288,7 +289,7 @@ void scptnam(std::string& name, int mode) {
 void scptend(int itype, int mode) {
   const bool captions = itype < 100;
   int t = captions ? itype : itype - 100;
-  if (mode % 2 == 0) scall(0);
+  if (dialoguemode(mode)) scall(0);
   while (!sample(t, mode)) {
   }
   if (!captions) return;

@@ -26,9 +26,13 @@ constexpr std::size_t namewidth = 35;
 // Width of a run caption line.
 constexpr std::size_t captionwidth = 60;
 
+// Modes 8 and 9 initialise the scalings and the colour table, not the
+// attributes.
+bool scalingmode(int mode) { return mode == 8 || mode == 9; }
+
 void initscaling(int mode) {
   const bool open = iocom.lplotfile;
-  const bool resetmaps = mode != 6 && mode != 7;
+  const bool resetmaps = !allsubplotmode(mode);
   if (resetmaps) trigoset();
   submenuhead(splotparam2_id);
   wout(" INITIALIZING PLOT PARAMETERS");
@@ -41,12 +45,12 @@ void initscaling(int mode) {
   }
   wout(resetmaps ? "  2: US <-> CM" : "  2: US <-> CM unchanged");
   wout(open ? "     US <-> DE" : "     US <-> DE: untouched (plot file closed)");
-  const bool asking = mode % 2 == 0;
+  const bool asking = dialoguemode(mode);
   int isub = 1;
   if (resetmaps) {
     // Every sub-plot gets the default user-to-centimetre map, from which
     // the scaling setter derives the device map of the current one.
-    const int allmode = asking ? 6 : 7;
+    const int allmode = asking ? setmode::askdefaultall : setmode::setdefaultall;
     ssubplot(isub, allmode);
     real xcm0 = 0.0f, ycm0 = 0.0f, xx = 0.0f, xy = 0.0f, yx = 0.0f, yy = 0.0f;
     sus2cm1(xcm0, ycm0, xx, xy, yx, yy, allmode);
@@ -58,7 +62,7 @@ void initscaling(int mode) {
         sus2de();
       }
     }
-    ssubplot(isub, asking ? 4 : 5);
+    ssubplot(isub, asking ? setmode::askdefault : setmode::setdefault);
   }
 }
 
@@ -169,7 +173,7 @@ void windowsetter(int code, int smode) {
 void plotmenu(bool usecurrent) {
   int ierr = 0;
   for (;;) {
-    const int smode = usecurrent ? 2 : 4;
+    const int smode = usecurrent ? setmode::askstored : setmode::askdefault;
     showmenu(usecurrent);
     int choice = 99;
     inintegdef(choice, "your choice", 99, ierr);
@@ -213,12 +217,13 @@ void halfheight(real& h0, real& h) {
 }  // namespace
 
 void splotparam2(int mode) {
-  if (mode >= 4 && mode <= 9) {
+  if (defaultmode(mode) || allsubplotmode(mode) || scalingmode(mode)) {
     initscaling(mode);
-    if (mode != 6 && mode != 7) scolortable(mode % 2 == 0 ? 4 : 5);
-    if (mode <= 7 && iocom.lplotfile) initattributes(mode == 4 || mode == 6 ? 4 : 5);
+    const int initmode = dialoguemode(mode) ? setmode::askdefault : setmode::setdefault;
+    if (!allsubplotmode(mode)) scolortable(initmode);
+    if (!scalingmode(mode) && iocom.lplotfile) initattributes(initmode);
   }
-  if (mode % 2 == 0) plotmenu(mode >= 0 && mode <= 3);
+  if (dialoguemode(mode)) plotmenu(givenmode(mode) || storedmode(mode));
 }
 
 void ssubinfo(std::string_view subnam, std::string_view subver, std::string_view subdate, int,

@@ -7,6 +7,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "plotlib/device_drawing.h"
@@ -198,7 +199,7 @@ void plinit(std::string_view name, int mode) {
   }
   intplinit(name, mode);
   iocom.lplotfile = true;
-  splotparam2(mode == 2 || mode == 3 ? 7 : 5);
+  splotparam2(storedmode(mode) ? setmode::setdefaultall : setmode::setdefault);
 }
 
 void plend() {
@@ -258,7 +259,7 @@ void intplinit(std::string_view /*name*/, int mode) {
   wout(dashrule);
   wout(" OPENING QUARTZ WINDOW");
   std::string title = setuptitle(s.pagesetup);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     const std::string offered = title;
     inchardef(title, "plot window name    ", offered, ierr);
   }

@@ -10,6 +10,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/markers.h"
 #include "plotlib/user_drawing.h"
@@ -100,7 +101,7 @@ void checktype(int& type, std::string_view name, int reset) {
 }
 
 void symbolmenu(int& istd, int& ialt, int mode) {
-  const bool setup = mode == 200;
+  const bool setup = mode == setmode::setup;
   for (;;) {
     submenuhead(sdspaxsymb_id);
     if (outlevel(2)) {
@@ -125,7 +126,7 @@ void symbolmenu(int& istd, int& ialt, int mode) {
       say("arrow    ................ 101");
       say("line     ................ 100");
       int table = 0;
-      ssymboltype(table, 102);
+      ssymboltype(table, setmode::tableonly);
       say(rule);
       say("MODIFY:");
       say(" standard type ............... 10");
@@ -152,20 +153,20 @@ void dspaxfapn2(std::span<const real> az, std::span<const real> pl, int n) {
 }
 
 void sdspaxsymb(int& istd, int& ialt, int mode) {
-  if (mode == 0 || mode == 200) {
+  if (mode == setmode::askgiven || mode == setmode::setup) {
     checktype(istd, "Standard  symbol =", 1);
     checktype(ialt, "Alternate symbol =", -1);
-  } else if (mode == 2 || mode == 3) {
+  } else if (storedmode(mode)) {
     istd = dspaxbk.istdtype;
     ialt = dspaxbk.ialttype;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(sdspaxsymb_id);
     say("INITIALIZING STEREOPLOT AXIS SYMBOLS");
     istd = 1;
     ialt = -1;
   }
-  if (mode % 2 == 0) symbolmenu(istd, ialt, mode);
-  if (mode == 200) return;
+  if (dialoguemode(mode)) symbolmenu(istd, ialt, mode);
+  if (mode == setmode::setup) return;
   dspaxbk.istdtype = istd;
   dspaxbk.ialttype = ialt;
 }

@@ -9,6 +9,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/curve_points.h"
 #include "plotlib/user_drawing.h"
@@ -80,13 +81,13 @@ void dspgcfadn(std::span<const real> strike, std::span<const real> dip, int n) {
 }
 
 void sdspgc(int& np, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     np = dspgcbk.npgc;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(sdspgc_id);
     say("INITIALIZING GREAT CIRCLE PARAMETERS");
     np = 40;
   }
-  if (mode % 2 == 0) pointsmenu(np);
+  if (dialoguemode(mode)) pointsmenu(np);
   dspgcbk.npgc = np;
 }

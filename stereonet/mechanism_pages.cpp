@@ -12,6 +12,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/coordinates.h"
 #include "plotlib/line_fill_text.h"
@@ -299,7 +300,7 @@ void fpsbchbll(std::span<const real> azd1, std::span<const real> dipd1,
                std::span<const real> dipd2, std::span<const real> rakd2,
                std::span<const EventLabel> label0, int nmax, int n, int isub, int iangunit,
                int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     initialising(fpsbchbll_id);
     bchbll = BchbllKept{ed::pad("fps_bb.ps", 50), 0.3f, initialplace, initialsymbols};
     return;
@@ -327,7 +328,7 @@ void fpsseis3(std::span<const real> azd1, std::span<const real> dipd1,
               std::span<const real> rakd1, std::span<const real> azd2,
               std::span<const real> dipd2, std::span<const real> rakd2,
               std::span<const EventLabel> label0, int nmax, int n, int isub, int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     initialising(fpsseis3_id);
     seis3 = Seis3Kept{ed::pad("seis.fm.ps", 50), initialsymbols};
     ssubplot(isub, 1);

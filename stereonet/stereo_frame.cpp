@@ -7,6 +7,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/circles.h"
 #include "plotlib/line_fill_text.h"
@@ -203,7 +204,7 @@ void repstereo() {
 }
 
 void srepstereo0(int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(srepstereo0_id);
     say("INITIALIZING STEREO FRAME");
     stefram2.npfram = 200;
@@ -214,7 +215,7 @@ void srepstereo0(int mode) {
                       ed::pad("None", labelwidth),  ed::pad("None", labelwidth),
                       ed::pad("None", labelwidth),  ed::pad("None", labelwidth)};
   }
-  if (mode % 2 == 0) framemenu();
+  if (dialoguemode(mode)) framemenu();
 }
 
 void srepstereolabel1(std::string& text, int& idraw, int& index, int mode) {
@@ -227,10 +228,10 @@ void srepstereolabel1(std::string& text, int& idraw, int& index, int mode) {
     errortail00();
     mode = 2;
   }
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     text = ed::pad(stefram2.label[at(index)], text.size());
     idraw = stefram2.llabel[at(index)] ? 1 : 0;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(srepstereolabel1_id);
     say("INITIALIZING STEREO FRAME LABEL");
     idraw = index <= 2 ? 1 : 0;
@@ -244,19 +245,19 @@ void srepstereolabel1(std::string& text, int& idraw, int& index, int mode) {
     errortail00();
     mode = 2;
   }
-  if (mode % 2 == 0) labelmenu(text, idraw, index);
+  if (dialoguemode(mode)) labelmenu(text, idraw, index);
   stefram2.llabel[at(index)] = idraw == 1;
   stefram2.label[at(index)] = ed::pad(text, labelwidth);
 }
 
 void srepstereonp(int& np, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     np = stefram2.npfram;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(srepstereonp_id);
     say("INITIALIZING STEREO FRAME: number of points");
     np = 200;
   }
-  if (mode % 2 == 0) pointsmenu(np);
+  if (dialoguemode(mode)) pointsmenu(np);
   stefram2.npfram = np;
 }

@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 
 SprojType sprojtype;
@@ -81,13 +82,13 @@ void project(std::span<real> first, std::span<real> second, std::span<const real
 // The common course of sschmidt and swulf, up to storing dmax.
 void setbound(real& dmax, int mode, const RoutineId& id, std::string_view title,
               std::string_view subtitle) {
-  if (mode >= 4 && mode <= 7) {
+  if (defaultmode(mode) || allsubplotmode(mode)) {
     submenuhead(id);
     say("INITIALIZING " + std::string(title));
     say(subtitle);
     dmax = 180.0f;
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     submenuhead(id);
     say(title);
     say(subtitle);
@@ -98,16 +99,16 @@ void setbound(real& dmax, int mode, const RoutineId& id, std::string_view title,
 }  // namespace
 
 void sspro(int& iproj, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     iproj = sprojtype.iproj;
-  } else if (mode >= 4 && mode <= 7) {
+  } else if (defaultmode(mode) || allsubplotmode(mode)) {
     iproj = defaultprojection;
     submenuhead(sspro_id);
     say("INITIALIZING STEREOGRAPHIC PROJECTION");
     wout(" projection number = " + ed::i(iproj, 4));
     say("projection = Schmidt, retrograde X,Y axis");
   }
-  for (bool ask = mode % 2 == 0;; ask = true) {
+  for (bool ask = dialoguemode(mode);; ask = true) {
     if (ask) {
       projectionmenu(iproj);
       int ierr = 0;
