@@ -17,6 +17,19 @@
 
 namespace {
 
+// The menu codes.
+namespace code {
+constexpr int writeall = 4;   // switch the progress row of every record read
+constexpr int writesel = 5;   // switch the progress row of every record retained
+constexpr int open = 11;
+constexpr int close = 21;
+constexpr int criteria = 100;
+constexpr int help = 900;
+constexpr int fpfit = 1000;   // read and extract an FPFIT file
+constexpr int hash = 1001;    // read and extract a HASH file
+constexpr int exit = 99;
+}  // namespace code
+
 // Kept from one call to the next.
 int nbread = 0;           // records read by the last run
 bool lwriteall = false;   // a progress row for every record read
@@ -64,18 +77,18 @@ void menu(int k) {
   countline("Maximum nb of stored data=", maxstored);
   countline("Current nb of stored data=", fpsblk.nbstored);
   countline("Current data type        =", fpsblk.idatatype);
-  switchline("WRITE ALL READ DATA TO SCREEN .4", lwriteall);
-  switchline("WRITE SELECTED DATA TO SCREEN .5", lwritesel);
-  wout(" OPEN  INPUT FILE .............11 " + name);
-  wout(" CLOSE INPUT FILE .............21 " + name);
-  switchline("EXTRACTION CRITERIA .........100", seistest2.lextract);
+  switchline("WRITE ALL READ DATA TO SCREEN ." + ed::listi(code::writeall), lwriteall);
+  switchline("WRITE SELECTED DATA TO SCREEN ." + ed::listi(code::writesel), lwritesel);
+  wout(" OPEN  INPUT FILE ............." + ed::listi(code::open) + " " + name);
+  wout(" CLOSE INPUT FILE ............." + ed::listi(code::close) + " " + name);
+  switchline("EXTRACTION CRITERIA ........." + ed::listi(code::criteria), seistest2.lextract);
   wout(dashrule);
   wout(" READ, EXTRACT, AND EXIT:");
-  wout("  FPFIT format file .........1000");
-  wout("  HASH  format file .........1001");
+  wout("  FPFIT format file ........." + ed::listi(code::fpfit));
+  wout("  HASH  format file ........." + ed::listi(code::hash));
   wout(dashrule);
-  wout(" HELP ........................900");
-  wout(" EXIT .........................99");
+  wout(" HELP ........................" + ed::listi(code::help));
+  wout(" EXIT ........................." + ed::listi(code::exit));
   menutail();
 }
 
@@ -227,18 +240,24 @@ void fpsreadex1(int k, int mode) {
   for (;;) {
     submenuhead(fpsreadex1id);
     if (outlevel(2)) menu(k);
-    int choice = 99, ierr = 0;
+    int choice = code::exit, ierr = 0;
     inintegdef(choice, "your choice", choice, ierr);
-    if (choice == 4) inlogicdef(lwriteall, "write data sorting to screen", lwriteall, ierr);
-    if (choice == 5) inlogicdef(lwritesel, "write extracted data to screen", lwritesel, ierr);
-    if (choice == 100) setseistest6(2);
-    if (choice == 900) formathelp(fpsreadex1id);
-    const bool opens = choice == 11 || choice == 1000 || choice == 1001;
-    if (!fiocom.lopin[s] && opens)
-      opefin(k, choice == 1000 ? "FPFIT input" : choice == 1001 ? "HASH input" : "unknown data input", 0);
-    else if (fiocom.lopin[s] && (choice == 21 || choice == 99))
+    if (choice == code::writeall)
+      inlogicdef(lwriteall, "write data sorting to screen", lwriteall, ierr);
+    if (choice == code::writesel)
+      inlogicdef(lwritesel, "write extracted data to screen", lwritesel, ierr);
+    if (choice == code::criteria) setseistest6(setmode::askstored);
+    if (choice == code::help) formathelp(fpsreadex1id);
+    const bool reads = choice == code::fpfit || choice == code::hash;
+    if (!fiocom.lopin[s] && (choice == code::open || reads)) {
+      const char* what = choice == code::fpfit ? "FPFIT input"
+                         : choice == code::hash ? "HASH input"
+                                                : "unknown data input";
+      opefin(k, what, 0);
+    } else if (fiocom.lopin[s] && (choice == code::close || choice == code::exit)) {
       clofin(k, 0);
-    if (choice == 99) return;
-    if ((choice == 1000 || choice == 1001) && extraction(k, choice == 1000 ? 1 : 2)) return;
+    }
+    if (choice == code::exit) return;
+    if (reads && extraction(k, choice == code::fpfit ? 1 : 2)) return;
   }
 }
