@@ -41,6 +41,25 @@ namespace {
 
 const RoutineId mapseis_id{"mapseis    ", " 7.0", "01-06-2010"};
 
+// The codes of the set-up menu besides those of the plot window.
+namespace code {
+constexpr int scaling = 11;
+constexpr int plotparameters = 12;
+constexpr int scaletogrid = 15;
+constexpr int projection = 300;
+constexpr int episymbol = 310;       // epicentre marker type
+constexpr int stresssymbols = 315;   // symbol sizes and stress symbol type
+constexpr int grid = 320;
+constexpr int gridfromtest = 330;    // grid bounds from the extraction bounds
+constexpr int contours = 340;
+constexpr int epicentres = 341;
+constexpr int stress = 342;
+constexpr int points = 343;
+constexpr int plunge = 400;          // plunge threshold of the vertical axis
+constexpr int help = 900;
+constexpr int exit = 99;
+}  // namespace code
+
 // The map's own settings, kept for the whole run.
 struct MapSettings {
   std::string plotname;      // 50 characters, for the window the map opens
@@ -93,30 +112,30 @@ void showmenu(int n, int nmax) {
   textline(rule32);
   textline("PLOT:");
   textline("plot file name: " + ed::a(s.plotname, 20));
-  textline("open plot file  ..............10");
-  textline("scaling ......................11");
-  textline("plot parameters ..............12");
-  flagline("scale to fit grid ............15", s.scaletogrid);
-  textline("close file = end plot ........20");
+  textline("open plot file  .............." + ed::listi(windowcode::open));
+  textline("scaling ......................" + ed::listi(code::scaling));
+  textline("plot parameters .............." + ed::listi(code::plotparameters));
+  flagline("scale to fit grid ............" + ed::listi(code::scaletogrid), s.scaletogrid);
+  textline("close file = end plot ........" + ed::listi(windowcode::close));
   textline(rule32);
   textline("MAP:");
-  textline("projection ..................300");
-  textline("Epicenter symbol type .......310");
-  textline("Symbols size + Sh type ......315");
-  textline("lat long grid ...............320");
-  textline("grid bounds from test bounds 330");
-  flagline("Plot contours ...............340", s.contours);
-  flagline("plot epicenters .............341", s.epicentres);
-  flagline("plot sh directions ..........342", s.stress);
-  flagline("plot symbol lat-long ........343", s.points);
+  textline("projection .................." + ed::listi(code::projection));
+  textline("Epicenter symbol type ......." + ed::listi(code::episymbol));
+  textline("Symbols size + Sh type ......" + ed::listi(code::stresssymbols));
+  textline("lat long grid ..............." + ed::listi(code::grid));
+  textline("grid bounds from test bounds " + ed::listi(code::gridfromtest));
+  flagline("Plot contours ..............." + ed::listi(code::contours), s.contours);
+  flagline("plot epicenters ............." + ed::listi(code::epicentres), s.epicentres);
+  flagline("plot sh directions .........." + ed::listi(code::stress), s.stress);
+  flagline("plot symbol lat-long ........" + ed::listi(code::points), s.points);
   textline(rule32);
   textline("DATA:");
   numberedline("maximum nb of data =", nmax, 6);
   numberedline("current nb of data =", n, 6);
-  valueline("plunge threshold for isv ....400", s.plunge);
+  valueline("plunge threshold for isv ...." + ed::listi(code::plunge), s.plunge);
   textline(rule43);
-  textline("RUN = CREATE MAP ...........1000");
-  textline("EXIT .........................99");
+  textline("RUN = CREATE MAP ..........." + ed::listi(windowcode::run));
+  textline("EXIT ........................." + ed::listi(code::exit));
   menutail();
 }
 
@@ -129,7 +148,7 @@ void helpbox() {
   textline(rule);
 }
 
-// Code 330: the latitude and longitude bounds of the extraction criteria
+// The latitude and longitude bounds of the extraction criteria
 // become the grid's bounds; its other values stay.
 void gridfromtestbounds() {
   real latmin = 0, latmax = 0, lonmin = 0, lonmax = 0, depmin = 0, depmax = 0;
@@ -145,45 +164,47 @@ void firststage(int code, const Call& c, real& threshold) {
   MapSettings& s = settings;
   int ierr = 0;
   switch (code) {
-    case 11: {
+    case code::scaling: {
       int isub = c.isub;
       ssubplot(isub, 1);
       real xcm0 = 0, ycm0 = 0, xx = 0, xy = 0, yx = 0, yy = 0;
       sus2cm1(xcm0, ycm0, xx, xy, yx, yy, 2);
       break;
     }
-    case 12: splotparam2(0); break;
-    case 15: inlogicdef(s.scaletogrid, "scale plot to grid", s.scaletogrid, ierr); break;
-    case 300: {
+    case code::plotparameters: splotparam2(0); break;
+    case code::scaletogrid:
+      inlogicdef(s.scaletogrid, "scale plot to grid", s.scaletogrid, ierr);
+      break;
+    case code::projection: {
       int iproj = 0;
       sprojll2(iproj, 2);
       break;
     }
-    case 310:
+    case code::episymbol:
       textline("choose epicenter symbol");
       ssymboltype(s.episymbol, 0);
       break;
-    case 315: {
+    case code::stresssymbols: {
       real sizmaxa = 0, sizmina = 0;
       int iepia = 0, isha = 0;
       smapsh2(sizmaxa, sizmina, iepia, isha, 2);
       break;
     }
-    case 320: {
+    case code::grid: {
       GridArgs g;
       grid(g, 2);
       break;
     }
-    case 330: gridfromtestbounds(); break;
-    case 340: inlogicdef(s.contours, "Plot contours", s.contours, ierr); break;
-    case 341: inlogicdef(s.epicentres, "Plot epicenters", s.epicentres, ierr); break;
-    case 342: inlogicdef(s.stress, "plot sh directions", s.stress, ierr); break;
-    case 343: inlogicdef(s.points, "symbol lat-long", s.points, ierr); break;
-    case 400:
+    case code::gridfromtest: gridfromtestbounds(); break;
+    case code::contours: inlogicdef(s.contours, "Plot contours", s.contours, ierr); break;
+    case code::epicentres: inlogicdef(s.epicentres, "Plot epicenters", s.epicentres, ierr); break;
+    case code::stress: inlogicdef(s.stress, "plot sh directions", s.stress, ierr); break;
+    case code::points: inlogicdef(s.points, "symbol lat-long", s.points, ierr); break;
+    case code::plunge:
       askreal(s.plunge, "plunge threshold for isv in deg");
       threshold = rad(s.plunge);
       break;
-    case 900: helpbox(); break;
+    case code::help: helpbox(); break;
     default: break;
   }
 }
@@ -400,11 +421,11 @@ void menuloop(const Call& c) {
       int istyle = 1;
       sfillstyle(istyle, 5);
       saved = savemarkers();
-    } else if (code == 99) {
+    } else if (code == code::exit) {
       if (iocom.lplotfile && saved) restoremarkers(*saved);
       return;
     }
-    if (code == 1000) run(c, threshold);
+    if (code == windowcode::run) run(c, threshold);
   }
 }
 

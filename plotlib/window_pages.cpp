@@ -339,11 +339,11 @@ void intnewpage() {
 
 bool plotwindowcode(int code, std::string_view plotname) {
   const bool open = iocom.lplotfile;
-  if (code == 20) {
+  if (code == windowcode::close) {
     plend();
-  } else if (code == 1000 && open) {
+  } else if (code == windowcode::run && open) {
     newpage();
-  } else if (code == 10 || code == 1000) {
+  } else if (code == windowcode::open || code == windowcode::run) {
     plinit(plotname, 2);
     return !open;
   }

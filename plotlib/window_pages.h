@@ -40,10 +40,15 @@ void plend();
 // window, or draw over the current page.
 void newpage();
 
-// The plot-window codes of a plot's set-up menu: 20 closes the window,
-// 1000 clears its page when it is open, 10 and 1000 open it when it is
-// closed (10 on an open window only warns). True when the call opened a
+// The plot-window codes of a plot's set-up menu: close closes the window,
+// run clears its page when it is open, open and run open it when it is
+// closed (open on an open window only warns). True when the call opened a
 // closed window, so that the plot sets its own attributes on it.
+namespace windowcode {
+inline constexpr int open = 10;
+inline constexpr int close = 20;
+inline constexpr int run = 1000;
+}  // namespace windowcode
 bool plotwindowcode(int code, std::string_view plotname);
 
 void intplinit(std::string_view name, int mode);

@@ -32,6 +32,15 @@ namespace {
 const RoutineId fpsbchbll_id{"fpsbchbll  ", " 7.0", "01-05-2010"};
 const RoutineId fpsseis3_id{"fpsseis    ", " 4.0", "24-03-2010"};
 
+// The codes of the set-up menu besides those of the plot window.
+namespace code {
+constexpr int scaling = 11;
+constexpr int plotparameters = 12;
+constexpr int projection = 300;
+constexpr int symbols = 310;
+constexpr int exit = 99;
+}  // namespace code
+
 constexpr int netsperpage = 20;
 constexpr int netspercolumn = 5;
 // Distance between the centres of neighbouring nets, in net radii.
@@ -119,26 +128,26 @@ void showmenu(const Driver& d, int nmax, int n) {
   say(rule32);
   say("PLOT:");
   say("plot file name: " + ed::a(d.plotname, 20));
-  say("open plot file  ..............10");
-  say("scaling ......................11");
-  say("plot parameters ..............12");
-  say("close file = end plot ........20");
-  say("stereo type..................300");
-  say("symbol types ................310");
+  say("open plot file  .............." + ed::listi(windowcode::open));
+  say("scaling ......................" + ed::listi(code::scaling));
+  say("plot parameters .............." + ed::listi(code::plotparameters));
+  say("close file = end plot ........" + ed::listi(windowcode::close));
+  say("stereo type.................." + ed::listi(code::projection));
+  say("symbol types ................" + ed::listi(code::symbols));
   say(rule43);
-  say("RUN = PLOT FPS .............1000");
-  say("EXIT .........................99");
+  say("RUN = PLOT FPS ............." + ed::listi(windowcode::run));
+  say("EXIT ........................." + ed::listi(code::exit));
   menutail();
 }
 
-// Code 310: the symbol pair of each axis, edited in the plot's own table.
+// The symbol pair of each axis, edited in the plot's own table.
 void choosesymbols(const Driver& d) {
   const std::string colons(43, ':');
   for (std::size_t i = 0; i < 3; ++i) {
     say(colons);
     say(ed::pad("choose symbols for " + std::string(d.axisnames[i]), 35));
     say(colons);
-    sdspaxsymb(d.symbols[i][0], d.symbols[i][1], 200);
+    sdspaxsymb(d.symbols[i][0], d.symbols[i][1], setmode::setup);
   }
 }
 
@@ -162,24 +171,24 @@ void scaling(const Driver& d, int isub) {
 void menuloop(const Driver& d, int nmax, int n, int isub) {
   for (;;) {
     showmenu(d, nmax, n);
-    int code = 99, ierr = 0;
+    int code = code::exit, ierr = 0;
     inintegdef(code, ed::pad("your choice", 35), code, ierr);
     if (plotwindowcode(code, d.plotname)) {
       d.opened();
-    } else if (code == 99) {
+    } else if (code == code::exit) {
       d.leave();
       return;
     }
-    if (code == 11) {
+    if (code == code::scaling) {
       scaling(d, isub);
-    } else if (code == 12) {
+    } else if (code == code::plotparameters) {
       splotparam2(0);
-    } else if (code == 300) {
+    } else if (code == code::projection) {
       int iproj = 1;
       sspro(iproj, 2);
-    } else if (code == 310) {
+    } else if (code == code::symbols) {
       choosesymbols(d);
-    } else if (code == 1000) {
+    } else if (code == windowcode::run) {
       d.run();
     }
   }
