@@ -26,6 +26,13 @@ constexpr int linestyle = 100;
 constexpr int arrowstyle = 101;
 constexpr int lowesttype = -99;
 
+// The menu codes.
+namespace code {
+constexpr int standard = 10;
+constexpr int alternate = 20;
+constexpr int exit = 99;
+}  // namespace code
+
 // Radial length of the line and arrow styles, net units.
 constexpr real radial = 0.2f;
 // Distance from the centre below which an axis is taken as vertical, net
@@ -123,22 +130,25 @@ void symbolmenu(int& istd, int& ialt, int mode) {
       sayint("alternate type =", ialt);
       say(rule);
       say("Axis symbol ... symbol number");
-      say("arrow    ................ 101");
-      say("line     ................ 100");
+      say("arrow    ................ " + ed::listi(arrowstyle));
+      say("line     ................ " + ed::listi(linestyle));
       int table = 0;
       ssymboltype(table, setmode::tableonly);
       say(rule);
       say("MODIFY:");
-      say(" standard type ............... 10");
-      say(" alternate type .............. 20");
-      say(setup ? "SET UP IS OK ==> EXIT ........ 99" : "STORE AND EXIT ............... 99");
+      say(" standard type ............... " + ed::listi(code::standard));
+      say(" alternate type .............. " + ed::listi(code::alternate));
+      say((setup ? "SET UP IS OK ==> EXIT ........ " : "STORE AND EXIT ............... ") +
+          ed::listi(code::exit));
       menutail();
     }
-    int code = 99, ierr = 0;
+    int code = code::exit, ierr = 0;
     inintegdef(code, ed::pad("your choice", 35), code, ierr);
-    if (code == 10) inintegvindef(istd, "standard symbol type", istd, lowesttype, arrowstyle, ierr);
-    if (code == 20) inintegvindef(ialt, "alternate symbol type", ialt, lowesttype, arrowstyle, ierr);
-    if (code == 99) return;
+    if (code == code::standard)
+      inintegvindef(istd, "standard symbol type", istd, lowesttype, arrowstyle, ierr);
+    if (code == code::alternate)
+      inintegvindef(ialt, "alternate symbol type", ialt, lowesttype, arrowstyle, ierr);
+    if (code == code::exit) return;
   }
 }
 

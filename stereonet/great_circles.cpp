@@ -39,6 +39,12 @@ void halfcircle() {
   }
 }
 
+// The menu codes.
+namespace code {
+constexpr int points = 10;
+constexpr int exit = 99;
+}  // namespace code
+
 void pointsmenu(int& np) {
   const std::string rule(43, '-');
   for (;;) {
@@ -46,14 +52,14 @@ void pointsmenu(int& np) {
     say(rule);
     say("      GREAT CIRCLES PARAMETERS: ");
     say(rule);
-    say("nb of points to draw ..........10 " + ed::listi(np));
+    say("nb of points to draw .........." + ed::listi(code::points) + " " + ed::listi(np));
     say(rule);
-    say("EXIT ..........................99");
+    say("EXIT .........................." + ed::listi(code::exit));
     say(rule);
-    int code = 99, ierr = 0;
+    int code = code::exit, ierr = 0;
     inintegdefnp(code, ed::pad("your choice", 35), code, ierr);
-    if (code == 10) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);
-    if (code == 99) return;
+    if (code == code::points) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);
+    if (code == code::exit) return;
   }
 }
 

@@ -35,6 +35,26 @@ const std::array<Corner, 4> corners{{{0.5f, 1.0f, -5}, {0.5f, -1.0f, -5}, {-0.5f
 
 const std::string rule(43, '-');
 
+// The codes of the frame menu, after the label positions 1 .. nlabels.
+namespace framecode {
+constexpr int points = 10;
+constexpr int axis = 20;
+constexpr int tics = 30;
+constexpr int exit = 99;
+}  // namespace framecode
+
+// The codes of the label menu and of the menu of the number of points.
+namespace labelcode {
+constexpr int index = 1;
+constexpr int text = 2;
+constexpr int draw = 3;
+constexpr int exit = 99;
+}  // namespace labelcode
+namespace pointscode {
+constexpr int points = 10;
+constexpr int exit = 99;
+}  // namespace pointscode
+
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
 
 void say(std::string_view text) { wout(" " + std::string(text)); }
@@ -101,11 +121,11 @@ void framemenu() {
     for (int k = 1; k <= nlabels; ++k)
       wout(" " + ed::a(labelname[at(k)], 11) + ":" + ed::a(f.label[at(k)], 15) + ":" +
            ed::l(f.llabel[at(k)], 1) + ":.." + ed::i(k, 1));
-    sayint("nb of points to draw ..........10", f.npfram, 7);
-    say("draw axis......................20 " + ed::l(f.laxis, 1));
-    say("draw tics......................30 " + ed::l(f.ltics, 1));
+    sayint("nb of points to draw .........." + ed::listi(framecode::points), f.npfram, 7);
+    say("draw axis......................" + ed::listi(framecode::axis) + " " + ed::l(f.laxis, 1));
+    say("draw tics......................" + ed::listi(framecode::tics) + " " + ed::l(f.ltics, 1));
     say(rule);
-    say("EXIT ..........................99");
+    say("EXIT .........................." + ed::listi(framecode::exit));
     menutail();
     const int code = choose();
     int ierr = 0;
@@ -113,14 +133,14 @@ void framemenu() {
       std::string text(35, ' ');
       int idraw = 0, index = code;
       srepstereolabel1(text, idraw, index, 2);
-    } else if (code == 10) {
+    } else if (code == framecode::points) {
       int np = 0;
       srepstereonp(np, 2);
-    } else if (code == 20) {
+    } else if (code == framecode::axis) {
       inlogicdef(f.laxis, ed::pad("whether to draw axis", 35), f.laxis, ierr);
-    } else if (code == 30) {
+    } else if (code == framecode::tics) {
       inlogicdef(f.ltics, ed::pad("whether to draw ticks", 35), f.ltics, ierr);
-    } else if (code == 99) {
+    } else if (code == framecode::exit) {
       return;
     }
   }
@@ -133,22 +153,22 @@ void labelmenu(std::string& text, int& idraw, int& index) {
     say("STEREO FRAME LABELS");
     say(rule);
     say("label position        : " + std::string(labelname[at(index)]));
-    sayint("label index...........1", index, 4);
-    say("label text............2 " + text);
-    sayint("draw label (0/1)......3", idraw, 4);
+    sayint("label index..........." + ed::listi(labelcode::index), index, 4);
+    say("label text............" + ed::listi(labelcode::text) + " " + text);
+    sayint("draw label (0/1)......" + ed::listi(labelcode::draw), idraw, 4);
     say(rule);
-    say("EXIT ................99");
+    say("EXIT ................" + ed::listi(labelcode::exit));
     menutail();
     const int code = choose();
     int ierr = 0;
-    if (code == 1) {
+    if (code == labelcode::index) {
       inintegvindef(index, ed::pad("label index", 35), index, 1, nlabels, ierr);
-    } else if (code == 2) {
+    } else if (code == labelcode::text) {
       const std::string current = text;
       inchardef(text, ed::pad("text to draw", 35), current, ierr);
-    } else if (code == 3) {
+    } else if (code == labelcode::draw) {
       inintegvindef(idraw, ed::pad("whether to draw label (0=no/1=yes)", 35), idraw, 0, 1, ierr);
-    } else if (code == 99) {
+    } else if (code == labelcode::exit) {
       return;
     }
   }
@@ -160,14 +180,15 @@ void pointsmenu(int& np) {
     say(rule);
     say("STEREO FRAME NUMBER OF POINT:              ");
     say(rule);
-    sayint("nb of points to draw ..........10", np, 5);
+    sayint("nb of points to draw .........." + ed::listi(pointscode::points), np, 5);
     say(rule);
-    say("EXIT ..........................99");
+    say("EXIT .........................." + ed::listi(pointscode::exit));
     menutail();
     const int code = choose();
     int ierr = 0;
-    if (code == 10) inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, 1000, ierr);
-    if (code == 99) return;
+    if (code == pointscode::points)
+      inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, 1000, ierr);
+    if (code == pointscode::exit) return;
   }
 }
 
