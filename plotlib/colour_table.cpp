@@ -17,6 +17,14 @@ namespace {
 
 const RoutineId scolortable_id{"scolortable", "    ", "          "};
 
+// The menu codes.
+namespace code {
+constexpr int count = 100;  // the number of colours
+constexpr int rgb = 200;    // one colour's content
+constexpr int file = 300;   // the table read from a file
+constexpr int exit = 99;
+}  // namespace code
+
 // Unit of the colour table file, and the width in which its name is shown.
 constexpr int colourunit = 20;
 constexpr std::size_t filenamewidth = 25;
@@ -140,11 +148,11 @@ void showtable() {
     colourrow(k, pltcharblk.colornam[c], plt2blk.RED[c], plt2blk.GREEN[c], plt2blk.BLUE[c]);
   }
   attrtext(rule43);
-  attrtext("modify nb of colors ..........100");
-  attrtext("modify rgb color content .....200");
-  attrtext("read color table from file ...300");
+  attrtext("modify nb of colors .........." + ed::listi(code::count));
+  attrtext("modify rgb color content ....." + ed::listi(code::rgb));
+  attrtext("read color table from file ..." + ed::listi(code::file));
   attrtext(rule43);
-  attrtext("EXIT ..........................99");
+  attrtext("EXIT .........................." + ed::listi(code::exit));
   menutail();
 }
 
@@ -165,15 +173,15 @@ void scolortable(int mode) {
   int ierr = 0;
   for (;;) {
     showtable();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
-    if (choice == 99) return;
-    if (choice == 100) {
+    int choice = code::exit;
+    inintegdef(choice, "your choice", code::exit, ierr);
+    if (choice == code::exit) return;
+    if (choice == code::count) {
       int ncol = 0;
       scolornb(ncol, 2);
-    } else if (choice == 200) {
+    } else if (choice == code::rgb) {
       editcolour();
-    } else if (choice == 300) {
+    } else if (choice == code::file) {
       readtablefile();
     }
   }

@@ -15,6 +15,16 @@ namespace {
 const RoutineId scolornb_id{"scolornb   ", "    ", "          "};
 const RoutineId scolorrgb_id{"scolorrgb  ", "    ", "          "};
 
+// The menu codes of the number of colours and of one colour.
+namespace code {
+constexpr int count = 10;       // the new number of colours
+constexpr int index = 10;       // the colour's index
+constexpr int name = 20;        // the colour's name
+constexpr int components = 30;  // its red, green and blue
+constexpr int cancel = 98;      // leave, keeping nothing
+constexpr int update = 99;      // leave, keeping the new values
+}  // namespace code
+
 // Lines with a number: FORMAT (5(1x,a,1x,i3)) in scolornb,
 // (5(1x,a,1x,i)) in scolorrgb.
 void countline(std::string_view text, int v) { attrint(text, v, 3); }
@@ -47,16 +57,16 @@ bool countmenu(int& ncol) {
     attrtext(rule43);
     countline("max nb of colors ................", maxcolor);
     countline("current nb of colors ............", plt2blk.ncolor);
-    countline("new nb of colors to apply .....10", ncol);
+    countline("new nb of colors to apply ....." + ed::listi(code::count), ncol);
     attrtext(rule43);
-    attrtext("CANCEL AND EXIT ...............98");
-    attrtext("UPDATE AND EXIT ...............99");
+    attrtext("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    attrtext("UPDATE AND EXIT ..............." + ed::listi(code::update));
     menutail();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
-    if (choice == 10) inintegvindef(ncol, "new nb of colors", ncol, 1, maxcolor, ierr);
-    if (choice == 98) return false;
-    if (choice == 99) return true;
+    int choice = code::update;
+    inintegdef(choice, "your choice", code::update, ierr);
+    if (choice == code::count) inintegvindef(ncol, "new nb of colors", ncol, 1, maxcolor, ierr);
+    if (choice == code::cancel) return false;
+    if (choice == code::update) return true;
   }
 }
 
@@ -128,36 +138,36 @@ bool rgbmenu(int& index, std::string& name, real& red, real& green, real& blue) 
     attrtext(rule43);
     rgbline("max nb of colors ................", maxcolor);
     rgbline("current nb of colors ............", plt2blk.ncolor);
-    rgbline("color index ...................10", index);
+    rgbline("color index ..................." + ed::listi(code::index), index);
     attrtext("current color name .............. " + pltcharblk.colornam[k]);
-    attrtext("new    color  name ............20 " + name);
+    attrtext("new    color  name ............" + ed::listi(code::name) + " " + name);
     attrtext(rule43);
     wout(" " + ed::a(" ", 7) + "| " + ed::a("red%", 6) + " | " + ed::a("green%", 6) + " | " +
          ed::a("blue%", 6) + " |");
     componentrow("current", plt2blk.RED[k], plt2blk.GREEN[k], plt2blk.BLUE[k]);
     componentrow("new", red, green, blue);
     attrtext(rule43);
-    attrtext("modify rgb setting ............30");
-    attrtext("CANCEL AND EXIT ...............98");
-    attrtext("UPDATE AND EXIT ...............99");
+    attrtext("modify rgb setting ............" + ed::listi(code::components));
+    attrtext("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    attrtext("UPDATE AND EXIT ..............." + ed::listi(code::update));
     menutail();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
+    int choice = code::update;
+    inintegdef(choice, "your choice", code::update, ierr);
     switch (choice) {
-      case 10:
+      case code::index:
         inintegvindef(index, "new color index", index, 1, plt2blk.ncolor, ierr);
         break;
-      case 20:
+      case code::name:
         inchardef(name, "new color name", name, ierr);
         break;
-      case 30:
+      case code::components:
         inrealvindef(red, "red component (%)", red, 0.0f, 100.0f, ierr);
         inrealvindef(green, "green component (%)", green, 0.0f, 100.0f, ierr);
         inrealvindef(blue, "blue component (%)", blue, 0.0f, 100.0f, ierr);
         break;
-      case 98:
+      case code::cancel:
         return false;
-      case 99:
+      case code::update:
         return true;
       default:
         break;

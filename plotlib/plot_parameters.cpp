@@ -26,6 +26,17 @@ constexpr std::size_t namewidth = 35;
 // Width of a run caption line.
 constexpr std::size_t captionwidth = 60;
 
+// The menu codes.
+namespace code {
+constexpr int source = 1;  // settings offered: the stored ones or the defaults
+constexpr int colourcount = 50, rgb = 51, colourtable = 52;
+constexpr int linewidth = 10, linestyle = 11, linecolour = 12;
+constexpr int fillstyle = 20, fillcolour = 21;
+constexpr int textfont = 30, textsize = 31, textalign = 32, textangle = 33, textcolour = 34;
+constexpr int symboltype = 40, symbolsize = 41;
+constexpr int exit = 99;
+}  // namespace code
+
 // Modes 8 and 9 initialise the scalings and the colour table, not the
 // attributes.
 bool scalingmode(int mode) { return mode == 8 || mode == 9; }
@@ -92,41 +103,41 @@ void showmenu(bool usecurrent) {
   attrtext("         SETTING PLOT ATTRIBUTES");
   attrtext(rule43);
   attrtext("GET SETTINGS");
-  wout("  from currently stored..... 1 " + ed::l(usecurrent, 1));
-  wout("  from initialisation....... 1 " + ed::l(!usecurrent, 1));
+  wout("  from currently stored..... " + ed::listi(code::source) + " " + ed::l(usecurrent, 1));
+  wout("  from initialisation....... " + ed::listi(code::source) + " " + ed::l(!usecurrent, 1));
   attrtext(rule43);
   attrtext("COLOR TABLE:");
-  attrtext(" nb of color ..............50");
-  attrtext(" rgb values ...............51");
-  attrtext(" color table ..............52");
+  attrtext(" nb of color .............." + ed::listi(code::colourcount));
+  attrtext(" rgb values ..............." + ed::listi(code::rgb));
+  attrtext(" color table .............." + ed::listi(code::colourtable));
   if (iocom.lplotfile) {
     attrtext("LINE ATTRIBUTES:");
-    attrtext(" thickness ................10");
-    attrtext(" style ....................11");
-    attrtext(" color ....................12");
+    attrtext(" thickness ................" + ed::listi(code::linewidth));
+    attrtext(" style ...................." + ed::listi(code::linestyle));
+    attrtext(" color ...................." + ed::listi(code::linecolour));
     attrtext("POLYGON FILL ATTRIBUTES:");
-    attrtext(" interior style ...........20");
-    attrtext(" interior color ...........21");
+    attrtext(" interior style ..........." + ed::listi(code::fillstyle));
+    attrtext(" interior color ..........." + ed::listi(code::fillcolour));
     attrtext("TEXT ATTRIBUTES:");
-    attrtext(" font .....................30");
-    attrtext(" size .....................31");
-    attrtext(" justification ............32");
-    attrtext(" angle ....................33");
-    attrtext(" color ....................34");
+    attrtext(" font ....................." + ed::listi(code::textfont));
+    attrtext(" size ....................." + ed::listi(code::textsize));
+    attrtext(" justification ............" + ed::listi(code::textalign));
+    attrtext(" angle ...................." + ed::listi(code::textangle));
+    attrtext(" color ...................." + ed::listi(code::textcolour));
     attrtext("SYMBOL ATTRIBUTES:");
-    attrtext(" type .....................40");
-    attrtext(" size .....................41");
+    attrtext(" type ....................." + ed::listi(code::symboltype));
+    attrtext(" size ....................." + ed::listi(code::symbolsize));
   } else {
     attrtext("THE PLOT IS CLOSED:");
     attrtext(" => OTHER SETTINGS WILL BE RESET");
     attrtext("    UPON PLOT OPENING");
   }
   attrtext(rule43);
-  attrtext("EXIT THIS SET UP  .........99");
+  attrtext("EXIT THIS SET UP  ........." + ed::listi(code::exit));
   menutail();
 }
 
-// Code 51: every colour listed, then one of 1..number of colours edited.
+// Every colour listed, then one of 1..number of colours edited.
 void colourlisting(int smode) {
   int ierr = 0;
   int n = 0;
@@ -151,19 +162,19 @@ void windowsetter(int code, int smode) {
   real r = 0.0f;
   int i = 0;
   switch (code) {
-    case 10: slinewidth(r, smode); break;
-    case 11: slinestyle(i, smode); break;
-    case 12: slinecolor(i, smode); break;
-    case 20: sfillstyle(i, smode); break;
-    case 21: sfillcolor(i, smode); break;
-    case 30: stextfont(i, smode); break;
-    case 31: stextsize(r, smode); break;
-    case 32: stextalign(i, smode); break;
-    case 33: stextangle(r, smode); break;
-    case 34: stextcolor(i, smode); break;
-    case 40: ssymboltype(i, smode); break;
-    case 41: ssymbolsize(r, smode); break;
-    case 50: scolornb(i, smode); break;
+    case code::linewidth: slinewidth(r, smode); break;
+    case code::linestyle: slinestyle(i, smode); break;
+    case code::linecolour: slinecolor(i, smode); break;
+    case code::fillstyle: sfillstyle(i, smode); break;
+    case code::fillcolour: sfillcolor(i, smode); break;
+    case code::textfont: stextfont(i, smode); break;
+    case code::textsize: stextsize(r, smode); break;
+    case code::textalign: stextalign(i, smode); break;
+    case code::textangle: stextangle(r, smode); break;
+    case code::textcolour: stextcolor(i, smode); break;
+    case code::symboltype: ssymboltype(i, smode); break;
+    case code::symbolsize: ssymbolsize(r, smode); break;
+    case code::colourcount: scolornb(i, smode); break;
     default: break;
   }
 }
@@ -175,19 +186,19 @@ void plotmenu(bool usecurrent) {
   for (;;) {
     const int smode = usecurrent ? setmode::askstored : setmode::askdefault;
     showmenu(usecurrent);
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
+    int choice = code::exit;
+    inintegdef(choice, "your choice", code::exit, ierr);
     switch (choice) {
-      case 99:
+      case code::exit:
         return;
-      case 1:
+      case code::source:
         inlogicdef(usecurrent, "whether to use current(1) or initial(0) parameters", usecurrent,
                    ierr);
         break;
-      case 51:
+      case code::rgb:
         colourlisting(smode);
         break;
-      case 52:
+      case code::colourtable:
         scolortable(smode);
         break;
       default:
