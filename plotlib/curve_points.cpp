@@ -25,6 +25,16 @@ const RoutineId scptend_id{"scptend    ", "    ", "          "};
 
 const std::string_view pointheading = "RUNNING POINT parameters :                 ";
 
+// The menu codes of the running point setters, and the exit code of every
+// curve menu.
+namespace code {
+constexpr int np = 10;
+constexpr int initial = 10, final = 11;
+constexpr int increment = 10;
+constexpr int name = 10;
+constexpr int exit = 99;
+}  // namespace code
+
 // Keeps np within 1..mp, saying why.
 void limitnp(int& np, int mode) {
   if (np > mp) {
@@ -192,16 +202,16 @@ void curvemenu(const RoutineId& id, std::string_view heading, const std::functio
     curvetext(rule);
     show();
     curvetext(rule);
-    curvetext("EXIT ..........................99");
+    curvetext("EXIT .........................." + ed::listi(code::exit));
     menutail();
-    int choice = 99;
+    int choice = code::exit;
     int ierr = 0;
     const std::string prompt = ed::pad("your choice", 35);
     if (echoed)
       inintegdef(choice, prompt, choice, ierr);
     else
       inintegdefnp(choice, prompt, choice, ierr);
-    if (choice == 99) return;
+    if (choice == code::exit) return;
     act(choice);
   }
 }
@@ -219,12 +229,13 @@ void scptnp(int& np, int mode) {
         scptnp_id, "RUNNING POINT PARAMETERS:                  ",
         [&] {
           curveint("max nb of points ................", mp, 7);
-          curveint("nb of points ..................10", np, 7);
+          curveint("nb of points .................." + ed::listi(code::np), np, 7);
           curveint("nb of segments ..................", np - 1, 7);
         },
         [&](int code) {
           int ierr = 0;
-          if (code == 10) inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, mp, ierr);
+          if (code == code::np)
+            inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, mp, ierr);
         });
   limitnp(np, mode);
   ptblock.np = np;
@@ -242,13 +253,13 @@ void scptif(real& pti, real& ptf, int mode) {
     curvemenu(
         scptif_id, pointheading,
         [&] {
-          curvereal("initial value .................10", pti);
-          curvereal("final   value .................11", ptf);
+          curvereal("initial value ................." + ed::listi(code::initial), pti);
+          curvereal("final   value ................." + ed::listi(code::final), ptf);
         },
         [&](int code) {
           int ierr = 0;
-          if (code == 10) inrealdef(pti, "initial value", pti, ierr);
-          if (code == 11) inrealdef(ptf, "final value", ptf, ierr);
+          if (code == code::initial) inrealdef(pti, "initial value", pti, ierr);
+          if (code == code::final) inrealdef(ptf, "final value", ptf, ierr);
         });
   ptblock.pti = pti;
   ptblock.ptf = ptf;
@@ -261,10 +272,11 @@ void scptd(real& ptd, int mode) {
     ptd = 0.1f;
   if (dialoguemode(mode))
     curvemenu(
-        scptd_id, pointheading, [&] { curvereal("increment .....................10", ptd); },
+        scptd_id, pointheading,
+        [&] { curvereal("increment ....................." + ed::listi(code::increment), ptd); },
         [&](int code) {
           int ierr = 0;
-          if (code == 10) inrealdef(ptd, "increment", ptd, ierr);
+          if (code == code::increment) inrealdef(ptd, "increment", ptd, ierr);
         });
   ptblock.ptd = ptd;
 }
@@ -276,11 +288,12 @@ void scptnam(std::string& name, int mode) {
     name = ed::pad("Point.parameter", name.size());
   if (dialoguemode(mode))
     curvemenu(
-        scptnam_id, pointheading, [&] { curvetext("name ..........................10 " + name); },
+        scptnam_id, pointheading,
+        [&] { curvetext("name .........................." + ed::listi(code::name) + " " + name); },
         [&](int code) {
           int ierr = 0;
           const std::string current = name;
-          if (code == 10) inchardef(name, "running point parameter name", current, ierr);
+          if (code == code::name) inchardef(name, "running point parameter name", current, ierr);
         });
   ptblock.ptnam = ed::pad(name, 5);
   subtail(scptnam_id);
