@@ -53,7 +53,7 @@ constexpr int writesish = 7;      // switch the Si-Sh table while mapping
 constexpr int opensish = 13;
 constexpr int closesish = 23;
 constexpr int commandfile = 5000;
-constexpr int quit = 9999;
+constexpr int quit = quitcode;    // the command-file menu answers it too
 constexpr int help = 900;
 }  // namespace code
 
