@@ -57,7 +57,6 @@ constexpr int stress = 342;
 constexpr int points = 343;
 constexpr int plunge = 400;          // plunge threshold of the vertical axis
 constexpr int help = 900;
-constexpr int exit = 99;
 }  // namespace code
 
 // The map's own settings, kept for the whole run.
@@ -135,7 +134,7 @@ void showmenu(int n, int nmax) {
   valueline("plunge threshold for isv ...." + ed::listi(code::plunge), s.plunge);
   textline(rule43);
   textline("RUN = CREATE MAP ..........." + ed::listi(windowcode::run));
-  textline("EXIT ........................." + ed::listi(code::exit));
+  textline("EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -421,7 +420,7 @@ void menuloop(const Call& c) {
       int istyle = 1;
       sfillstyle(istyle, 5);
       saved = savemarkers();
-    } else if (code == code::exit) {
+    } else if (code == exitcode) {
       if (iocom.lplotfile && saved) restoremarkers(*saved);
       return;
     }

@@ -33,7 +33,6 @@ constexpr int latitude = 10, latmin = 11, latmax = 12, latinc = 13;
 constexpr int longitude = 20, lonmin = 21, lonmax = 22, loninc = 23;
 constexpr int npgrid = 31, nptick = 32, ticsiz = 33, ndecim = 34;
 constexpr int igridt = 40;
-constexpr int exit = 99;
 }  // namespace code
 
 // The grid parameters as the dialogue holds them, angles in degrees.
@@ -82,7 +81,7 @@ void showmenu(const GridValues& v) {
     ruleline();
   }
   ruleline();
-  textline("EXIT .........................." + ed::listi(code::exit));
+  textline("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -127,7 +126,7 @@ void menu(GridValues& v) {
           textline(line);
         inintegvindef(v.igridt, "your choice", v.igridt, 0, 3, ierr);
         break;
-      case code::exit: return;
+      case exitcode: return;
       default: break;
     }
   }

@@ -14,6 +14,12 @@ namespace {
 
 const RoutineId sllorig_id{"sllorig    ", " 2.0", "11-08-2002"};
 
+// The menu codes.
+namespace code {
+constexpr int lon = 1;
+constexpr int lat = 2;
+}  // namespace code
+
 // The origin projected with zero offsets.
 Plane projectorigin(real lon, real lat) {
   llorig.xoff = 0;
@@ -29,12 +35,12 @@ void menu(real lon, real lat, Plane o) {
   ruleline();
   textline("MAP PROJECTION ORIGIN SET UP");
   ruleline();
-  valueline("central longitude .....1", lon);
-  valueline("central latitude  .....2", lat);
+  valueline("central longitude ....." + ed::listi(code::lon), lon);
+  valueline("central latitude  ....." + ed::listi(code::lat), lat);
   valueline("X offset ...............", o.x);
   valueline("Y offset ...............", o.y);
   ruleline();
-  textline("UPDATE & EXIT ........99");
+  textline("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -65,11 +71,11 @@ void sllorig(real& lon, real& lat, int inter) {
     for (;;) {
       menu(lon, lat, o);
       const int answer = yourchoice();
-      if (answer == 99) break;
-      if (answer == 1) {
+      if (answer == exitcode) break;
+      if (answer == code::lon) {
         askreal(lon, "origin longitude in degrees");
         lonr = rad(lon);
-      } else if (answer == 2) {
+      } else if (answer == code::lat) {
         askreal(lat, "origin latitude in degrees");
         latr = rad(lat);
       }

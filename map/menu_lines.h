@@ -21,9 +21,12 @@ inline void numberedline(std::string_view text, int v, int w) {
 // The rule between the parts of a menu: 43 '-', as a text line.
 inline void ruleline() { textline(std::string(43, '-')); }
 
-// The answer to "your choice", 99 (leave the menu) by default.
+// The code that leaves a menu of the map settings.
+inline constexpr int exitcode = 99;
+
+// The answer to "your choice", exitcode by default.
 inline int yourchoice() {
-  int answer = 99;
+  int answer = exitcode;
   int ierr = 0;
   inintegdef(answer, "your choice", answer, ierr);
   return answer;

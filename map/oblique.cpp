@@ -12,6 +12,13 @@ namespace {
 const RoutineId soblique_id{"soblique   ", " 3.0", "25-10-2002"};
 const RoutineId smatab33_id{"smatab33   ", " 1.0", "30-08-2002"};
 
+// The codes of the centre menu; the matrix menu's codes are the element
+// numbers 1 .. 9, column by column.
+namespace centrecode {
+constexpr int lon = 1;
+constexpr int lat = 2;
+}  // namespace centrecode
+
 // The oblique centre, radians; kept between calls of soblique.
 real centrelon = 0;
 real centrelat = 0;
@@ -21,10 +28,10 @@ void centremenu(real lon, real lat) {
   ruleline();
   textline("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
   ruleline();
-  valueline("central longitude .....1", lon);
-  valueline("central latitude ......2", lat);
+  valueline("central longitude ....." + ed::listi(centrecode::lon), lon);
+  valueline("central latitude ......" + ed::listi(centrecode::lat), lat);
   ruleline();
-  textline("UPDATE & EXIT ........99");
+  textline("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -40,7 +47,7 @@ void matrixmenu(const Mat33& aba) {
               el(aba, i, j));
   }
   ruleline();
-  textline("UPDATE & EXIT ........99");
+  textline("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -76,9 +83,9 @@ void soblique(real& lon, real& lat, int mode) {
     for (;;) {
       centremenu(lon, lat);
       const int answer = yourchoice();
-      if (answer == 99) break;
-      if (answer == 1) askreal(lon, "central longitude in degrees");
-      if (answer == 2) askreal(lat, "central latitude in degrees");
+      if (answer == exitcode) break;
+      if (answer == centrecode::lon) askreal(lon, "central longitude in degrees");
+      if (answer == centrecode::lat) askreal(lat, "central latitude in degrees");
     }
   }
   centrelon = rad(lon);
@@ -99,7 +106,7 @@ void smatab33(Mat33& aba, int mode) {
     for (;;) {
       matrixmenu(aba);
       const int answer = yourchoice();
-      if (answer == 99) break;
+      if (answer == exitcode) break;
       if (answer >= 1 && answer <= 9) {
         const int i = (answer - 1) / 3 + 1;
         const int j = (answer - 1) % 3 + 1;

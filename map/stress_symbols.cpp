@@ -31,6 +31,15 @@ constexpr MapShPar defaults{0.4f, 0.13f, -1, 0};
 const std::string rule43(43, '-');
 const std::string rule30(30, '-');
 
+// The menu codes.
+namespace code {
+constexpr int majorsize = 10;  // size of the major symbol
+constexpr int minorsize = 20;  // size of the minor symbol
+constexpr int epicentre = 30;  // marker type of the epicentre
+constexpr int shtype = 40;     // which horizontal stresses are drawn
+constexpr int exit = 99;
+}  // namespace code
+
 void say(std::string_view text) { wout(" " + std::string(text)); }
 std::string shown(real v) { return ed::f(v, 10, 3); }
 std::string shown(int v) { return ed::i(v, 6); }
@@ -58,34 +67,34 @@ void showmenu(const MapShPar& p) {
   say("Sh MAP PARAMETERS :");
   say(rule43);
   say(rule30);
-  say("Major size ................10 " + shown(p.sizmaxa));
-  say("Minor size ................20 " + shown(p.sizmina));
-  say("Epicenter type ............30 " + shown(p.iepia));
-  say("Sh type ...................40 " + shown(p.isha));
+  say("Major size ................" + ed::listi(code::majorsize) + " " + shown(p.sizmaxa));
+  say("Minor size ................" + ed::listi(code::minorsize) + " " + shown(p.sizmina));
+  say("Epicenter type ............" + ed::listi(code::epicentre) + " " + shown(p.iepia));
+  say("Sh type ..................." + ed::listi(code::shtype) + " " + shown(p.isha));
   say(rule30);
-  say("EXIT ..........................99");
+  say("EXIT .........................." + ed::listi(code::exit));
   menutail();
 }
 
 void menu(MapShPar& p) {
   for (;;) {
     showmenu(p);
-    int icode = 99, ierr = 0;
+    int icode = code::exit, ierr = 0;
     inintegdef(icode, "your choice", icode, ierr);
     switch (icode) {
-      case 10:
+      case code::majorsize:
         inrealvindef(p.sizmaxa, "Major size", p.sizmaxa, 0.0f, 100.0f, ierr);
         break;
-      case 20:
+      case code::minorsize:
         inrealvindef(p.sizmina, "Minor size", p.sizmina, 0.0f, 100.0f, ierr);
         break;
-      case 30:
+      case code::epicentre:
         say(rule30);
         for (const char* line : {"epicenter type:", "0 => no plot", "else = symbol #"}) say(line);
         say(rule30);
         inintegdef(p.iepia, "Epicenter type", p.iepia, ierr);
         break;
-      case 40:
+      case code::shtype:
         say(rule30);
         for (const char* line : {"Sh type:", "-2 => Shmin only", "-1 => Shmin + Shmax small",
                                  "0  => Shmin + Shmax", "+1 => Shmax + Shmin small",
@@ -94,7 +103,7 @@ void menu(MapShPar& p) {
         say(rule30);
         inintegvindef(p.isha, "Sh type", p.isha, -2, 2, ierr);
         break;
-      case 99:
+      case code::exit:
         return;
     }
   }
