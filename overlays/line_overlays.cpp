@@ -44,6 +44,15 @@ constexpr std::array<Kind, 6> kinds{{
 
 const std::string rule43(43, '-');
 
+// The menu codes: the kinds of line file, in the order of kinds, then the
+// settings.
+namespace code {
+constexpr int utig = 1, ign = 2, gebco = 3, usgs = 4, gshhs = 5, selection = 6;
+constexpr int clip = 10;    // switch the clipping to the map box
+constexpr int nptdeg = 11;  // points per degree of a selection polygon's sides
+constexpr int exit = 99;
+}  // namespace code
+
 // The window of longitudes in which the GSHHS kind tests its points: it
 // begins a margin of up to 3 degrees west of the box, so that its seam
 // lies outside the box whenever the box spans less than 360 degrees.
@@ -91,19 +100,20 @@ void menu(const LlBox& box, const LonWindow& w) {
   textitem(rule43);
   textitem(" MAPPING CONTOURS");
   textitem(rule43);
-  textitem("Clipping on ................10 " + ed::l(settings.clipgrid, 1));
+  textitem("Clipping on ................" + ed::listi(code::clip) + " " +
+           ed::l(settings.clipgrid, 1));
   if (settings.clipgrid) boxlines(box, w);
-  realitem("Nb of points for 1 deg .....11", settings.nptdeg);
+  realitem("Nb of points for 1 deg ....." + ed::listi(code::nptdeg), settings.nptdeg);
   textitem(std::string(30, '-'));
   textitem("TYPE OF LINE FILE:");
-  textitem(" UTIG coast file.............1");
-  textitem(" IGN  coast file.............2");
-  textitem(" GEBCO file..................3");
-  textitem(" USGS ascii dump file .......4");
-  textitem(" Korvel gshhs ascii file ....5");
-  textitem(" Selection polygon file .....6");
+  textitem(" UTIG coast file............." + ed::listi(code::utig));
+  textitem(" IGN  coast file............." + ed::listi(code::ign));
+  textitem(" GEBCO file.................." + ed::listi(code::gebco));
+  textitem(" USGS ascii dump file ......." + ed::listi(code::usgs));
+  textitem(" Korvel gshhs ascii file ...." + ed::listi(code::gshhs));
+  textitem(" Selection polygon file ....." + ed::listi(code::selection));
   textitem(rule43);
-  textitem("EXIT .......................99");
+  textitem("EXIT ......................." + ed::listi(code::exit));
   menutail();
 }
 
@@ -134,11 +144,11 @@ void drawfile(int code, const LlBox& box, const LonWindow& window) {
   opef2(file.fname, kind.expl, lineunit, "old", 0, linenamewidth);
   Ending ending = Ending::normal;
   switch (code) {
-    case 1: ending = drawutig(file); break;
-    case 2: ending = drawign(file); break;
-    case 3: ending = drawgebco(file); break;
-    case 4: ending = drawusgs(file); break;
-    case 5: ending = drawgshhs(file); break;
+    case code::utig: ending = drawutig(file); break;
+    case code::ign: ending = drawign(file); break;
+    case code::gebco: ending = drawgebco(file); break;
+    case code::usgs: ending = drawusgs(file); break;
+    case code::gshhs: ending = drawgshhs(file); break;
     default: ending = drawselpolygon(file, settings.nptdeg); break;
   }
   endfile(file, ending);
@@ -197,16 +207,16 @@ void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mod
   if (settings.clipgrid) window = longitudewindow(longmin, longmax);
   for (;;) {
     menu(box, window);
-    int code = 99;
+    int code = code::exit;
     int ierr = 0;
-    inintegvindef(code, "type of line file", code, 1, 99, ierr);
-    if (code == 99) return;
-    if (code <= 6) {
+    inintegvindef(code, "type of line file", code, code::utig, code::exit, ierr);
+    if (code == code::exit) return;
+    if (code <= code::selection) {
       drawfile(code, box, window);
-    } else if (code == 10) {
+    } else if (code == code::clip) {
       inlogicdef(settings.clipgrid, "clip to grid bounds", settings.clipgrid, ierr);
       if (settings.clipgrid) window = longitudewindow(longmin, longmax);
-    } else if (code == 11) {
+    } else if (code == code::nptdeg) {
       inrealdef(settings.nptdeg, "Nb of points for 1 deg (polygons)", settings.nptdeg, ierr);
     }
   }
