@@ -24,6 +24,13 @@ using columnlines::shown;
 
 const RoutineId scol2var2_id{"scol2var2  ", "    ", "          "};
 
+// The menu codes, after the variable numbers.
+namespace code {
+constexpr int count = 200;    // the number of variables
+constexpr int listing = 300;  // the listing type
+constexpr int exit = 99;
+}  // namespace code
+
 // Width of the titles shown here.
 constexpr std::size_t titlewidth = 50;
 
@@ -271,13 +278,13 @@ void showstatus(const Variables& v, const std::string& title, std::string_view f
   } else {
     say(rule43);
   }
-  if (v.ialter == 4) say("Change nb of variables to read...200");
-  say("Change listing type .............300");
-  say("SET UP IS OK, EXIT AND PROCEED ...99");
+  if (v.ialter == 4) say("Change nb of variables to read..." + ed::listi(code::count));
+  say("Change listing type ............." + ed::listi(code::listing));
+  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(code::exit));
   menutail();
 }
 
-// Code 200: a new number of variables; those from the previous last one
+// A new number of variables; those from the previous last one
 // on receive the default correspondence.
 void changecount(const Variables& v) {
   const int previous = v.nvar;
@@ -286,7 +293,7 @@ void changecount(const Variables& v) {
   for (int n = std::max(previous, 1); n <= v.nvar; ++n) v.setdefault(n);
 }
 
-// Code n: what the edit level lets the user change of variable n.
+// What the edit level lets the user change of variable n.
 void changevariable(const Variables& v, int n) {
   say("Modifying correspondance");
   say(" Variable name  = " + v.name(n));
@@ -326,15 +333,15 @@ void scol2var2(int& ierr, std::span<int> jcola, std::span<int> jfcola,
     nametablecolumns(v);
     if (!dialoguemode(mode)) break;
     showstatus(v, title, fname, ncolused, ilist);
-    int code = 99, jerr = 0;
+    int code = code::exit, jerr = 0;
     inintegdef(code, question("your choice"), code, jerr);
-    if (code == 200) {
+    if (code == code::count) {
       if (ialter == 4) changecount(v);
     } else if (code >= 1 && code <= nvar && v.editable()) {
       changevariable(v, code);
-    } else if (code == 300) {
+    } else if (code == code::listing) {
       inintegvindef(ilist, question("Show array status ? (0/1)"), ilist, 0, 1, jerr);
-    } else if (code == 99) {
+    } else if (code == code::exit) {
       break;
     }
   }

@@ -131,23 +131,31 @@ void readsummary(const std::string& title, int nrowread, int ncolused, int nrowt
 // What follows an attempt at reading the open file.
 enum class Next { done, again, newfile, quit };
 
+// The codes of the menu after a failed step and of the menu before reading.
+namespace code {
+constexpr int again = 1;    // the same file again
+constexpr int newfile = 0;
+constexpr int read = 1000;  // read and exit
+constexpr int exit = 99;
+}  // namespace code
+
 // The menu after a failed step: same file again (rewound), another file
 // (this one closed), or give up (closed).
 Next recovery(std::string_view fname, int iunit) {
   say("IN FILE: " + shown(fname));
   say(std::string(30, '-'));
-  say("Try again on same file ......1");
-  say("New file ....................0");
-  say("Exit .......................99");
+  say("Try again on same file ......" + ed::listi(code::again));
+  say("New file ...................." + ed::listi(code::newfile));
+  say("Exit ......................." + ed::listi(code::exit));
   errortail00();
-  int choice = 0, jerr = 0;
+  int choice = code::newfile, jerr = 0;
   inintegdef(choice, question("your choice"), choice, jerr);
-  if (choice == 1) {
+  if (choice == code::again) {
     filerewound(fname, iunit);
     return Next::again;
   }
   fileclosed(fname, iunit);
-  return choice == 0 ? Next::newfile : Next::quit;
+  return choice == code::newfile ? Next::newfile : Next::quit;
 }
 
 Next failed(std::string_view what, std::string_view fname, int iunit) {
@@ -156,13 +164,13 @@ Next failed(std::string_view what, std::string_view fname, int iunit) {
   return recovery(fname, iunit);
 }
 
-// Read and exit (1000), or exit without reading (99); an odd mode reads.
+// Read and exit, or exit without reading; an odd mode reads.
 int readchoice(int mode) {
-  int choice = 1000;
+  int choice = code::read;
   if (!dialoguemode(mode)) return choice;
   submenuhead(readreal6_id);
-  say("READ AND EXIT ..................1000");
-  say("EXIT WITHOUT READING .............99");
+  say("READ AND EXIT .................." + ed::listi(code::read));
+  say("EXIT WITHOUT READING ............." + ed::listi(code::exit));
   menutail();
   int jerr = 0;
   inintegdef(choice, question("your choice"), choice, jerr);
@@ -199,7 +207,7 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
               ialter, mode);
     if (kerr == 1) return failed("WHILE READING COLUMN HEADERS", fname, iunit);
     const int choice = readchoice(mode);
-    if (choice == 99) {
+    if (choice == code::exit) {
       closeunit(iunit);
       submenuhead(readreal6_id);
       say("EXITING WITHOUT READING DATA FILE");
@@ -207,7 +215,7 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
       menutail();
       return Next::quit;
     }
-    if (choice != 1000) return recovery(fname, iunit);
+    if (choice != code::read) return recovery(fname, iunit);
     getfreal(kerr, nrowread, ncolused, rdat, nrowtab, ncoltab, fname, iunit, mode);
     if (kerr == 1) return failed("WHILE READING DATA", fname, iunit);
     return Next::done;

@@ -19,6 +19,16 @@ namespace {
 using columnlines::item;
 using columnlines::question;
 using columnlines::say;
+
+// The menu codes.
+namespace code {
+constexpr int display = 100;  // lines of the file shown in the dialogue
+constexpr int skip = 110;     // header lines without data
+constexpr int title = 120;    // line of the title
+constexpr int header = 130;   // line of the column names
+constexpr int help = 900;
+constexpr int exit = 99;
+}  // namespace code
 using columnlines::shown;
 
 const RoutineId sfheader1_id{"sfheader1  ", "    ", "          "};
@@ -65,12 +75,12 @@ void showmenu(int ndisp, int iskip, int ititle, int iheader) {
   submenuhead(sfheader1_id);
   say(std::string(12, ' ') + "FILE HEADER SET UP" + std::string(13, ' '));
   say(rule43);
-  wout(item("nb of lines to display in dialog.100") + item(ndisp));
-  wout(item("nb of header lines without data .110") + item(iskip));
-  wout(item("line nb to read title ...........120") + item(ititle));
-  wout(item("line nb to read column header....130") + item(iheader));
-  say("HELP ............................900");
-  say("SET UP IS OK, EXIT AND PROCEED ...99");
+  wout(item("nb of lines to display in dialog." + ed::listi(code::display)) + item(ndisp));
+  wout(item("nb of header lines without data ." + ed::listi(code::skip)) + item(iskip));
+  wout(item("line nb to read title ..........." + ed::listi(code::title)) + item(ititle));
+  wout(item("line nb to read column header...." + ed::listi(code::header)) + item(iheader));
+  say("HELP ............................" + ed::listi(code::help));
+  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(code::exit));
   menutail();
 }
 
@@ -89,27 +99,27 @@ void menu(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::str
       warningtail00();
     }
     showmenu(ndisp, iskip, ititle, iheader);
-    int code = 99, jerr = 0;
+    int code = code::exit, jerr = 0;
     inintegdef(code, question("your choice"), code, jerr);
     const int top = std::max(iskip, 0);
     switch (code) {
-      case 100:
+      case code::display:
         inintegdef(ndisp, question("Number of header lines to display"), ndisp, jerr);
         break;
-      case 110:
+      case code::skip:
         inintegdef(iskip, question("Number of dataless lines to skip"), iskip, jerr);
         break;
-      case 120:
+      case code::title:
         inintegvindef(ititle, question("line number to read title from"), ititle, 0, top, jerr);
         break;
-      case 130:
+      case code::header:
         inintegvindef(iheader, question("line number to read column headers from"), iheader, 0, top,
                       jerr);
         break;
-      case 900:
+      case code::help:
         help();
         break;
-      case 99:
+      case code::exit:
         return;
     }
   }
