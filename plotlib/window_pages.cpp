@@ -22,6 +22,13 @@ const RoutineId intplinit_id{"intplinit  ", " 6.0", "19-03-2009"};
 const RoutineId intplend_id{"intplend   ", " 6.0", "17-03-2009"};
 const RoutineId intnewpage_id{"intnewpage ", " 6.0", "17-03-2009"};
 
+// The codes of the page question.
+namespace pagecode {
+constexpr int clear = 0;   // clear the window, a new page of the file
+constexpr int reopen = 1;  // close the window and open a new one
+constexpr int append = 2;  // draw over the current page
+}  // namespace pagecode
+
 const char* const settingsfile = "dravo1_ini_u.txt";
 constexpr int settingsunit = 50;
 constexpr int screenmargin = 44;  // pixels kept free above and below the window
@@ -217,15 +224,16 @@ void newpage() {
   submenuhead(newpage_id);
   wout(" IT IS SUGGESTED TO CLEAR THE PLOT");
   wout(" You can:");
-  wout(" clear the window / add a page to the file ..0");
-  wout(" close the window / file and open a new one .1");
-  wout(" append to the current window / file ........2");
+  wout(" clear the window / add a page to the file .." + ed::listi(pagecode::clear));
+  wout(" close the window / file and open a new one ." + ed::listi(pagecode::reopen));
+  wout(" append to the current window / file ........" + ed::listi(pagecode::append));
   menutail();
-  int choice = 0, ierr = 0;
-  inintegvindef(choice, "your choice         ", 0, 0, 2, ierr);
-  if (choice == 0) {
+  int choice = pagecode::clear, ierr = 0;
+  inintegvindef(choice, "your choice         ", pagecode::clear, pagecode::clear,
+                pagecode::append, ierr);
+  if (choice == pagecode::clear) {
     intnewpage();
-  } else if (choice == 1) {
+  } else if (choice == pagecode::reopen) {
     plend();
     plinit("Next_plot", 2);
   }
