@@ -112,7 +112,7 @@ void helpbox() {
   wout(rule);
 }
 
-// Code 1100: the store listing inside the main menu's box.
+// The store listing inside the main menu's box.
 void storelisting(int code) {
   mainmenuhead(mecaro_id);
   listingtitle();

@@ -42,7 +42,6 @@ constexpr int rake1 = 500, rake1bounds = 510;
 constexpr int rake2 = 520, rake2bounds = 530;
 constexpr int rake3 = 540, rake3bounds = 550;
 constexpr int frohlich = 600, fclvd = 610, mijerr = 620, freemij = 630;
-constexpr int exit = 99;
 }  // namespace code
 
 const std::string rule43(43, '-');
@@ -151,7 +150,7 @@ void showmenu() {
     countline("moment free components min .." + ed::listi(code::freemij), t.nfreemijmin);
   }
   textline(rule43);
-  textline("EXIT ........................." + ed::listi(code::exit));
+  textline("EXIT ........................." + ed::listi(exitcode));
   textline(rule43);
 }
 
@@ -239,7 +238,7 @@ bool menuaction(int code) {
   SeisTest2& t = seistest2;
   int ierr = 0;
   switch (code) {
-    case code::exit: return false;
+    case exitcode: return false;
     case code::general: askswitch(t.lextract, "activate test"); break;
     case code::latitude: askswitch(t.ltestlat, "activate latitude test"); break;
     case code::latbounds:
@@ -295,7 +294,7 @@ void criteriamenu() {
   for (;;) {
     submenuhead(setseistest_id);
     if (outlevel(2)) showmenu();
-    int code = code::exit;
+    int code = exitcode;
     askint(code, "your choice");
     if (!menuaction(code)) return;
   }

@@ -27,8 +27,13 @@ constexpr int criteria = 100;
 constexpr int help = 900;
 constexpr int fpfit = 1000;   // read and extract an FPFIT file
 constexpr int hash = 1001;    // read and extract a HASH file
-constexpr int exit = 99;
 }  // namespace code
+
+// The codes of the question after a read error.
+namespace errorcode {
+constexpr int again = 1;  // rewind the file
+constexpr int close = 2;
+}  // namespace errorcode
 
 // Kept from one call to the next.
 int nbread = 0;           // records read by the last run
@@ -88,7 +93,7 @@ void menu(int k) {
   wout("  HASH  format file ........." + ed::listi(code::hash));
   wout(dashrule);
   wout(" HELP ........................" + ed::listi(code::help));
-  wout(" EXIT ........................." + ed::listi(code::exit));
+  wout(" EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -147,12 +152,12 @@ void readerror(int k, int nread) {
   countline("  WHILE READING", nread, "th DATA");
   wout("   IN FILE: " + name);
   wout(" --------------------------------");
-  wout("   Try again on same file ......1");
-  wout("   close that file .............2");
+  wout("   Try again on same file ......" + ed::listi(errorcode::again));
+  wout("   close that file ............." + ed::listi(errorcode::close));
   errortail00();
-  int choice = 2, ierr = 0;
-  inintegdefnp(choice, "your choice", 2, ierr);
-  if (choice == 1) {
+  int choice = errorcode::close, ierr = 0;
+  inintegdefnp(choice, "your choice", errorcode::close, ierr);
+  if (choice == errorcode::again) {
     rewindunit(fiocom.iuin[s]);
     wout(" input file  " + name + "  rewound");
   } else {
@@ -240,7 +245,7 @@ void fpsreadex1(int k, int mode) {
   for (;;) {
     submenuhead(fpsreadex1id);
     if (outlevel(2)) menu(k);
-    int choice = code::exit, ierr = 0;
+    int choice = exitcode, ierr = 0;
     inintegdef(choice, "your choice", choice, ierr);
     if (choice == code::writeall)
       inlogicdef(lwriteall, "write data sorting to screen", lwriteall, ierr);
@@ -254,10 +259,10 @@ void fpsreadex1(int k, int mode) {
                          : choice == code::hash ? "HASH input"
                                                 : "unknown data input";
       opefin(k, what, 0);
-    } else if (fiocom.lopin[s] && (choice == code::close || choice == code::exit)) {
+    } else if (fiocom.lopin[s] && (choice == code::close || choice == exitcode)) {
       clofin(k, 0);
     }
-    if (choice == code::exit) return;
+    if (choice == exitcode) return;
     if (reads && extraction(k, choice == code::fpfit ? 1 : 2)) return;
   }
 }

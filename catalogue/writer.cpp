@@ -29,7 +29,6 @@ constexpr int hashtable = 2001;
 constexpr int hashother = 3001;
 constexpr int list = 1100;
 constexpr int help = 900;
-constexpr int exit = 99;
 }  // namespace code
 
 // Column names of the tables; the degree sign is the byte 0xA1.
@@ -84,7 +83,7 @@ void menu(int k) {
   wout(" LIST DATA TO SCREEN ........" + ed::listi(code::list));
   wout(dashrule);
   wout(" HELP ........................" + ed::listi(code::help));
-  wout(" EXIT ........................." + ed::listi(code::exit));
+  wout(" EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -198,16 +197,16 @@ void fpswrite1(int k, int) {
   for (;;) {
     submenuhead(fpswrite1_id);
     if (outlevel(2)) menu(k);
-    int choice = code::exit, ierr = 0;
+    int choice = exitcode, ierr = 0;
     inintegdef(choice, ed::pad("your choice", 35), choice, ierr);
     if (choice == code::help) formathelp(fpswrite1_id);
     const bool opens = choice == code::open || choice == code::fpfit || choice == code::hash ||
                        choice == code::fpfittable || choice == code::hashtable;
     if (!fiocom.iopou[s] && opens)
       opefou(k, explanation(choice), 0);
-    else if (fiocom.iopou[s] && (choice == code::close || choice == code::exit))
+    else if (fiocom.iopou[s] && (choice == code::close || choice == exitcode))
       clofou(k, 0);
-    if (choice == code::exit) return;
+    if (choice == exitcode) return;
     if (choice == code::list) listing(choice);
     const int type = fpsblk.idatatype;
     if (choice == code::fpfit && type == 1)

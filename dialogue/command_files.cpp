@@ -16,7 +16,6 @@ namespace code {
 constexpr int start = 5001;
 constexpr int leave = 5002;         // leave the command file and go on
 constexpr int leaveandquit = 5003;
-constexpr int exit = 99;
 }  // namespace code
 
 std::string inuse;  // name of the command file in use
@@ -92,9 +91,9 @@ void altsio(int iunit, std::string& fname, int& irep, int iflag) {
     wout(" START COMMAND FILE .............." + ed::listi(code::start));
     wout(" EXIT COMMAND FILE AND CONTINUE..." + ed::listi(code::leave));
     wout(" EXIT COMMAND FILE AND QUIT ......" + ed::listi(code::leaveandquit));
-    wout(" EXIT THIS SUBROUTINE .............." + ed::listi(code::exit));
+    wout(" EXIT THIS SUBROUTINE .............." + ed::listi(exitcode));
     menutail();
-    irep = code::exit;
+    irep = exitcode;
     int ierr = 0;
     inintegdef(irep, "your choice", irep, ierr);
     switch (irep) {
@@ -106,7 +105,7 @@ void altsio(int iunit, std::string& fname, int& irep, int iflag) {
         endaltsi(iunit, fname, iflag);
         if (irep == code::leaveandquit) irep = quitcode;
         return;
-      case code::exit:
+      case exitcode:
         return;
       default:
         if (iflag == 1) {

@@ -405,7 +405,7 @@ void initialise(int isub, int inter) {
   smapsh2(sizmaxa, sizmina, iepia, isha, inter);
 }
 
-// The menu until 99, with the plot window's second stage after each code's
+// The menu until the exit code, with the plot window's second stage after each code's
 // own action. The marker size and type in force when the map has the
 // window open are given back at the exit.
 void menuloop(const Call& c) {

@@ -85,7 +85,7 @@ void showmenu(const GridValues& v) {
   menutail();
 }
 
-// Codes 10 and 20: minimum, maximum and increment in one read from the
+// The latitude and longitude codes: minimum, maximum and increment in one read from the
 // standard input unit, asked again while a value cannot be read; the end of
 // input keeps what was read.
 void askbounds(std::string_view what, real& vmin, real& vmax, real& vinc) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/typed_input.h"
@@ -20,9 +21,6 @@ inline void numberedline(std::string_view text, int v, int w) {
 }
 // The rule between the parts of a menu: 43 '-', as a text line.
 inline void ruleline() { textline(std::string(43, '-')); }
-
-// The code that leaves a menu of the map settings.
-inline constexpr int exitcode = 99;
 
 // The answer to "your choice", exitcode by default.
 inline int yourchoice() {

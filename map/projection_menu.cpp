@@ -25,8 +25,6 @@ namespace {
 const RoutineId sprojll2_id{"sprojll2   ", " 3.5", "16-04-2010"};
 
 constexpr int defaultcode = projcode::mercatorsphere;
-// The menu code that applies the projection chosen last.
-constexpr int setandexit = 99;
 
 bool valid(int code) { return code >= projcode::tmsphere && code <= projcode::vandergrinten; }
 
@@ -145,7 +143,7 @@ void menu(int iproj) {
       {"VI  - ELLIPSOIDAL - OTHERS", 0},
       {" Lallemand modified polyconical .......", projcode::imw},
       {"", 0},
-      {"SET AND EXIT ..........................", setandexit}};
+      {"SET AND EXIT ..........................", exitcode}};
   submenuhead(sprojll2_id);
   if (!outlevel(2)) return;
   textline("           EARTH MAP PROJECTIONS");
@@ -164,14 +162,14 @@ void menu(int iproj) {
   menutail();
 }
 
-// The menu until 99: the last code chosen is the one to apply.
+// The menu until the exit code: the last code chosen is the one to apply.
 void choose(int& iproj) {
   for (;;) {
     menu(iproj);
-    int answer = setandexit;
+    int answer = exitcode;
     int ierr = 0;
     inintegdef(answer, "your choice    ", answer, ierr);
-    if (answer == setandexit) return;
+    if (answer == exitcode) return;
     if (valid(answer)) {
       iproj = answer;
     } else {

@@ -37,7 +37,6 @@ constexpr int majorsize = 10;  // size of the major symbol
 constexpr int minorsize = 20;  // size of the minor symbol
 constexpr int epicentre = 30;  // marker type of the epicentre
 constexpr int shtype = 40;     // which horizontal stresses are drawn
-constexpr int exit = 99;
 }  // namespace code
 
 void say(std::string_view text) { wout(" " + std::string(text)); }
@@ -72,14 +71,14 @@ void showmenu(const MapShPar& p) {
   say("Epicenter type ............" + ed::listi(code::epicentre) + " " + shown(p.iepia));
   say("Sh type ..................." + ed::listi(code::shtype) + " " + shown(p.isha));
   say(rule30);
-  say("EXIT .........................." + ed::listi(code::exit));
+  say("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
 void menu(MapShPar& p) {
   for (;;) {
     showmenu(p);
-    int icode = code::exit, ierr = 0;
+    int icode = exitcode, ierr = 0;
     inintegdef(icode, "your choice", icode, ierr);
     switch (icode) {
       case code::majorsize:
@@ -103,7 +102,7 @@ void menu(MapShPar& p) {
         say(rule30);
         inintegvindef(p.isha, "Sh type", p.isha, -2, 2, ierr);
         break;
-      case code::exit:
+      case exitcode:
         return;
     }
   }

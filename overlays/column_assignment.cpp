@@ -28,7 +28,6 @@ const RoutineId scol2var2_id{"scol2var2  ", "    ", "          "};
 namespace code {
 constexpr int count = 200;    // the number of variables
 constexpr int listing = 300;  // the listing type
-constexpr int exit = 99;
 }  // namespace code
 
 // Width of the titles shown here.
@@ -280,7 +279,7 @@ void showstatus(const Variables& v, const std::string& title, std::string_view f
   }
   if (v.ialter == 4) say("Change nb of variables to read..." + ed::listi(code::count));
   say("Change listing type ............." + ed::listi(code::listing));
-  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(code::exit));
+  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(exitcode));
   menutail();
 }
 
@@ -333,7 +332,7 @@ void scol2var2(int& ierr, std::span<int> jcola, std::span<int> jfcola,
     nametablecolumns(v);
     if (!dialoguemode(mode)) break;
     showstatus(v, title, fname, ncolused, ilist);
-    int code = code::exit, jerr = 0;
+    int code = exitcode, jerr = 0;
     inintegdef(code, question("your choice"), code, jerr);
     if (code == code::count) {
       if (ialter == 4) changecount(v);
@@ -341,7 +340,7 @@ void scol2var2(int& ierr, std::span<int> jcola, std::span<int> jfcola,
       changevariable(v, code);
     } else if (code == code::listing) {
       inintegvindef(ilist, question("Show array status ? (0/1)"), ilist, 0, 1, jerr);
-    } else if (code == code::exit) {
+    } else if (code == exitcode) {
       break;
     }
   }

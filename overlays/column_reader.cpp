@@ -136,7 +136,6 @@ namespace code {
 constexpr int again = 1;    // the same file again
 constexpr int newfile = 0;
 constexpr int read = 1000;  // read and exit
-constexpr int exit = 99;
 }  // namespace code
 
 // The menu after a failed step: same file again (rewound), another file
@@ -146,7 +145,7 @@ Next recovery(std::string_view fname, int iunit) {
   say(std::string(30, '-'));
   say("Try again on same file ......" + ed::listi(code::again));
   say("New file ...................." + ed::listi(code::newfile));
-  say("Exit ......................." + ed::listi(code::exit));
+  say("Exit ......................." + ed::listi(exitcode));
   errortail00();
   int choice = code::newfile, jerr = 0;
   inintegdef(choice, question("your choice"), choice, jerr);
@@ -170,7 +169,7 @@ int readchoice(int mode) {
   if (!dialoguemode(mode)) return choice;
   submenuhead(readreal6_id);
   say("READ AND EXIT .................." + ed::listi(code::read));
-  say("EXIT WITHOUT READING ............." + ed::listi(code::exit));
+  say("EXIT WITHOUT READING ............." + ed::listi(exitcode));
   menutail();
   int jerr = 0;
   inintegdef(choice, question("your choice"), choice, jerr);
@@ -207,7 +206,7 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
               ialter, mode);
     if (kerr == 1) return failed("WHILE READING COLUMN HEADERS", fname, iunit);
     const int choice = readchoice(mode);
-    if (choice == code::exit) {
+    if (choice == exitcode) {
       closeunit(iunit);
       submenuhead(readreal6_id);
       say("EXITING WITHOUT READING DATA FILE");

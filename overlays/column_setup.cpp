@@ -27,7 +27,6 @@ constexpr int skip = 110;     // header lines without data
 constexpr int title = 120;    // line of the title
 constexpr int header = 130;   // line of the column names
 constexpr int help = 900;
-constexpr int exit = 99;
 }  // namespace code
 using columnlines::shown;
 
@@ -80,11 +79,11 @@ void showmenu(int ndisp, int iskip, int ititle, int iheader) {
   wout(item("line nb to read title ..........." + ed::listi(code::title)) + item(ititle));
   wout(item("line nb to read column header...." + ed::listi(code::header)) + item(iheader));
   say("HELP ............................" + ed::listi(code::help));
-  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(code::exit));
+  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(exitcode));
   menutail();
 }
 
-// The menu loop, until 99. The title and name lines are asked within 0 to
+// The menu loop, until the exit code. The title and name lines are asked within 0 to
 // iskip, or 0 alone when iskip is negative, so that the question can
 // always be answered.
 void menu(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::string_view fname,
@@ -99,7 +98,7 @@ void menu(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::str
       warningtail00();
     }
     showmenu(ndisp, iskip, ititle, iheader);
-    int code = code::exit, jerr = 0;
+    int code = exitcode, jerr = 0;
     inintegdef(code, question("your choice"), code, jerr);
     const int top = std::max(iskip, 0);
     switch (code) {
@@ -119,7 +118,7 @@ void menu(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::str
       case code::help:
         help();
         break;
-      case code::exit:
+      case exitcode:
         return;
     }
   }

@@ -50,7 +50,6 @@ namespace code {
 constexpr int utig = 1, ign = 2, gebco = 3, usgs = 4, gshhs = 5, selection = 6;
 constexpr int clip = 10;    // switch the clipping to the map box
 constexpr int nptdeg = 11;  // points per degree of a selection polygon's sides
-constexpr int exit = 99;
 }  // namespace code
 
 // The window of longitudes in which the GSHHS kind tests its points: it
@@ -113,7 +112,7 @@ void menu(const LlBox& box, const LonWindow& w) {
   textitem(" Korvel gshhs ascii file ...." + ed::listi(code::gshhs));
   textitem(" Selection polygon file ....." + ed::listi(code::selection));
   textitem(rule43);
-  textitem("EXIT ......................." + ed::listi(code::exit));
+  textitem("EXIT ......................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -207,10 +206,10 @@ void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mod
   if (settings.clipgrid) window = longitudewindow(longmin, longmax);
   for (;;) {
     menu(box, window);
-    int code = code::exit;
+    int code = exitcode;
     int ierr = 0;
-    inintegvindef(code, "type of line file", code, code::utig, code::exit, ierr);
-    if (code == code::exit) return;
+    inintegvindef(code, "type of line file", code, code::utig, exitcode, ierr);
+    if (code == exitcode) return;
     if (code <= code::selection) {
       drawfile(code, box, window);
     } else if (code == code::clip) {

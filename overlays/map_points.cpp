@@ -49,7 +49,6 @@ constexpr int linecolour = 51, fillcolour = 52, symboltype = 53, symbolsize = 54
 constexpr int x = 10, y = 20;  // the single point
 constexpr int single = 100;    // plot the single point
 constexpr int file = 200;      // plot the points of a file
-constexpr int exit = 99;
 }  // namespace code
 
 using columnlines::question;
@@ -82,7 +81,7 @@ void showmenu(bool lproj) {
   say("Plot single point (x,y ) .." + ed::listi(code::single));
   say("Plot set of point (file) .." + ed::listi(code::file));
   say(rule43);
-  say("RETURN TO MAIN ............." + ed::listi(code::exit));
+  say("RETURN TO MAIN ............." + ed::listi(exitcode));
   menutail();
 }
 
@@ -214,7 +213,7 @@ void mappoint(bool& lproj, int mode) {
       case code::file:
         filepoints(lproj, req);
         break;
-      case code::exit:
+      case exitcode:
         slinecolor(linecol, 1);
         sfillcolor(fillcol, 1);
         ssymboltype(symtype, 1);

@@ -22,7 +22,6 @@ namespace code {
 constexpr int count = 100;  // the number of colours
 constexpr int rgb = 200;    // one colour's content
 constexpr int file = 300;   // the table read from a file
-constexpr int exit = 99;
 }  // namespace code
 
 // Unit of the colour table file, and the width in which its name is shown.
@@ -152,7 +151,7 @@ void showtable() {
   attrtext("modify rgb color content ....." + ed::listi(code::rgb));
   attrtext("read color table from file ..." + ed::listi(code::file));
   attrtext(rule43);
-  attrtext("EXIT .........................." + ed::listi(code::exit));
+  attrtext("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -173,9 +172,9 @@ void scolortable(int mode) {
   int ierr = 0;
   for (;;) {
     showtable();
-    int choice = code::exit;
-    inintegdef(choice, "your choice", code::exit, ierr);
-    if (choice == code::exit) return;
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
+    if (choice == exitcode) return;
     if (choice == code::count) {
       int ncol = 0;
       scolornb(ncol, 2);

@@ -22,7 +22,6 @@ constexpr int index = 10;       // the colour's index
 constexpr int name = 20;        // the colour's name
 constexpr int components = 30;  // its red, green and blue
 constexpr int cancel = 98;      // leave, keeping nothing
-constexpr int update = 99;      // leave, keeping the new values
 }  // namespace code
 
 // Lines with a number: FORMAT (5(1x,a,1x,i3)) in scolornb,
@@ -60,13 +59,13 @@ bool countmenu(int& ncol) {
     countline("new nb of colors to apply ....." + ed::listi(code::count), ncol);
     attrtext(rule43);
     attrtext("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
-    attrtext("UPDATE AND EXIT ..............." + ed::listi(code::update));
+    attrtext("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
-    int choice = code::update;
-    inintegdef(choice, "your choice", code::update, ierr);
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
     if (choice == code::count) inintegvindef(ncol, "new nb of colors", ncol, 1, maxcolor, ierr);
     if (choice == code::cancel) return false;
-    if (choice == code::update) return true;
+    if (choice == exitcode) return true;
   }
 }
 
@@ -149,10 +148,10 @@ bool rgbmenu(int& index, std::string& name, real& red, real& green, real& blue) 
     attrtext(rule43);
     attrtext("modify rgb setting ............" + ed::listi(code::components));
     attrtext("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
-    attrtext("UPDATE AND EXIT ..............." + ed::listi(code::update));
+    attrtext("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
-    int choice = code::update;
-    inintegdef(choice, "your choice", code::update, ierr);
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
     switch (choice) {
       case code::index:
         inintegvindef(index, "new color index", index, 1, plt2blk.ncolor, ierr);
@@ -167,7 +166,7 @@ bool rgbmenu(int& index, std::string& name, real& red, real& green, real& blue) 
         break;
       case code::cancel:
         return false;
-      case code::update:
+      case exitcode:
         return true;
       default:
         break;

@@ -32,7 +32,6 @@ constexpr int np = 10;
 constexpr int initial = 10, final = 11;
 constexpr int increment = 10;
 constexpr int name = 10;
-constexpr int exit = 99;
 }  // namespace code
 
 // Keeps np within 1..mp, saying why.
@@ -202,16 +201,16 @@ void curvemenu(const RoutineId& id, std::string_view heading, const std::functio
     curvetext(rule);
     show();
     curvetext(rule);
-    curvetext("EXIT .........................." + ed::listi(code::exit));
+    curvetext("EXIT .........................." + ed::listi(exitcode));
     menutail();
-    int choice = code::exit;
+    int choice = exitcode;
     int ierr = 0;
     const std::string prompt = ed::pad("your choice", 35);
     if (echoed)
       inintegdef(choice, prompt, choice, ierr);
     else
       inintegdefnp(choice, prompt, choice, ierr);
-    if (choice == code::exit) return;
+    if (choice == exitcode) return;
     act(choice);
   }
 }

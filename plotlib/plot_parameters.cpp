@@ -34,7 +34,6 @@ constexpr int linewidth = 10, linestyle = 11, linecolour = 12;
 constexpr int fillstyle = 20, fillcolour = 21;
 constexpr int textfont = 30, textsize = 31, textalign = 32, textangle = 33, textcolour = 34;
 constexpr int symboltype = 40, symbolsize = 41;
-constexpr int exit = 99;
 }  // namespace code
 
 // Modes 8 and 9 initialise the scalings and the colour table, not the
@@ -133,7 +132,7 @@ void showmenu(bool usecurrent) {
     attrtext("    UPON PLOT OPENING");
   }
   attrtext(rule43);
-  attrtext("EXIT THIS SET UP  ........." + ed::listi(code::exit));
+  attrtext("EXIT THIS SET UP  ........." + ed::listi(exitcode));
   menutail();
 }
 
@@ -179,17 +178,17 @@ void windowsetter(int code, int smode) {
   }
 }
 
-// The menu until 99; usecurrent chooses whether the setters offer the
+// The menu until the exit code; usecurrent chooses whether the setters offer the
 // stored values (setter mode 2) or the defaults (4).
 void plotmenu(bool usecurrent) {
   int ierr = 0;
   for (;;) {
     const int smode = usecurrent ? setmode::askstored : setmode::askdefault;
     showmenu(usecurrent);
-    int choice = code::exit;
-    inintegdef(choice, "your choice", code::exit, ierr);
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
     switch (choice) {
-      case code::exit:
+      case exitcode:
         return;
       case code::source:
         inlogicdef(usecurrent, "whether to use current(1) or initial(0) parameters", usecurrent,

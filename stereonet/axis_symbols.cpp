@@ -30,7 +30,6 @@ constexpr int lowesttype = -99;
 namespace code {
 constexpr int standard = 10;
 constexpr int alternate = 20;
-constexpr int exit = 99;
 }  // namespace code
 
 // Radial length of the line and arrow styles, net units.
@@ -139,16 +138,16 @@ void symbolmenu(int& istd, int& ialt, int mode) {
       say(" standard type ............... " + ed::listi(code::standard));
       say(" alternate type .............. " + ed::listi(code::alternate));
       say((setup ? "SET UP IS OK ==> EXIT ........ " : "STORE AND EXIT ............... ") +
-          ed::listi(code::exit));
+          ed::listi(exitcode));
       menutail();
     }
-    int code = code::exit, ierr = 0;
+    int code = exitcode, ierr = 0;
     inintegdef(code, ed::pad("your choice", 35), code, ierr);
     if (code == code::standard)
       inintegvindef(istd, "standard symbol type", istd, lowesttype, arrowstyle, ierr);
     if (code == code::alternate)
       inintegvindef(ialt, "alternate symbol type", ialt, lowesttype, arrowstyle, ierr);
-    if (code == code::exit) return;
+    if (code == exitcode) return;
   }
 }
 

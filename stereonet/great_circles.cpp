@@ -42,7 +42,6 @@ void halfcircle() {
 // The menu codes.
 namespace code {
 constexpr int points = 10;
-constexpr int exit = 99;
 }  // namespace code
 
 void pointsmenu(int& np) {
@@ -54,12 +53,12 @@ void pointsmenu(int& np) {
     say(rule);
     say("nb of points to draw .........." + ed::listi(code::points) + " " + ed::listi(np));
     say(rule);
-    say("EXIT .........................." + ed::listi(code::exit));
+    say("EXIT .........................." + ed::listi(exitcode));
     say(rule);
-    int code = code::exit, ierr = 0;
+    int code = exitcode, ierr = 0;
     inintegdefnp(code, ed::pad("your choice", 35), code, ierr);
     if (code == code::points) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);
-    if (code == code::exit) return;
+    if (code == exitcode) return;
   }
 }
 

@@ -38,7 +38,6 @@ constexpr int scaling = 11;
 constexpr int plotparameters = 12;
 constexpr int projection = 300;
 constexpr int symbols = 310;
-constexpr int exit = 99;
 }  // namespace code
 
 constexpr int netsperpage = 20;
@@ -136,7 +135,7 @@ void showmenu(const Driver& d, int nmax, int n) {
   say("symbol types ................" + ed::listi(code::symbols));
   say(rule43);
   say("RUN = PLOT FPS ............." + ed::listi(windowcode::run));
-  say("EXIT ........................." + ed::listi(code::exit));
+  say("EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -171,11 +170,11 @@ void scaling(const Driver& d, int isub) {
 void menuloop(const Driver& d, int nmax, int n, int isub) {
   for (;;) {
     showmenu(d, nmax, n);
-    int code = code::exit, ierr = 0;
+    int code = exitcode, ierr = 0;
     inintegdef(code, ed::pad("your choice", 35), code, ierr);
     if (plotwindowcode(code, d.plotname)) {
       d.opened();
-    } else if (code == code::exit) {
+    } else if (code == exitcode) {
       d.leave();
       return;
     }

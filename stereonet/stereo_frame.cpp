@@ -40,7 +40,6 @@ namespace framecode {
 constexpr int points = 10;
 constexpr int axis = 20;
 constexpr int tics = 30;
-constexpr int exit = 99;
 }  // namespace framecode
 
 // The codes of the label menu and of the menu of the number of points.
@@ -48,11 +47,9 @@ namespace labelcode {
 constexpr int index = 1;
 constexpr int text = 2;
 constexpr int draw = 3;
-constexpr int exit = 99;
 }  // namespace labelcode
 namespace pointscode {
 constexpr int points = 10;
-constexpr int exit = 99;
 }  // namespace pointscode
 
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
@@ -125,7 +122,7 @@ void framemenu() {
     say("draw axis......................" + ed::listi(framecode::axis) + " " + ed::l(f.laxis, 1));
     say("draw tics......................" + ed::listi(framecode::tics) + " " + ed::l(f.ltics, 1));
     say(rule);
-    say("EXIT .........................." + ed::listi(framecode::exit));
+    say("EXIT .........................." + ed::listi(exitcode));
     menutail();
     const int code = choose();
     int ierr = 0;
@@ -140,7 +137,7 @@ void framemenu() {
       inlogicdef(f.laxis, ed::pad("whether to draw axis", 35), f.laxis, ierr);
     } else if (code == framecode::tics) {
       inlogicdef(f.ltics, ed::pad("whether to draw ticks", 35), f.ltics, ierr);
-    } else if (code == framecode::exit) {
+    } else if (code == exitcode) {
       return;
     }
   }
@@ -157,7 +154,7 @@ void labelmenu(std::string& text, int& idraw, int& index) {
     say("label text............" + ed::listi(labelcode::text) + " " + text);
     sayint("draw label (0/1)......" + ed::listi(labelcode::draw), idraw, 4);
     say(rule);
-    say("EXIT ................" + ed::listi(labelcode::exit));
+    say("EXIT ................" + ed::listi(exitcode));
     menutail();
     const int code = choose();
     int ierr = 0;
@@ -168,7 +165,7 @@ void labelmenu(std::string& text, int& idraw, int& index) {
       inchardef(text, ed::pad("text to draw", 35), current, ierr);
     } else if (code == labelcode::draw) {
       inintegvindef(idraw, ed::pad("whether to draw label (0=no/1=yes)", 35), idraw, 0, 1, ierr);
-    } else if (code == labelcode::exit) {
+    } else if (code == exitcode) {
       return;
     }
   }
@@ -182,13 +179,13 @@ void pointsmenu(int& np) {
     say(rule);
     sayint("nb of points to draw .........." + ed::listi(pointscode::points), np, 5);
     say(rule);
-    say("EXIT .........................." + ed::listi(pointscode::exit));
+    say("EXIT .........................." + ed::listi(exitcode));
     menutail();
     const int code = choose();
     int ierr = 0;
     if (code == pointscode::points)
       inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, 1000, ierr);
-    if (code == pointscode::exit) return;
+    if (code == exitcode) return;
   }
 }
 
