@@ -39,21 +39,13 @@ const RoutineId mecaro_id{"mecaro     ", " 2.0", "01-06-2010"};
 
 // The command codes of the main menu.
 namespace code {
-constexpr int read = 1000;        // read and extract a catalogue
-constexpr int list = 1100;
-constexpr int write = 1200;
-constexpr int plotparameters = 330;
-constexpr int openplot = 10;
-constexpr int closeplot = 20;
-constexpr int map1 = 2001;        // the map with nodal plane 1
-constexpr int map2 = 2002;        // the map with nodal plane 2
-constexpr int stressaxes = 3000;  // stereonets with the principal stress axes
-constexpr int pbtaxes = 3001;     // stereonets with the P, B and T axes
-constexpr int writesish = 7;      // switch the Si-Sh table while mapping
-constexpr int opensish = 13;
-constexpr int closesish = 23;
+constexpr int read = 1000, list = 1100, write = 1200;  // the store: read, list, write
+constexpr int plotparameters = 330, openplot = 10, closeplot = 20;
+constexpr int map1 = 2001, map2 = 2002;                      // the map of nodal plane 1 or 2
+constexpr int stressaxes = 3000, pbtaxes = 3001;             // stereonets, stress or P, B, T axes
+constexpr int writesish = 7, opensish = 13, closesish = 23;  // the Si-Sh table while mapping
 constexpr int commandfile = 5000;
-constexpr int quit = quitcode;    // the command-file menu answers it too
+constexpr int quit = quitcode;  // the command-file menu answers it too
 constexpr int help = 900;
 }  // namespace code
 

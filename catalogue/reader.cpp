@@ -19,14 +19,11 @@ namespace {
 
 // The menu codes.
 namespace code {
-constexpr int writeall = 4;   // switch the progress row of every record read
-constexpr int writesel = 5;   // switch the progress row of every record retained
-constexpr int open = 11;
-constexpr int close = 21;
+constexpr int writeall = 4, writesel = 5;  // progress rows of the records read, retained
+constexpr int open = 11, close = 21;
 constexpr int criteria = 100;
 constexpr int help = 900;
-constexpr int fpfit = 1000;   // read and extract an FPFIT file
-constexpr int hash = 1001;    // read and extract a HASH file
+constexpr int fpfit = 1000, hash = 1001;  // read and extract an FPFIT or a HASH file
 }  // namespace code
 
 // The codes of the question after a read error.

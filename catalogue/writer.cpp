@@ -19,14 +19,9 @@ const RoutineId fpswrite1_id{"fpswrite1  ", " 1.0", "26-03-2010"};
 
 // The menu codes.
 namespace code {
-constexpr int open = 12;
-constexpr int close = 22;
-constexpr int fpfit = 1000;       // write FPFIT records
-constexpr int fpfittable = 2000;  // write the FPFIT table
-constexpr int fpfitother = 3000;  // an FPFIT format with no writing procedure
-constexpr int hash = 1001;
-constexpr int hashtable = 2001;
-constexpr int hashother = 3001;
+constexpr int open = 12, close = 22;
+constexpr int fpfit = 1000, fpfittable = 2000, hash = 1001, hashtable = 2001;  // write
+constexpr int fpfitother = 3000, hashother = 3001;  // formats with no writing procedure
 constexpr int list = 1100;
 constexpr int help = 900;
 }  // namespace code

@@ -9,16 +9,11 @@
 // in modes 4 and 5 and show their menu in an even mode.
 
 namespace setmode {
-inline constexpr int askgiven = 0;
-inline constexpr int storegiven = 1;
-inline constexpr int askstored = 2;
-inline constexpr int getstored = 3;
-inline constexpr int askdefault = 4;
-inline constexpr int setdefault = 5;
-inline constexpr int askdefaultall = 6;  // as 4, on every sub-plot
-inline constexpr int setdefaultall = 7;  // as 5, on every sub-plot
-inline constexpr int tableonly = 102;    // the marker code table alone
-inline constexpr int setup = 200;        // ask and return, store nothing
+inline constexpr int askgiven = 0, storegiven = 1, askstored = 2, getstored = 3;
+inline constexpr int askdefault = 4, setdefault = 5;
+inline constexpr int askdefaultall = 6, setdefaultall = 7;  // as 4 and 5, on every sub-plot
+inline constexpr int tableonly = 102;  // the marker code table alone
+inline constexpr int setup = 200;      // ask and return, store nothing
 }  // namespace setmode
 
 // Modes 0 and 1: the caller's value.

@@ -43,19 +43,12 @@ const RoutineId mapseis_id{"mapseis    ", " 7.0", "01-06-2010"};
 
 // The codes of the set-up menu besides those of the plot window.
 namespace code {
-constexpr int scaling = 11;
-constexpr int plotparameters = 12;
 constexpr int scaletogrid = 15;
-constexpr int projection = 300;
-constexpr int episymbol = 310;       // epicentre marker type
-constexpr int stresssymbols = 315;   // symbol sizes and stress symbol type
-constexpr int grid = 320;
-constexpr int gridfromtest = 330;    // grid bounds from the extraction bounds
-constexpr int contours = 340;
-constexpr int epicentres = 341;
-constexpr int stress = 342;
-constexpr int points = 343;
-constexpr int plunge = 400;          // plunge threshold of the vertical axis
+constexpr int projection = 300, episymbol = 310, grid = 320;
+constexpr int stresssymbols = 315;  // symbol sizes and stress symbol type
+constexpr int gridfromtest = 330;   // grid bounds from the extraction bounds
+constexpr int contours = 340, epicentres = 341, stress = 342, points = 343;  // switches
+constexpr int plunge = 400;         // plunge threshold of the vertical axis
 constexpr int help = 900;
 }  // namespace code
 
@@ -111,11 +104,11 @@ void showmenu(int n, int nmax) {
   textline(rule32);
   textline("PLOT:");
   textline("plot file name: " + ed::a(s.plotname, 20));
-  textline("open plot file  .............." + ed::listi(windowcode::open));
-  textline("scaling ......................" + ed::listi(code::scaling));
-  textline("plot parameters .............." + ed::listi(code::plotparameters));
+  textline("open plot file  .............." + ed::listi(setupcode::open));
+  textline("scaling ......................" + ed::listi(setupcode::scaling));
+  textline("plot parameters .............." + ed::listi(setupcode::parameters));
   flagline("scale to fit grid ............" + ed::listi(code::scaletogrid), s.scaletogrid);
-  textline("close file = end plot ........" + ed::listi(windowcode::close));
+  textline("close file = end plot ........" + ed::listi(setupcode::close));
   textline(rule32);
   textline("MAP:");
   textline("projection .................." + ed::listi(code::projection));
@@ -133,7 +126,7 @@ void showmenu(int n, int nmax) {
   numberedline("current nb of data =", n, 6);
   valueline("plunge threshold for isv ...." + ed::listi(code::plunge), s.plunge);
   textline(rule43);
-  textline("RUN = CREATE MAP ..........." + ed::listi(windowcode::run));
+  textline("RUN = CREATE MAP ..........." + ed::listi(setupcode::run));
   textline("EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
@@ -163,14 +156,14 @@ void firststage(int code, const Call& c, real& threshold) {
   MapSettings& s = settings;
   int ierr = 0;
   switch (code) {
-    case code::scaling: {
+    case setupcode::scaling: {
       int isub = c.isub;
       ssubplot(isub, 1);
       real xcm0 = 0, ycm0 = 0, xx = 0, xy = 0, yx = 0, yy = 0;
       sus2cm1(xcm0, ycm0, xx, xy, yx, yy, 2);
       break;
     }
-    case code::plotparameters: splotparam2(0); break;
+    case setupcode::parameters: splotparam2(0); break;
     case code::scaletogrid:
       inlogicdef(s.scaletogrid, "scale plot to grid", s.scaletogrid, ierr);
       break;
@@ -424,7 +417,7 @@ void menuloop(const Call& c) {
       if (iocom.lplotfile && saved) restoremarkers(*saved);
       return;
     }
-    if (code == windowcode::run) run(c, threshold);
+    if (code == setupcode::run) run(c, threshold);
   }
 }
 

@@ -16,30 +16,12 @@
 
 // The projection codes, in the order of the table of projections.
 namespace projcode {
-inline constexpr int tmsphere = 1;
-inline constexpr int tmellipsoid = 2;
-inline constexpr int lccsphere = 3;
-inline constexpr int lccellipsoid = 4;
-inline constexpr int lazeapolar = 5;
-inline constexpr int lazeaoblique = 6;
-inline constexpr int stereopolar = 7;
-inline constexpr int stereooblique = 8;
-inline constexpr int orthopolar = 9;
-inline constexpr int orthooblique = 10;
-inline constexpr int perspolar = 11;
-inline constexpr int persoblique = 12;
-inline constexpr int polyconic = 13;
-inline constexpr int imw = 14;
-inline constexpr int mercatorsphere = 15;
-inline constexpr int mercatorellipsoid = 16;
-inline constexpr int gnomopolar = 17;
-inline constexpr int gnomooblique = 18;
-inline constexpr int albers = 19;
-inline constexpr int bonne = 20;
-inline constexpr int werner = 21;
-inline constexpr int sansonflamsteed = 22;
-inline constexpr int lambertcylindrical = 23;
-inline constexpr int mollweide = 24;
+inline constexpr int tmsphere = 1, tmellipsoid = 2, lccsphere = 3, lccellipsoid = 4;
+inline constexpr int lazeapolar = 5, lazeaoblique = 6, stereopolar = 7, stereooblique = 8;
+inline constexpr int orthopolar = 9, orthooblique = 10, perspolar = 11, persoblique = 12;
+inline constexpr int polyconic = 13, imw = 14, mercatorsphere = 15, mercatorellipsoid = 16;
+inline constexpr int gnomopolar = 17, gnomooblique = 18, albers = 19, bonne = 20, werner = 21;
+inline constexpr int sansonflamsteed = 22, lambertcylindrical = 23, mollweide = 24;
 inline constexpr int vandergrinten = 25;
 }  // namespace projcode
 

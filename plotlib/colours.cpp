@@ -17,10 +17,9 @@ const RoutineId scolorrgb_id{"scolorrgb  ", "    ", "          "};
 
 // The menu codes of the number of colours and of one colour.
 namespace code {
-constexpr int count = 10;       // the new number of colours
-constexpr int index = 10;       // the colour's index
-constexpr int name = 20;        // the colour's name
-constexpr int components = 30;  // its red, green and blue
+constexpr int count = 10;  // the new number of colours
+constexpr int index = 10, name = 20;
+constexpr int components = 30;  // red, green and blue
 constexpr int cancel = 98;      // leave, keeping nothing
 }  // namespace code
 

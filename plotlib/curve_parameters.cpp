@@ -27,23 +27,17 @@ constexpr int showmode = 6;
 // indices.
 namespace curvecode {
 constexpr int fixedcount = 100;
-constexpr int levelcount = 200;      // the levels, by their number
-constexpr int levelincrement = 210;  // the levels, by their increment
-constexpr int points = 300;
-constexpr int range = 310;           // initial and final value of the running point
-constexpr int increment = 320;
-constexpr int name = 330;
+constexpr int levelcount = 200, levelincrement = 210;  // the levels, by number or increment
+constexpr int points = 300, increment = 320, name = 330;
+constexpr int range = 310;  // initial and final value of the running point
 }  // namespace curvecode
 
 // The codes of the fixed parameter menus: of their number, and of one
 // parameter (the value codes edit the value of types 1, 2 and 3).
 namespace fixedcode {
 constexpr int count = 10;
-constexpr int name = 10;
-constexpr int type = 20;
-constexpr int real = 30;
-constexpr int integer = 40;
-constexpr int character = 50;
+constexpr int name = 10, type = 20;
+constexpr int real = 30, integer = 40, character = 50;
 }  // namespace fixedcode
 
 // The codes of the level menu; 13 and 15 ask for three values in turn.

@@ -347,11 +347,11 @@ void intnewpage() {
 
 bool plotwindowcode(int code, std::string_view plotname) {
   const bool open = iocom.lplotfile;
-  if (code == windowcode::close) {
+  if (code == setupcode::close) {
     plend();
-  } else if (code == windowcode::run && open) {
+  } else if (code == setupcode::run && open) {
     newpage();
-  } else if (code == windowcode::open || code == windowcode::run) {
+  } else if (code == setupcode::open || code == setupcode::run) {
     plinit(plotname, 2);
     return !open;
   }

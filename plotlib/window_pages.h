@@ -40,15 +40,18 @@ void plend();
 // window, or draw over the current page.
 void newpage();
 
-// The plot-window codes of a plot's set-up menu: close closes the window,
-// run clears its page when it is open, open and run open it when it is
-// closed (open on an open window only warns). True when the call opened a
-// closed window, so that the plot sets its own attributes on it.
-namespace windowcode {
-inline constexpr int open = 10;
-inline constexpr int close = 20;
-inline constexpr int run = 1000;
-}  // namespace windowcode
+// The codes every plot's set-up menu shares: those of the plot window, of
+// the sub-plot's scaling and of the plot parameters.
+namespace setupcode {
+inline constexpr int open = 10, close = 20;
+inline constexpr int run = 1000;  // draw the plot, on a new page when the window is open
+inline constexpr int scaling = 11, parameters = 12;
+}  // namespace setupcode
+
+// The plot-window codes: close closes the window, run clears its page when
+// it is open, open and run open it when it is closed (open on an open
+// window only warns). True when the call opened a closed window, so that
+// the plot sets its own attributes on it.
 bool plotwindowcode(int code, std::string_view plotname);
 
 void intplinit(std::string_view name, int mode);

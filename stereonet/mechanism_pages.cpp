@@ -34,8 +34,6 @@ const RoutineId fpsseis3_id{"fpsseis    ", " 4.0", "24-03-2010"};
 
 // The codes of the set-up menu besides those of the plot window.
 namespace code {
-constexpr int scaling = 11;
-constexpr int plotparameters = 12;
 constexpr int projection = 300;
 constexpr int symbols = 310;
 }  // namespace code
@@ -127,14 +125,14 @@ void showmenu(const Driver& d, int nmax, int n) {
   say(rule32);
   say("PLOT:");
   say("plot file name: " + ed::a(d.plotname, 20));
-  say("open plot file  .............." + ed::listi(windowcode::open));
-  say("scaling ......................" + ed::listi(code::scaling));
-  say("plot parameters .............." + ed::listi(code::plotparameters));
-  say("close file = end plot ........" + ed::listi(windowcode::close));
+  say("open plot file  .............." + ed::listi(setupcode::open));
+  say("scaling ......................" + ed::listi(setupcode::scaling));
+  say("plot parameters .............." + ed::listi(setupcode::parameters));
+  say("close file = end plot ........" + ed::listi(setupcode::close));
   say("stereo type.................." + ed::listi(code::projection));
   say("symbol types ................" + ed::listi(code::symbols));
   say(rule43);
-  say("RUN = PLOT FPS ............." + ed::listi(windowcode::run));
+  say("RUN = PLOT FPS ............." + ed::listi(setupcode::run));
   say("EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
@@ -178,16 +176,16 @@ void menuloop(const Driver& d, int nmax, int n, int isub) {
       d.leave();
       return;
     }
-    if (code == code::scaling) {
+    if (code == setupcode::scaling) {
       scaling(d, isub);
-    } else if (code == code::plotparameters) {
+    } else if (code == setupcode::parameters) {
       splotparam2(0);
     } else if (code == code::projection) {
       int iproj = 1;
       sspro(iproj, 2);
     } else if (code == code::symbols) {
       choosesymbols(d);
-    } else if (code == windowcode::run) {
+    } else if (code == setupcode::run) {
       d.run();
     }
   }
