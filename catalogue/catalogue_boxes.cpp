@@ -6,7 +6,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 
-void listingrule() { wout(" |" + std::string(43, '-') + "|"); }
+void listingrule() { wout(" |" + dashrule.substr(1) + "|"); }
 
 void listingtitle() {
   listingrule();

@@ -44,11 +44,9 @@ constexpr int rake3 = 540, rake3bounds = 550;
 constexpr int frohlich = 600, fclvd = 610, mijerr = 620, freemij = 630;
 }  // namespace code
 
-const std::string rule43(43, '-');
 const std::string rule32(32, '-');
 
 // The line layouts of the menu and the polygon messages.
-void textline(std::string_view text) { wout(" " + std::string(text)); }
 void switchline(std::string_view text, bool v) { wout(" " + std::string(text) + " " + ed::l(v, 1)); }
 void valueline(std::string_view text, real x) { wout(" " + std::string(text) + " " + ed::f(x, 8, 3)); }
 void countline(std::string_view text, int n, std::string_view word = {}) {
@@ -100,38 +98,38 @@ bool boundsblock(std::string_view text, int code, bool on, std::string_view mini
 
 void showmenu() {
   const SeisTest2& t = seistest2;
-  textline(rule43);
-  textline("WHAT IS TO BE TESTED ? (Angles in degrees) ");
-  textline(rule43);
+  wout(dashrule);
+  say("WHAT IS TO BE TESTED ? (Angles in degrees) ");
+  wout(dashrule);
   switchline("general test switch .........." + ed::listi(code::general), t.lextract);
-  textline(rule32);
+  say(rule32);
   if (boundsblock("test latitude ...............", code::latitude, t.ltestlat,
                   "latitude mini ...............", "latitude maxi ...............",
                   code::latbounds, t.latmin, t.latmax))
-    textline(rule32);
+    say(rule32);
   if (boundsblock("test longitude ..............", code::longitude, t.ltestlon,
                   "longitude mini ..............", "longitude maxi ..............",
                   code::lonbounds, t.lonmin, t.lonmax))
-    textline(rule32);
+    say(rule32);
   switchline("test polygon ................" + ed::listi(code::polygon), t.ltestpoly);
   if (t.ltestpoly) {
     switchline("great circle polygon ........" + ed::listi(code::greatcircle), t.lgreatcircle);
     switchline("lat-long polygon ............" + ed::listi(code::greatcircle), !t.lgreatcircle);
     countline("min number of vertices ........:", minpolyvert);
     countline("max number of vertices ........:", maxpolyvert);
-    textline("read polygon from file ......" + ed::listi(code::polyfile));
+    say("read polygon from file ......" + ed::listi(code::polyfile));
     countline("number of vertices .........." + ed::listi(code::vertices), t.npolyvert);
-    textline("- - - - - - - - - - - - - - - - ");
-    textline("longitud latitude .......command");
+    say("- - - - - - - - - - - - - - - - ");
+    say("longitud latitude .......command");
     for (int k = 1; k <= t.npolyvert; ++k) vertexrow(k);
-    textline(rule32);
+    say(rule32);
   }
   if (boundsblock("test depth ..................", code::depth, t.ltestdep,
                   "depth mini ..................", "depth maxi ..................",
                   code::depthbounds, t.depmin, t.depmax))
-    textline(rule32);
+    say(rule32);
   switchline("test rake on both planes....." + ed::listi(code::rakeboth), t.lrakeboth);
-  textline("test union of intervals 1,2,3");
+  say("test union of intervals 1,2,3");
   // Only the first interval's texts have a blank before the dots.
   bool anyrake = boundsblock("test rake interval 1 ........", code::rake1, t.ltestrake[0],
                              "rake mini interval 1.........", "rake maxi interval 1.........",
@@ -142,16 +140,16 @@ void showmenu() {
   anyrake |= boundsblock("test rake interval 3.........", code::rake3, t.ltestrake[2],
                          "rake mini interval 3.........", "rake maxi interval 3.........",
                          code::rake3bounds, t.rakemin[2], t.rakemax[2]);
-  if (anyrake) textline(rule32);
+  if (anyrake) say(rule32);
   switchline("test Frohlich quality........" + ed::listi(code::frohlich), t.lfrohlich);
   if (t.lfrohlich) {
     valueline("fclvd maxi .................." + ed::listi(code::fclvd), t.fclvdmax);
     valueline("moment relative error maxi .." + ed::listi(code::mijerr), t.mijerrmax);
     countline("moment free components min .." + ed::listi(code::freemij), t.nfreemijmin);
   }
-  textline(rule43);
-  textline("EXIT ........................." + ed::listi(exitcode));
-  textline(rule43);
+  wout(dashrule);
+  say("EXIT ........................." + ed::listi(exitcode));
+  wout(dashrule);
 }
 
 // The polygon file's name as the messages show it: its field, trimmed.
@@ -162,17 +160,17 @@ std::string shownname(const std::string& fname) {
 // A polygon file that could not be read to its end: the vertex count
 // becomes 0, the file is closed, the banner is closed.
 void polygonfailed(const std::string& fname) {
-  textline("=> POLYGON INPUT FAILED");
+  say("=> POLYGON INPUT FAILED");
   seistest2.npolyvert = 0;
   countline("RESETTING # vertices =", 0);
   closeunit(polyunit);
-  textline("Polygon file " + shownname(fname) + " is closed");
+  say("Polygon file " + shownname(fname) + " is closed");
   warningtail00();
 }
 
 void polygoneof(const std::string& fname) {
   warninghead(setseistest_id);
-  textline("END OF FILE REACHED UNEXPECTEDLY");
+  say("END OF FILE REACHED UNEXPECTEDLY");
   polygonfailed(fname);
 }
 
@@ -197,7 +195,7 @@ void readpolygon() {
     warninghead(setseistest_id);
     countline("Read number of vertices =", t.npolyvert);
     countline("Max  number of vertices =", maxpolyvert);
-    textline("=> RESETTING:");
+    say("=> RESETTING:");
     t.npolyvert = maxpolyvert;
     countline("Reset number of vertices =", maxpolyvert);
     warningtail00();
@@ -221,10 +219,10 @@ void readpolygon() {
 
   closeunit(polyunit);
   submenuhead(setseistest_id);
-  textline("Polygon file " + shownname(fname) + " is closed");
+  say("Polygon file " + shownname(fname) + " is closed");
   countline("Could read up to:", maxpolyvert, "vertices");
   countline("Actually read   :", t.npolyvert, "vertices");
-  textline("- - - - - - - - - - - - - - - - - - - - - -");
+  say("- - - - - - - - - - - - - - - - - - - - - -");
 }
 
 void editvertex(int k) {
@@ -310,15 +308,15 @@ bool exitcheck(int mode) {
   if (ierr == 0) return true;
   warninghead(setseistest_id);
   if (iocom.lcomfile) {
-    textline("PROBLEM IN POLYGON CONTOUR");
-    textline("=> PROCEEDING WITH COMMAND FILE");
+    say("PROBLEM IN POLYGON CONTOUR");
+    say("=> PROCEEDING WITH COMMAND FILE");
     warningtail00();
     return true;
   }
-  textline("NEED TO FIX POLYGON CONTOUR");
-  textline("           OR");
-  textline("DISABLE POLYGON SELECTION");
-  textline("=> BACK TO INTERACTIVE MENU");
+  say("NEED TO FIX POLYGON CONTOUR");
+  say("           OR");
+  say("DISABLE POLYGON SELECTION");
+  say("=> BACK TO INTERACTIVE MENU");
   warningtail00();
   return false;
 }
@@ -326,7 +324,7 @@ bool exitcheck(int mode) {
 // The defaults; vertices 4 to 9 keep their values.
 void initseistest() {
   submenuhead(setseistest_id);
-  textline("INITIALIZING EXTRACTION TESTS");
+  say("INITIALIZING EXTRACTION TESTS");
   SeisTest2 fresh;
   std::copy(seistest2.vrtxlat.begin() + minpolyvert, seistest2.vrtxlat.end(),
             fresh.vrtxlat.begin() + minpolyvert);
@@ -340,15 +338,15 @@ void initseistest() {
 void contourerror(int k, int next, std::string_view what) {
   errorhead(spolygontst_id);
   switchline("Test great circle:", seistest2.lgreatcircle);
-  textline("INCONSISTENT CONTOUR:");
-  textline("Vertex # longitud latitude");
+  say("INCONSISTENT CONTOUR:");
+  say("Vertex # longitud latitude");
   contourrow(k);
   contourrow(next);
-  textline(what);
-  textline("V2 = V1 ?");
-  textline("==> TEST IS UNRELIABLE:");
-  textline("==> IT NEED BE REDONE");
-  textline("    AFTER CONTOUR CORRECTION");
+  say(what);
+  say("V2 = V1 ?");
+  say("==> TEST IS UNRELIABLE:");
+  say("==> IT NEED BE REDONE");
+  say("    AFTER CONTOUR CORRECTION");
   errortail00();
 }
 

@@ -1,5 +1,6 @@
 #include "catalogue/writer.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -46,14 +47,14 @@ std::string tabbed(const std::vector<std::string>& fields) {
   return line;
 }
 
-std::string eventline(Layout layout, int k) {
+// Appends the line of event k in the layout to out.
+void eventline(Layout layout, int k, std::string& out) {
   switch (layout) {
-    case Layout::fpfit: return writefpfit(k);
-    case Layout::fpfittable: return tabbed(fpfitfields(k, false));
-    case Layout::hash: return writehash(k);
-    case Layout::hashtable: return tabbed(hashfields(k));
+    case Layout::fpfit: return fpfitline(out, k, Placing::columns);
+    case Layout::fpfittable: return fpfitline(out, k, Placing::tabs);
+    case Layout::hash: return hashline(out, k, Placing::columns);
+    case Layout::hashtable: return hashline(out, k, Placing::tabs);
   }
-  return {};
 }
 
 void menu(int k) {
@@ -110,41 +111,31 @@ void wrongformat(int choice) {
   warningtail00();
 }
 
-// A line that could not be written: the file is closed and the menu follows.
-void writeerror(int k, int event) {
-  const std::string name = ed::pad(fiocom.oufnam[static_cast<size_t>(k - 1)], slotwidth);
-  errorhead(fpswrite1_id);
-  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
-  wout("   IN FILE: " + name);
-  wout("   closing the file");
-  failurereported(fiocom.iouf[static_cast<size_t>(k - 1)]);
-  clofou(k, 0);
-  wout(" FILE " + name + " IS CLOSED");
-  errortail00();
-}
-
-// Writes every stored event in the layout; false after a write error.
+// Writes every stored event in the layout; false after a write error. The
+// lines are made in one text, written at once; the event reported on a
+// failure is the first whose line did not reach the file in full (0: the
+// table's head).
 bool writestore(int k, Layout layout) {
   const auto s = static_cast<size_t>(k - 1);
   const int unit = fiocom.iouf[s];
-  const bool table = layout == Layout::fpfittable || layout == Layout::hashtable;
-  if (table) {
+  std::string text;
+  if (layout == Layout::fpfittable || layout == Layout::hashtable) {
     std::vector<std::string> quoted;
     for (const auto& n : layout == Layout::fpfittable ? fpfitnames : hashnames)
       quoted.push_back("'" + n + "'");
-    writeline(unit, " '" + ed::pad(fiocom.oufnam[s], slotwidth) + "'");
-    writeline(unit, " " + tabbed(quoted));
-    if (unitfailed(unit)) {
-      writeerror(k, 0);
-      return false;
-    }
+    text += " '" + ed::pad(fiocom.oufnam[s], slotwidth) + "'\n " + tabbed(quoted) + "\n";
   }
+  std::vector<size_t> ends{text.size()};  // where the head and each line end
+  text.reserve(text.size() + static_cast<size_t>(fpsblk.nbstored) * 160);
   for (int i = 0; i < fpsblk.nbstored; ++i) {
-    writeline(unit, eventline(layout, i));
-    if (unitfailed(unit)) {
-      writeerror(k, i + 1);
-      return false;
-    }
+    eventline(layout, i, text);
+    text += '\n';
+    ends.push_back(text.size());
+  }
+  const size_t written = writeblock(unit, text);
+  if (unitfailed(unit)) {
+    writeerror(fpswrite1_id, k, static_cast<int>(std::upper_bound(ends.begin(), ends.end(), written) - ends.begin()));
+    return false;
   }
   return true;
 }

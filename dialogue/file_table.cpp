@@ -187,6 +187,19 @@ void clofin(int k, int) { closeslot(clofin_id, true, k); }
 
 void clofou(int k, int) { closeslot(clofou_id, false, k); }
 
+void writeerror(const RoutineId& id, int k, int event) {
+  const auto s = static_cast<std::size_t>(k - 1);
+  const std::string name = ed::pad(fiocom.oufnam[s], slotwidth);
+  errorhead(id);
+  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
+  wout("   IN FILE: " + name);
+  wout("   closing the file");
+  failurereported(fiocom.iouf[s]);
+  clofou(k, 0);
+  wout(" FILE " + name + " IS CLOSED");
+  errortail00();
+}
+
 void opef2(std::string& fname, std::string_view expl, int iunit, std::string_view status,
            int iflag, std::size_t namewidth) {
   const bool save = status != "old";

@@ -92,52 +92,52 @@ void grid(GridArgs& g, int mode) {
            g.nptick, g.igridt, g.ndecim, mode);
 }
 
-void flagline(std::string_view label, bool v) { textline(std::string(label) + " " + ed::l(v, 1)); }
+void flagline(std::string_view label, bool v) { say(std::string(label) + " " + ed::l(v, 1)); }
 
 void showmenu(int n, int nmax) {
-  const std::string rule43(43, '-'), rule32(32, '-');
+  const std::string rule32(32, '-');
   submenuhead(mapseis_id);
   if (!outlevel(2)) return;
   const MapSettings& s = settings;
-  textline(rule43);
-  textline("SET UP:");
-  textline(rule32);
-  textline("PLOT:");
-  textline("plot file name: " + ed::a(s.plotname, 20));
-  textline("open plot file  .............." + ed::listi(setupcode::open));
-  textline("scaling ......................" + ed::listi(setupcode::scaling));
-  textline("plot parameters .............." + ed::listi(setupcode::parameters));
+  wout(dashrule);
+  say("SET UP:");
+  say(rule32);
+  say("PLOT:");
+  say("plot file name: " + ed::a(s.plotname, 20));
+  say("open plot file  .............." + ed::listi(setupcode::open));
+  say("scaling ......................" + ed::listi(setupcode::scaling));
+  say("plot parameters .............." + ed::listi(setupcode::parameters));
   flagline("scale to fit grid ............" + ed::listi(code::scaletogrid), s.scaletogrid);
-  textline("close file = end plot ........" + ed::listi(setupcode::close));
-  textline(rule32);
-  textline("MAP:");
-  textline("projection .................." + ed::listi(code::projection));
-  textline("Epicenter symbol type ......." + ed::listi(code::episymbol));
-  textline("Symbols size + Sh type ......" + ed::listi(code::stresssymbols));
-  textline("lat long grid ..............." + ed::listi(code::grid));
-  textline("grid bounds from test bounds " + ed::listi(code::gridfromtest));
+  say("close file = end plot ........" + ed::listi(setupcode::close));
+  say(rule32);
+  say("MAP:");
+  say("projection .................." + ed::listi(code::projection));
+  say("Epicenter symbol type ......." + ed::listi(code::episymbol));
+  say("Symbols size + Sh type ......" + ed::listi(code::stresssymbols));
+  say("lat long grid ..............." + ed::listi(code::grid));
+  say("grid bounds from test bounds " + ed::listi(code::gridfromtest));
   flagline("Plot contours ..............." + ed::listi(code::contours), s.contours);
   flagline("plot epicenters ............." + ed::listi(code::epicentres), s.epicentres);
   flagline("plot sh directions .........." + ed::listi(code::stress), s.stress);
   flagline("plot symbol lat-long ........" + ed::listi(code::points), s.points);
-  textline(rule32);
-  textline("DATA:");
+  say(rule32);
+  say("DATA:");
   numberedline("maximum nb of data =", nmax, 6);
   numberedline("current nb of data =", n, 6);
   valueline("plunge threshold for isv ...." + ed::listi(code::plunge), s.plunge);
-  textline(rule43);
-  textline("RUN = CREATE MAP ..........." + ed::listi(setupcode::run));
-  textline("EXIT ........................." + ed::listi(exitcode));
+  wout(dashrule);
+  say("RUN = CREATE MAP ..........." + ed::listi(setupcode::run));
+  say("EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
 void helpbox() {
   const std::string rule(43, '=');
   submenuhead(mapseis_id);
-  textline(rule);
-  textline(std::string(16, ' ') + "HELP DESK:" + std::string(17, ' '));
-  textline(ed::pad("    read README.md of the program sources", 43));
-  textline(rule);
+  say(rule);
+  say(std::string(16, ' ') + "HELP DESK:" + std::string(17, ' '));
+  say(ed::pad("    read README.md of the program sources", 43));
+  say(rule);
 }
 
 // The latitude and longitude bounds of the extraction criteria
@@ -173,7 +173,7 @@ void firststage(int code, const Call& c, real& threshold) {
       break;
     }
     case code::episymbol:
-      textline("choose epicenter symbol");
+      say("choose epicenter symbol");
       ssymboltype(s.episymbol, 0);
       break;
     case code::stresssymbols: {
@@ -221,24 +221,19 @@ void restoremarkers(Markers m) {
 
 void banner(std::string_view title) {
   const std::string rule(36, '=');
-  textline(rule);
-  textline(title);
-  textline(rule);
+  say(rule);
+  say(title);
+  say(rule);
 }
-
-void setalign(int ijust) { stextalign(ijust, 1); }
 
 void captions(int n) {
   int saved = 0;
   stextalign(saved, 3);
-  setalign(-2);
-  cmplotruninfo0(10.5f, 28.0f, 0);
-  setalign(-1);
+  pageruncaption();
   std::string digits(7, ' ');
   int nchar = 0;
   intg2char(digits, nchar, 7, n);
-  const std::string caption = "Number of data: " + digits.substr(0, static_cast<std::size_t>(nchar));
-  cmplotcharinfo0(ed::pad(caption, 35), 1, 2.0f, 28.0f, 0);
+  pagecaption("Number of data: " + digits.substr(0, static_cast<std::size_t>(nchar)), 1);
   stextalign(saved, 1);
 }
 
@@ -252,8 +247,8 @@ void scaletogrid() {
   const real dx = xmax - xmin, dy = ymax - ymin;
   if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) {
     warninghead(mapseis_id);
-    textline("GRID BOX CANNOT BE SCALED");
-    textline("==> KEEPING CURRENT SCALING");
+    say("GRID BOX CANNOT BE SCALED");
+    say("==> KEEPING CURRENT SCALING");
     warningtail00();
     return;
   }
@@ -299,16 +294,7 @@ void sishline(int islot, const std::string& line, int event) {
   if (!fiocom.iopou[s]) return;
   const int unit = fiocom.iouf[s];
   writeline(unit, line);
-  if (!unitfailed(unit)) return;
-  const std::string name = ed::pad(fiocom.oufnam[s], slotwidth);
-  errorhead(mapseis_id);
-  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
-  wout("   IN FILE: " + name);
-  wout("   closing the file");
-  failurereported(unit);
-  clofou(islot, 0);
-  wout(" FILE " + name + " IS CLOSED");
-  errortail00();
+  if (unitfailed(unit)) writeerror(mapseis_id, islot, event);
 }
 
 // Event k (0-based): its principal axes from the nodal plane, the regime
@@ -353,10 +339,10 @@ void run(const Call& c, real threshold) {
     ssymbolsize(sizmaxa, 1);
     ssymboltype(type, 1);
     const std::string rule(36, '=');
-    textline(rule);
-    textline("PROJECTING EPICENTERS");
-    textline("LONG, LAT --> X, Y");
-    textline(rule);
+    say(rule);
+    say("PROJECTING EPICENTERS");
+    say("LONG, LAT --> X, Y");
+    say(rule);
     deg2rad(c.xd, c.rlong, c.n);
     deg2rad(c.yd, c.rlat, c.n);
     projlln(c.xd, c.yd, c.xd, c.yd, c.n);
@@ -380,7 +366,7 @@ void run(const Call& c, real threshold) {
 
 void initialise(int isub, int inter) {
   submenuhead(mapseis_id);
-  textline("INITIALIZING MAP PARAMETERS");
+  say("INITIALIZING MAP PARAMETERS");
   settings = defaults();
   ssubplot(isub, 1);
   real xcm0 = 10.0f, ycm0 = 8.0f, xx = 2.5f, xy = 0.0f, yx = 0.0f, yy = 2.5f;

@@ -48,15 +48,15 @@ void radius(std::string_view text, real r) {
 
 void menu(int number) {
   submenuhead(sellipsoid_id);
-  textline("           ELLIPSOIDS SET UP");
-  ruleline();
+  say("           ELLIPSOIDS SET UP");
+  wout(dashrule);
   numberedline(" current ellipsoid number:", current, 3);
   numberedline(" setting ellipsoid number:", number, 3);
-  ruleline();
+  wout(dashrule);
   for (int number = 1; number <= static_cast<int>(ellipsoids.size()); ++number)
-    textline(std::string(row(number).menuline) + ed::listi(number));
-  ruleline();
-  textline("SET AND EXIT ......................." + ed::listi(exitcode));
+    say(std::string(row(number).menuline) + ed::listi(number));
+  wout(dashrule);
+  say("SET AND EXIT ......................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -72,8 +72,8 @@ bool choose(int& number) {
   } else {
     warninghead(sellipsoid_id);
     numberedline("ANSWER =", answer, 3);
-    textline("NEITHER IN [1,9] NOR = 99");
-    textline("==> BACK TO MENU WITHOUT ACTION");
+    say("NEITHER IN [1,9] NOR = 99");
+    say("==> BACK TO MENU WITHOUT ACTION");
     warningtail00();
   }
   return false;
@@ -81,8 +81,8 @@ bool choose(int& number) {
 
 void confirm(int number) {
   submenuhead(sellipsoid_id);
-  textline(row(number).title);
-  ruleline();
+  say(row(number).title);
+  wout(dashrule);
   numberedline(" Ellipsoid number  =", number, 3);
   radius(" Equatorial radius =", ellipsoid.ela);
   radius(" Polar      radius =", ellipsoid.elb);
@@ -113,17 +113,17 @@ void sellipsoid(int& number, int mode) {
   if (defaultmode(mode)) {
     number = 1;
     submenuhead(sellipsoid_id);
-    textline("INITIALIZING ELLIPSOID");
-    textline("Default ellipsoid = GRS80");
+    say("INITIALIZING ELLIPSOID");
+    say("Default ellipsoid = GRS80");
     numberedline("ellipsoid number  =", 1, 3);
   } else if (storedmode(mode)) {
     number = current;
   } else if (!valid(number)) {
     errorhead(sellipsoid_id);
     numberedline(" ellipsoid nb =", number, 3);
-    textline("==> NO SUCH ELLIPSOID NB");
+    say("==> NO SUCH ELLIPSOID NB");
     number = 1;
-    textline("==> RESETTING TO:");
+    say("==> RESETTING TO:");
     numberedline(" ellipsoid nb =", number, 3);
     errortail00();
   }
@@ -137,7 +137,7 @@ void sellipsoid(int& number, int mode) {
     // Only modes 2 and 3 before any ellipsoid was set come here.
     errorhead(sellipsoid_id);
     numberedline("ellipsoid number =", number, 3);
-    textline("NO SUCH ELLIPSOID AVALAIBLE");
+    say("NO SUCH ELLIPSOID AVALAIBLE");
     errortail00();
     force = true;
   }

@@ -58,14 +58,14 @@ void store(const GridValues& v) {
 void showmenu(const GridValues& v) {
   submenuhead(sllgrid3_id);
   if (!outlevel(2)) return;
-  ruleline();
-  textline("LATITUDE-LONGITUDE GRID PARAMETERS");
-  ruleline();
-  textline("latitude min, max and inc ....." + ed::listi(code::latitude));
+  wout(dashrule);
+  say("LATITUDE-LONGITUDE GRID PARAMETERS");
+  wout(dashrule);
+  say("latitude min, max and inc ....." + ed::listi(code::latitude));
   valueline("latitude minimum .............." + ed::listi(code::latmin), v.latmin);
   valueline("latitude maximum .............." + ed::listi(code::latmax), v.latmax);
   valueline("latitude increment ............" + ed::listi(code::latinc), v.latinc);
-  textline("longitude min, max and inc ...." + ed::listi(code::longitude));
+  say("longitude min, max and inc ...." + ed::listi(code::longitude));
   valueline("longitude minimum ............." + ed::listi(code::lonmin), v.lonmin);
   valueline("longitude maximum ............." + ed::listi(code::lonmax), v.lonmax);
   valueline("longitude increment ..........." + ed::listi(code::loninc), v.loninc);
@@ -75,13 +75,13 @@ void showmenu(const GridValues& v) {
   numberedline("nb of decimals ................" + ed::listi(code::ndecim), v.ndecim, 6);
   numberedline("grid type ....................." + ed::listi(code::igridt), v.igridt, 6);
   if ((v.igridt == 2 || v.igridt == 3) && v.nptick > std::max(2, v.npgrid / 3)) {
-    ruleline();
-    textline("WARNING:");
-    textline("too many points for tick marks ?");
-    ruleline();
+    wout(dashrule);
+    say("WARNING:");
+    say("too many points for tick marks ?");
+    wout(dashrule);
   }
-  ruleline();
-  textline("EXIT .........................." + ed::listi(exitcode));
+  wout(dashrule);
+  say("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -92,8 +92,8 @@ void askbounds(std::string_view what, real& vmin, real& vmax, real& vinc) {
   const std::array<ed::ListVar, 3> v{&vmin, &vmax, &vinc};
   const std::string indent(what.size() + 22, ' ');  // 30 blanks for latitude, 31 for longitude
   do {
-    textline(" enter " + std::string(what) + " mini, maxi and increment");
-    textline(indent + "in degrees");
+    say(" enter " + std::string(what) + " mini, maxi and increment");
+    say(indent + "in degrees");
   } while (ed::readlist(readanswer, v).end == ed::ListEnd::bad);
 }
 
@@ -123,7 +123,7 @@ void menu(GridValues& v) {
       case code::igridt:
         for (const char* line :
              {"no grid ..........0", "regular grid .....1", "ticks out grid ...2", "ticks in  grid....3"})
-          textline(line);
+          say(line);
         inintegvindef(v.igridt, "your choice", v.igridt, 0, 3, ierr);
         break;
       case exitcode: return;
@@ -196,7 +196,7 @@ void drawllgrid() {
   const GridLl g = gridll;
   submenuhead(drawllgrid_id);
   if (g.igridt == 0) {
-    textline("NO LAT-LONG GRID");
+    say("NO LAT-LONG GRID");
     menutail();
     return;
   }

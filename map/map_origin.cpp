@@ -32,15 +32,15 @@ Plane projectorigin(real lon, real lat) {
 void menu(real lon, real lat, Plane o) {
   submenuhead(sllorig_id);
   if (!outlevel(2)) return;
-  ruleline();
-  textline("MAP PROJECTION ORIGIN SET UP");
-  ruleline();
+  wout(dashrule);
+  say("MAP PROJECTION ORIGIN SET UP");
+  wout(dashrule);
   valueline("central longitude ....." + ed::listi(code::lon), lon);
   valueline("central latitude  ....." + ed::listi(code::lat), lat);
   valueline("X offset ...............", o.x);
   valueline("Y offset ...............", o.y);
-  ruleline();
-  textline("UPDATE & EXIT ........" + ed::listi(exitcode));
+  wout(dashrule);
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -58,8 +58,8 @@ void sllorig(real& lon, real& lat, int inter) {
       lon = 0.0f;
       lat = 45.0f;
       submenuhead(sllorig_id);
-      textline("MAP PROJECTION ORIGIN SET UP");
-      textline("INITIALIZING ORIGIN TO");
+      say("MAP PROJECTION ORIGIN SET UP");
+      say("INITIALIZING ORIGIN TO");
       valueline("longitude =", lon);
       valueline("latitude  =", lat);
     }

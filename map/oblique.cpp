@@ -25,29 +25,29 @@ real centrelat = 0;
 
 void centremenu(real lon, real lat) {
   submenuhead(soblique_id);
-  ruleline();
-  textline("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
-  ruleline();
+  wout(dashrule);
+  say("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
+  wout(dashrule);
   valueline("central longitude ....." + ed::listi(centrecode::lon), lon);
   valueline("central latitude ......" + ed::listi(centrecode::lat), lat);
-  ruleline();
-  textline("UPDATE & EXIT ........" + ed::listi(exitcode));
+  wout(dashrule);
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
 void matrixmenu(const Mat33& aba) {
   submenuhead(smatab33_id);
-  ruleline();
-  textline("Ab MATRIX SET UP");
-  ruleline();
+  wout(dashrule);
+  say("Ab MATRIX SET UP");
+  wout(dashrule);
   for (int k = 1; k <= 9; ++k) {
     const int i = (k - 1) / 3 + 1;
     const int j = (k - 1) % 3 + 1;
     valueline("Ab(" + std::to_string(i) + "," + std::to_string(j) + ")....." + std::to_string(k),
               el(aba, i, j));
   }
-  ruleline();
-  textline("UPDATE & EXIT ........" + ed::listi(exitcode));
+  wout(dashrule);
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -74,8 +74,8 @@ void soblique(real& lon, real& lat, int mode) {
     lon = 0.0f;
     lat = 45.0f;
     submenuhead(soblique_id);
-    textline("INITIALIZING CENTRAL LOCATION ");
-    textline("FOR OBLIQUE PROJECTIONS ");
+    say("INITIALIZING CENTRAL LOCATION ");
+    say("FOR OBLIQUE PROJECTIONS ");
     valueline("central longitude =", lon);
     valueline("central latitude  =", lat);
   }
@@ -100,7 +100,7 @@ void smatab33(Mat33& aba, int mode) {
   } else if (defaultmode(mode)) {
     aba = {1, 0, 0, 0, 1, 0, 0, 0, 1};
     submenuhead(smatab33_id);
-    textline("INITIALIZING Ab matrix: Ab = Identity");
+    say("INITIALIZING Ab matrix: Ab = Identity");
   }
   if (dialoguemode(mode)) {
     for (;;) {
@@ -113,8 +113,8 @@ void smatab33(Mat33& aba, int mode) {
         askreal(el(aba, i, j), "aba(" + std::to_string(i) + "," + std::to_string(j) + ")");
       } else {
         warninghead(smatab33_id);
-        textline("UNKNOWN ANSWER !");
-        textline("==> BACK TO MENU WITHOUT ACTION");
+        say("UNKNOWN ANSWER !");
+        say("==> BACK TO MENU WITHOUT ACTION");
         warningtail00();
       }
     }

@@ -75,10 +75,10 @@ const std::array<std::vector<std::string_view>, 25> descriptions{{
 void initialise(int& iproj, int inter) {
   iproj = defaultcode;
   submenuhead(sprojll2_id);
-  textline("INITIALIZING MAP PROJECTION");
-  textline("(longitude, latitude) --> (x, y)");
+  say("INITIALIZING MAP PROJECTION");
+  say("(longitude, latitude) --> (x, y)");
   screenproj();
-  textline("Default projection  = Spherical Mercator");
+  say("Default projection  = Spherical Mercator");
   numberedline("projection number =", defaultcode, 4);
   projtype.iproj = defaultcode;
   real lon = 0, lat = 0, v = 0;
@@ -146,18 +146,18 @@ void menu(int iproj) {
       {"SET AND EXIT ..........................", exitcode}};
   submenuhead(sprojll2_id);
   if (!outlevel(2)) return;
-  textline("           EARTH MAP PROJECTIONS");
-  textline("    (longitude,latitude) -------> (x,y)");
-  ruleline();
+  say("           EARTH MAP PROJECTIONS");
+  say("    (longitude,latitude) -------> (x,y)");
+  wout(dashrule);
   numberedline(" current projection number:", projtype.iproj, 4);
   numberedline(" setting projection number:", iproj, 4);
   for (const Line& line : body) {
     if (line.text.empty())
-      ruleline();
+      wout(dashrule);
     else if (line.code == 0)
-      textline(line.text);
+      say(line.text);
     else
-      textline(std::string(line.text) + ed::listi(line.code));
+      say(std::string(line.text) + ed::listi(line.code));
   }
   menutail();
 }
@@ -174,8 +174,8 @@ void choose(int& iproj) {
       iproj = answer;
     } else {
       warninghead(sprojll2_id);
-      textline("UNKNOWN ANSWER !");
-      textline("==> BACK TO MENU WITHOUT ACTION");
+      say("UNKNOWN ANSWER !");
+      say("==> BACK TO MENU WITHOUT ACTION");
       warningtail00();
     }
   }
@@ -184,9 +184,9 @@ void choose(int& iproj) {
 // Standard parallels of a Lambert cone symmetric about the equator.
 void coneless() {
   warninghead(sprojll2_id);
-  textline("STANDARD PARALLELS SYMMETRIC ABOUT THE EQUATOR:");
-  textline("latp1 + latp2 = 0 ==> NO CONE");
-  textline("==> WILL ASK THEM AGAIN");
+  say("STANDARD PARALLELS SYMMETRIC ABOUT THE EQUATOR:");
+  say("latp1 + latp2 = 0 ==> NO CONE");
+  say("==> WILL ASK THEM AGAIN");
   warningtail00();
 }
 
@@ -255,8 +255,8 @@ void apply(int iproj, int inter) {
   if (!valid(iproj)) {
     errorhead(sprojll2_id);
     numberedline("iproj =", iproj, 4);
-    textline("NO SUCH PROJECTION AVALAIBLE");
-    textline("===> NO ACTION");
+    say("NO SUCH PROJECTION AVALAIBLE");
+    say("===> NO ACTION");
     errortail00();
     return;
   }
@@ -268,7 +268,7 @@ void apply(int iproj, int inter) {
     sellipsoid(number, pm);
   }
   submenuhead(sprojll2_id);
-  for (std::string_view line : descriptions[static_cast<std::size_t>(iproj - 1)]) textline(line);
+  for (std::string_view line : descriptions[static_cast<std::size_t>(iproj - 1)]) say(line);
   parameters(iproj, pm);
   real lon = 0, lat = 0;
   sllorig(lon, lat, pm);
@@ -284,9 +284,9 @@ void sprojll2(int& iproj, int inter) {
   } else if (!valid(iproj)) {
     errorhead(sprojll2_id);
     numberedline(" projection nb =", iproj, 4);
-    textline("==> NO SUCH PROJECTION NB");
+    say("==> NO SUCH PROJECTION NB");
     iproj = defaultcode;
-    textline("==> RESETTING TO:");
+    say("==> RESETTING TO:");
     numberedline(" projection nb =", iproj, 4);
     errortail00();
   }

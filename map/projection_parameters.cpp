@@ -51,18 +51,18 @@ void setangle(const AngleSetter& s, real& value, int mode) {
   } else if (defaultmode(mode)) {
     value = s.builtin;
     submenuhead(s.id);
-    textline(s.initialising);
+    say(s.initialising);
     valueline(s.label, value);
   }
   if (dialoguemode(mode)) {
     for (;;) {
       submenuhead(s.id);
-      ruleline();
-      textline(s.title);
-      ruleline();
+      wout(dashrule);
+      say(s.title);
+      wout(dashrule);
       valueline(std::string(s.entry) + ed::listi(valuecode), value);
-      ruleline();
-      textline("UPDATE & EXIT ........" + ed::listi(exitcode));
+      wout(dashrule);
+      say("UPDATE & EXIT ........" + ed::listi(exitcode));
       menutail();
       const int answer = yourchoice();
       if (answer == exitcode) break;

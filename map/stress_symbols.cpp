@@ -28,7 +28,6 @@ const RoutineId dmapsh2_id{"dmapsh2    ", " 5.0", "23-11-2009"};
 
 constexpr MapShPar defaults{0.4f, 0.13f, -1, 0};
 
-const std::string rule43(43, '-');
 const std::string rule30(30, '-');
 
 // The menu codes.
@@ -39,7 +38,6 @@ constexpr int epicentre = 30;  // marker type of the epicentre
 constexpr int shtype = 40;     // which horizontal stresses are drawn
 }  // namespace code
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 std::string shown(real v) { return ed::f(v, 10, 3); }
 std::string shown(int v) { return ed::i(v, 6); }
 
@@ -62,9 +60,9 @@ void checkvalues(MapShPar& p) {
 
 void showmenu(const MapShPar& p) {
   submenuhead(smapsh2_id);
-  say(rule43);
+  wout(dashrule);
   say("Sh MAP PARAMETERS :");
-  say(rule43);
+  wout(dashrule);
   say(rule30);
   say("Major size ................" + ed::listi(code::majorsize) + " " + shown(p.sizmaxa));
   say("Minor size ................" + ed::listi(code::minorsize) + " " + shown(p.sizmina));

@@ -19,7 +19,6 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
 using columnlines::shown;
 
 const RoutineId scol2var2_id{"scol2var2  ", "    ", "          "};
@@ -32,8 +31,6 @@ constexpr int listing = 300;  // the listing type
 
 // Width of the titles shown here.
 constexpr std::size_t titlewidth = 50;
-
-const std::string rule43(43, '-');
 
 std::size_t at(int n) { return static_cast<std::size_t>(n - 1); }
 
@@ -226,11 +223,11 @@ void showstatus(const Variables& v, const std::string& title, std::string_view f
   const ReadRealSetup& r = readrealsetup;
   submenuhead(scol2var2_id);
   say(std::string(8, ' ') + "PROGRAM            <-->  INPUT FILE");
-  say(rule43);
+  wout(dashrule);
   say("VARIABLE <--> ARRAY COLUMN <--> FILE COLUMN");
   say("RECORD   <--> ARRAY LINE   <--> FILE LINE");
   say(" CAN ALTER THE COLUMN CORRESPONDANCE ONLY ");
-  say(rule43);
+  wout(dashrule);
   say("    Input file status");
   say("Input file name: " + shown(fname));
   say("Title: " + std::string(ed::trim(title)));
@@ -272,10 +269,10 @@ void showstatus(const Variables& v, const std::string& title, std::string_view f
     say(row);
   }
   if (v.editable()) {
-    say("------------------------------------------- |");
+    wout(dashrule + " |");
     say("Command to modify correspondance <----------+");
   } else {
-    say(rule43);
+    wout(dashrule);
   }
   if (v.ialter == 4) say("Change nb of variables to read..." + ed::listi(code::count));
   say("Change listing type ............." + ed::listi(code::listing));

@@ -21,7 +21,6 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
 using columnlines::shown;
 
 const RoutineId readreal6_id{"readreal6  ", "    ", "          "};

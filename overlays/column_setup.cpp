@@ -18,7 +18,6 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
 
 // The menu codes.
 namespace code {
@@ -33,8 +32,6 @@ using columnlines::shown;
 const RoutineId sfheader1_id{"sfheader1  ", "    ", "          "};
 const RoutineId showfhead1_id{"showfhead1 ", "    ", "          "};
 
-const std::string rule43(43, '-');
-
 // A title or name line beyond the header lines: warned and set to 0.
 void resetbeyond(std::string_view name, int& line, int iskip) {
   if (line <= iskip) return;
@@ -48,17 +45,17 @@ void resetbeyond(std::string_view name, int& line, int iskip) {
 void help() {
   submenuhead(sfheader1_id);
   say(std::string(10, ' ') + "ACCEPTABLE FILE FORMAT" + std::string(11, ' '));
-  say(rule43);
+  wout(dashrule);
   say("Default file header");
   wout(item("line nb") + item("content"));
-  say(rule43);
+  wout(dashrule);
   wout(item("1") + item("  'Title of the data set'"));
   wout(item("2") + item("  'header1'   'header2'   'header3'"));
   wout(item("3") + item("      65.3           5         6.3"));
-  say(rule43);
+  wout(dashrule);
   say("line nb for title  = 0 => do not read title");
   say("line nb for header = 0 => do not read header");
-  say(rule43);
+  wout(dashrule);
   say("numerical data are read in");
   say("  free format (list-directed)");
   say("  => they can be separated by tabs or spaces");
@@ -73,7 +70,7 @@ void help() {
 void showmenu(int ndisp, int iskip, int ititle, int iheader) {
   submenuhead(sfheader1_id);
   say(std::string(12, ' ') + "FILE HEADER SET UP" + std::string(13, ' '));
-  say(rule43);
+  wout(dashrule);
   wout(item("nb of lines to display in dialog." + ed::listi(code::display)) + item(ndisp));
   wout(item("nb of header lines without data ." + ed::listi(code::skip)) + item(iskip));
   wout(item("line nb to read title ..........." + ed::listi(code::title)) + item(ititle));
@@ -179,7 +176,7 @@ void showfhead1(int& ierr, std::string_view fname, int iunit, int ndisp, int isk
   submenuhead(showfhead1_id);
   say(std::string(9, ' ') + "DISPLAYING FILE HEADER" + std::string(12, ' '));
   say("OF FILE: " + shown(fname));
-  say(rule43);
+  wout(dashrule);
   std::string line;
   for (int k = 0; k < ndisp; ++k) {
     const int i = k + 1;

@@ -42,7 +42,6 @@ constexpr std::array<Kind, 6> kinds{{
     {"Selection polygon", "Selection polygons (no clipping)", "Selection polygons (no clipping)"},
 }};
 
-const std::string rule43(43, '-');
 
 // The menu codes: the kinds of line file, in the order of kinds, then the
 // settings.
@@ -62,7 +61,7 @@ LonWindow longitudewindow(real longmin, real longmax) {
     const real raw = longmax - longmin;
     if (raw <= 0.0f) {
       warninghead(contours1_id);
-      textitem("INCONSISTENT BOUNDS");
+      say("INCONSISTENT BOUNDS");
       realitem("longitude min =", longmin);
       realitem("longitude max =", longmax);
       warningtail00();
@@ -83,11 +82,11 @@ LonWindow longitudewindow(real longmin, real longmax) {
 void boxlines(const LlBox& box, const LonWindow& w) {
   const std::string side = "   |                 |";
   realitem("  _|_________________|_ latmax =", box.latmax);
-  textitem(side);
-  textitem(side);
+  say(side);
+  say(side);
   realitem("  _|_________________|_ latmin =", box.latmin);
-  textitem(side);
-  textitem("longmin           longmax");
+  say(side);
+  say("longmin           longmax");
   wout(" " + ed::f(box.lonmin, 9, 3) + std::string(7, ' ') + ed::f(box.lonmax, 9, 3));
   wout(" " + ed::f(w.longmin, 9, 3) + std::string(7, ' ') + ed::f(w.longmax, 9, 3));
   realitem("Longitude origin =", w.origin);
@@ -96,40 +95,40 @@ void boxlines(const LlBox& box, const LonWindow& w) {
 void menu(const LlBox& box, const LonWindow& w) {
   submenuhead(contours1_id);
   if (!outlevel(2)) return;
-  textitem(rule43);
-  textitem(" MAPPING CONTOURS");
-  textitem(rule43);
-  textitem("Clipping on ................" + ed::listi(code::clip) + " " +
+  wout(dashrule);
+  say(" MAPPING CONTOURS");
+  wout(dashrule);
+  say("Clipping on ................" + ed::listi(code::clip) + " " +
            ed::l(settings.clipgrid, 1));
   if (settings.clipgrid) boxlines(box, w);
   realitem("Nb of points for 1 deg ....." + ed::listi(code::nptdeg), settings.nptdeg);
-  textitem(std::string(30, '-'));
-  textitem("TYPE OF LINE FILE:");
-  textitem(" UTIG coast file............." + ed::listi(code::utig));
-  textitem(" IGN  coast file............." + ed::listi(code::ign));
-  textitem(" GEBCO file.................." + ed::listi(code::gebco));
-  textitem(" USGS ascii dump file ......." + ed::listi(code::usgs));
-  textitem(" Korvel gshhs ascii file ...." + ed::listi(code::gshhs));
-  textitem(" Selection polygon file ....." + ed::listi(code::selection));
-  textitem(rule43);
-  textitem("EXIT ......................." + ed::listi(exitcode));
+  say(std::string(30, '-'));
+  say("TYPE OF LINE FILE:");
+  say(" UTIG coast file............." + ed::listi(code::utig));
+  say(" IGN  coast file............." + ed::listi(code::ign));
+  say(" GEBCO file.................." + ed::listi(code::gebco));
+  say(" USGS ascii dump file ......." + ed::listi(code::usgs));
+  say(" Korvel gshhs ascii file ...." + ed::listi(code::gshhs));
+  say(" Selection polygon file ....." + ed::listi(code::selection));
+  wout(dashrule);
+  say("EXIT ......................." + ed::listi(exitcode));
   menutail();
 }
 
-void closedline(const std::string& name) { textitem("input file " + name + " closed"); }
+void closedline(const std::string& name) { say("input file " + name + " closed"); }
 
 // Closes the file and says how its reading ended.
 void endfile(const LineFile& file, Ending ending) {
   closeunit(lineunit);
   const std::string name = ed::pad(file.fname, linenamewidth);
   if (ending == Ending::normal) {
-    textitem(rule43);
+    wout(dashrule);
     intitem("total nb of plotted curves = ", file.ncurve);
     closedline(name);
     menutail();
   } else {
     errorhead(contours1_id);
-    textitem("WHILE READING FILE " + name);
+    say("WHILE READING FILE " + name);
     closedline(name);
     errortail00();
   }
@@ -154,17 +153,17 @@ void drawfile(int code, const LlBox& box, const LonWindow& window) {
 }
 
 // One value line of locate2dbox's warnings: G12.5 after the label.
-void locateline(std::string_view text, real v) { textitem(std::string(text) + " " + ed::g(v, 12, 5)); }
+void locateline(std::string_view text, real v) { say(std::string(text) + " " + ed::g(v, 12, 5)); }
 
 // The warning of a point that cannot be placed; gives the code.
 int unplaced(int code, char axis, real v, real vmin, real vmax) {
   const std::string a(1, axis);
   warninghead(locate2dbox_id);
-  textitem(a + " RANGE TEST FAILED FOR:");
+  say(a + " RANGE TEST FAILED FOR:");
   locateline(a + "    =", v);
   locateline(a + "min =", vmin);
   locateline(a + "max =", vmax);
-  textitem("=> SET LOCATION = " + ed::i(code, 3));
+  say("=> SET LOCATION = " + ed::i(code, 3));
   warningtail00();
   return code;
 }
@@ -197,7 +196,7 @@ void locate2dbox(std::span<int> loc, real xmin, real xmax, real ymin, real ymax,
 void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mode) {
   if (defaultmode(mode)) {
     submenuhead(contours1_id);
-    textitem("INITIALIZING MAP CONTOURS");
+    say("INITIALIZING MAP CONTOURS");
     settings = ContourSettings{10.0f, true};
     return;
   }

@@ -38,7 +38,6 @@ constexpr int pointunit = 12;
 constexpr int ncoltab = 2;
 constexpr std::size_t varnamewidth = 10;
 
-const std::string rule43(43, '-');
 const std::string rule22(22, '=');
 
 // The menu codes.
@@ -52,7 +51,6 @@ constexpr int file = 200;      // plot the points of a file
 }  // namespace code
 
 using columnlines::question;
-using columnlines::say;
 
 // What one menu call keeps from one request to the next: the name and the
 // title of the last file, and the names of the table columns it filled.
@@ -66,9 +64,9 @@ struct Request {
 void showmenu(bool lproj) {
   const PointSettings& s = settings;
   submenuhead(mappoint_id);
-  say(rule43);
+  wout(dashrule);
   say("MAPPING POINTS");
-  say(rule43);
+  wout(dashrule);
   say("use projection ............." + ed::listi(code::project) + " " + ed::l(lproj, 1));
   say("screen listing ............." + ed::listi(code::listing) + " " + ed::l(s.lscreen, 1));
   say("line color ................." + ed::listi(code::linecolour) + " " + ed::i(s.ilinecol, 6));
@@ -77,10 +75,10 @@ void showmenu(bool lproj) {
   say("symbol size ................" + ed::listi(code::symbolsize) + " " + ed::f(s.symsize, 8, 3));
   say("X or longitude ............." + ed::listi(code::x) + " " + ed::f(s.xpoint, 8, 3));
   say("Y or latitude .............." + ed::listi(code::y) + " " + ed::f(s.ypoint, 8, 3));
-  say(rule43);
+  wout(dashrule);
   say("Plot single point (x,y ) .." + ed::listi(code::single));
   say("Plot set of point (file) .." + ed::listi(code::file));
-  say(rule43);
+  wout(dashrule);
   say("RETURN TO MAIN ............." + ed::listi(exitcode));
   menutail();
 }

@@ -5,7 +5,8 @@
 // for every clear of the whole window and the last at the end) and a PNG
 // snapshot of the same name at every flush. When the drawing log is on
 // (MECARO_DRAWLOG names a file), every call is also appended there as a
-// line. A run that ends with a window still open finishes its files.
+// line. The end of the run finishes the files of a window still open
+// (endcontexts).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,6 +44,9 @@ DrawContext* begincontext(PlotWindow& window);
 // the last page. Returns the line that tells which files were written
 // (empty when no context was begun or no files were meant).
 std::string endcontext(PlotWindow& window);
+// Ends the context of every window whose context is still begun; the
+// lines that tell which files were written are not kept.
+void endcontexts();
 // Ends the context if it is still begun and forgets the window.
 void disposewindow(PlotWindow* window);
 

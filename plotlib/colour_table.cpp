@@ -56,12 +56,12 @@ const std::array<StartColour, maxcolor + 1> startcolours{{
 
 void starttable() {
   submenuhead(scolortable_id);
-  attrtext("INITIALIZING COLOR TABLE:");
-  attrtext("0   -> BKG = WHITE");
-  attrtext("1   -> FRG = BLACK");
-  attrtext("2-4 -> RGB COLORS");
-  attrtext("5-7 -> CMY COLORS");
-  attrtext("8   -> GREY 50%");
+  say("INITIALIZING COLOR TABLE:");
+  say("0   -> BKG = WHITE");
+  say("1   -> FRG = BLACK");
+  say("2-4 -> RGB COLORS");
+  say("5-7 -> CMY COLORS");
+  say("8   -> GREY 50%");
   int ncol = maxcolor;
   scolornb(ncol, 1);
   for (int k = 0; k <= maxcolor; ++k) {
@@ -77,14 +77,14 @@ void starttable() {
 enum class ReadFault { none, value, end };
 
 void fileclosed(const std::string& fname) {
-  attrtext("Input file " + std::string(ed::trim(ed::pad(fname, filenamewidth))) + " is closed");
+  say("Input file " + std::string(ed::trim(ed::pad(fname, filenamewidth))) + " is closed");
 }
 
 // The reading stopped at record nline: the file is closed, the banner says
 // where and why.
 void readfailed(ReadFault fault, int nline, const std::string& fname) {
   errorhead(scolortable_id);
-  if (fault == ReadFault::end) attrtext("END OF FILE REACHED UNEXPECTEDLY");
+  if (fault == ReadFault::end) say("END OF FILE REACHED UNEXPECTEDLY");
   tableline("WHILE READING LINE NUMBER ", nline);
   closeunit(colourunit);
   fileclosed(fname);
@@ -137,21 +137,21 @@ void readtablefile() {
 
 void showtable() {
   submenuhead(scolortable_id);
-  attrtext("SETTING COLOR TABLE");
-  attrtext(rule43);
+  say("SETTING COLOR TABLE");
+  wout(dashrule);
   tableline("Current nb of colors:", plt2blk.ncolor);
-  attrtext(rule43);
+  wout(dashrule);
   colourheading();
   for (int k = 0; k <= plt2blk.ncolor; ++k) {
     const std::size_t c = colorindex(k);
     colourrow(k, pltcharblk.colornam[c], plt2blk.RED[c], plt2blk.GREEN[c], plt2blk.BLUE[c]);
   }
-  attrtext(rule43);
-  attrtext("modify nb of colors .........." + ed::listi(code::count));
-  attrtext("modify rgb color content ....." + ed::listi(code::rgb));
-  attrtext("read color table from file ..." + ed::listi(code::file));
-  attrtext(rule43);
-  attrtext("EXIT .........................." + ed::listi(exitcode));
+  wout(dashrule);
+  say("modify nb of colors .........." + ed::listi(code::count));
+  say("modify rgb color content ....." + ed::listi(code::rgb));
+  say("read color table from file ..." + ed::listi(code::file));
+  wout(dashrule);
+  say("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 

@@ -39,7 +39,7 @@ void checkcount(int& ncol) {
   } else if (ncol < 1) {
     warninghead(scolornb_id);
     countline("trying to set nb of color  =", ncol);
-    attrtext("min nb of color  = 1");
+    say("min nb of color  = 1");
     ncol = 1;
     countline("===> RESET nb of color =", ncol);
     warningtail00();
@@ -51,14 +51,14 @@ bool countmenu(int& ncol) {
   int ierr = 0;
   for (;;) {
     submenuhead(scolornb_id);
-    attrtext("SETTING THE NUMBER OF COLORS:");
-    attrtext(rule43);
+    say("SETTING THE NUMBER OF COLORS:");
+    wout(dashrule);
     countline("max nb of colors ................", maxcolor);
     countline("current nb of colors ............", plt2blk.ncolor);
     countline("new nb of colors to apply ....." + ed::listi(code::count), ncol);
-    attrtext(rule43);
-    attrtext("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
-    attrtext("UPDATE AND EXIT ..............." + ed::listi(exitcode));
+    wout(dashrule);
+    say("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    say("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
     int choice = exitcode;
     inintegdef(choice, "your choice", exitcode, ierr);
@@ -71,13 +71,13 @@ bool countmenu(int& ncol) {
 // The line, fill and text colour indices checked against a number of
 // colours that has become smaller.
 void checkindices() {
-  attrtext("The nb of colors has been reduced");
-  attrtext("==> checking current set up versus new max");
+  say("The nb of colors has been reduced");
+  say("==> checking current set up versus new max");
   int icol = 0;
   slinecolor(icol, 3);
   sfillcolor(icol, 3);
   stextcolor(icol, 3);
-  attrtext("==> checking done");
+  say("==> checking done");
 }
 
 void setentry(int index, std::string_view name, real red, real green, real blue) {
@@ -92,7 +92,7 @@ void setentry(int index, std::string_view name, real red, real green, real blue)
 // number of colours goes.
 void defaultrgb() {
   submenuhead(scolorrgb_id);
-  attrtext("INITIALIZING RGB: 4 COLORS + BKG");
+  say("INITIALIZING RGB: 4 COLORS + BKG");
   setentry(0, "White-bkg", 100.0f, 100.0f, 100.0f);
   if (plt2blk.ncolor >= 1) setentry(1, "Black", 0.0f, 0.0f, 0.0f);
   if (plt2blk.ncolor >= 4) {
@@ -113,7 +113,7 @@ void checkrgbindex(int& index) {
   } else if (index < 0) {
     warninghead(scolorrgb_id);
     rgbline("trying to set nb of color  =", index);
-    attrtext("min nb of color  = 0");
+    say("min nb of color  = 0");
     index = 1;
     rgbline("===> RESET nb of color =", index);
     warningtail00();
@@ -132,22 +132,22 @@ bool rgbmenu(int& index, std::string& name, real& red, real& green, real& blue) 
   for (;;) {
     const std::size_t k = colorindex(index);
     submenuhead(scolorrgb_id);
-    attrtext("SETTING RGB COLORS:");
-    attrtext(rule43);
+    say("SETTING RGB COLORS:");
+    wout(dashrule);
     rgbline("max nb of colors ................", maxcolor);
     rgbline("current nb of colors ............", plt2blk.ncolor);
     rgbline("color index ..................." + ed::listi(code::index), index);
-    attrtext("current color name .............. " + pltcharblk.colornam[k]);
-    attrtext("new    color  name ............" + ed::listi(code::name) + " " + name);
-    attrtext(rule43);
+    say("current color name .............. " + pltcharblk.colornam[k]);
+    say("new    color  name ............" + ed::listi(code::name) + " " + name);
+    wout(dashrule);
     wout(" " + ed::a(" ", 7) + "| " + ed::a("red%", 6) + " | " + ed::a("green%", 6) + " | " +
          ed::a("blue%", 6) + " |");
     componentrow("current", plt2blk.RED[k], plt2blk.GREEN[k], plt2blk.BLUE[k]);
     componentrow("new", red, green, blue);
-    attrtext(rule43);
-    attrtext("modify rgb setting ............" + ed::listi(code::components));
-    attrtext("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
-    attrtext("UPDATE AND EXIT ..............." + ed::listi(exitcode));
+    wout(dashrule);
+    say("modify rgb setting ............" + ed::listi(code::components));
+    say("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    say("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
     int choice = exitcode;
     inintegdef(choice, "your choice", exitcode, ierr);
@@ -204,7 +204,7 @@ void checkcolourindex(const IndexSetter& s, int& icol) {
   } else if (icol < 0) {
     warninghead(s.id);
     indexline("trying to set color nb =", icol);
-    attrtext("when min color nb      = 0");
+    say("when min color nb      = 0");
     icol = 1;
     indexline("===> RESET color nb    =", icol);
     warningtail00();
@@ -218,14 +218,14 @@ void scolorindex(const IndexSetter& s, int& icol, int mode) {
   if (defaultmode(mode)) icol = s.defaultindex;
   if (mode == setmode::setdefault) {
     submenuhead(s.id);
-    attrtext(std::string(s.initline) + " " + pltcharblk.colornam[colorindex(icol)]);
+    say(std::string(s.initline) + " " + pltcharblk.colornam[colorindex(icol)]);
   }
   checkcolourindex(s, icol);
   if (askingmode(mode)) {
     submenuhead(s.id);
-    attrtext(rule43);
-    attrtext(s.title);
-    attrtext(rule43);
+    wout(dashrule);
+    say(s.title);
+    wout(dashrule);
     indexline("current value:", stored);
     indexline("new     value:", icol);
     for (int k = 0; k <= plt2blk.ncolor; ++k)

@@ -19,7 +19,6 @@ const RoutineId scparfixnb_id{"scparfixnb ", " 2.0", "21-05-2008"};
 const RoutineId scparfix1_id{"scparfix   ", " 6.0", "21-05-2008"};
 const RoutineId sclevel2_id{"sclevel2   ", " 4.0", "22-07-2008"};
 
-const std::string rule(43, '-');
 // The mode in which scall only shows the three groups.
 constexpr int showmode = 6;
 
@@ -65,30 +64,30 @@ void showcurves() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
   submenuhead(scall_id);
-  curvetext(rule);
-  curvetext("                 CURVES");
-  curvetext("         1 - FIXED PARAMETERS");
+  wout(dashrule);
+  say("                 CURVES");
+  say("         1 - FIXED PARAMETERS");
   curveint("max nb of fixed params    :", maxparfix, 6);
   curveint("current nb of fixed params:", pfixblock.nparfix, 6);
-  curvetext("current fixed parameters:");
+  say("current fixed parameters:");
   fixedtable();
-  curvetext(rule);
-  curvetext("         2 - LEVEL PARAMETERS");
-  curvetext("level name ...............: " + l.levnam);
+  wout(dashrule);
+  say("         2 - LEVEL PARAMETERS");
+  say("level name ...............: " + l.levnam);
   curvereal("level initial value ......:", l.levi);
   curvereal("level final   value ......:", l.levf);
   curvereal("level increment ..........:", l.levd);
   curvereal("single level value .......:", l.levi);
   curveint("nb of level curves .......:", l.nlev, 6);
-  curvetext(rule);
-  curvetext("         3 - RUNNING POINT PARAMETERS");
+  wout(dashrule);
+  say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points .........:", mp, 6);
   curveint("nb of points to draw .....:", p.np, 6);
   curvereal("nb of segments to draw ...:", p.rnseg);
   curvereal("initial value ............:", p.pti);
   curvereal("final   value ............:", p.ptf);
   curvereal("increment ................:", p.ptd);
-  curvetext("name .....................: " + p.ptnam);
+  say("name .....................: " + p.ptnam);
   menutail();
 }
 
@@ -96,30 +95,30 @@ void showcurves() {
 void curvelines() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
-  curvetext("         1 - FIXED PARAMETERS");
+  say("         1 - FIXED PARAMETERS");
   curveint("max nb of fixed params ..........", maxparfix, 6);
   curveint("current nb of fixed params ..." + ed::listi(curvecode::fixedcount), pfixblock.nparfix,
            6);
-  curvetext("current fixed parameters:");
+  say("current fixed parameters:");
   fixedtable();
-  curvetext(rule);
-  curvetext("         2 - LEVEL PARAMETERS");
+  wout(dashrule);
+  say("         2 - LEVEL PARAMETERS");
   const std::string levels = ed::listi(curvecode::levelincrement);
   curveint("nb of level curves ..........." + ed::listi(curvecode::levelcount), l.nlev, 6);
   curvereal("level initial value .........." + levels, l.levi);
   curvereal("level final   value .........." + levels, l.levf);
   curvereal("level increment .............." + levels, l.levd);
   curvereal("single level value ..........." + levels, l.levi);
-  curvetext("level name ..................." + levels + " " + l.levnam);
-  curvetext(rule);
-  curvetext("         3 - RUNNING POINT PARAMETERS");
+  say("level name ..................." + levels + " " + l.levnam);
+  wout(dashrule);
+  say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points ................", mp, 6);
   curveint("nb of points to draw ........." + ed::listi(curvecode::points), p.np, 6);
   curvereal("nb of segments to draw ......." + ed::listi(curvecode::points), p.rnseg);
   curvereal("initial value ................" + ed::listi(curvecode::range), p.pti);
   curvereal("final   value ................" + ed::listi(curvecode::range), p.ptf);
   curvereal("increment ...................." + ed::listi(curvecode::increment), p.ptd);
-  curvetext("name ........................." + ed::listi(curvecode::name) + " " + p.ptnam);
+  say("name ........................." + ed::listi(curvecode::name) + " " + p.ptnam);
 }
 
 // The information text of a fixed parameter: its name, and its value
@@ -157,21 +156,21 @@ void agree(const std::string& name, int type, real& rvalue, int& ivalue, std::st
 
 void wrongtype() {
   warninghead(scparfix1_id);
-  curvetext("Wrong type of parameter");
-  curvetext("=====> NO ACTION");
+  say("Wrong type of parameter");
+  say("=====> NO ACTION");
   warningtail0(0);
 }
 
 void choosetype(int& type) {
   const std::string dashes(28, '-');
-  curvetext(dashes);
-  curvetext("Parameter type:");
-  curvetext(dashes);
-  curvetext("name only - no value ......0");
-  curvetext("real.......................1");
-  curvetext("integer....................2");
-  curvetext("character..................3");
-  curvetext(dashes);
+  say(dashes);
+  say("Parameter type:");
+  say(dashes);
+  say("name only - no value ......0");
+  say("real.......................1");
+  say("integer....................2");
+  say("character..................3");
+  say(dashes);
   int ierr = 0;
   inintegvindef(type, "your choice", type, 0, 3, ierr);
 }
@@ -195,22 +194,22 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
         return;
       }
       errorhead(sclevel2_id);
-      curvetext("Computing increment from nb of curves");
+      say("Computing increment from nb of curves");
       curveint(" Calculation type =", itype, 4);
       curveint(" nb of curves =", nlev, 4);
-      curvetext("==> NEED nb > 0");
+      say("==> NEED nb > 0");
       nlev = 1;
       curveint("==> RESET nb =", nlev, 4);
       errortail00();
     } else if (itype == 2 || itype == 3) {
       if ((levf >= levi && levd > 0.0f) || (levf < levi && levd < 0.0f)) break;
       errorhead(sclevel2_id);
-      curvetext("Levels computed from increment:");
+      say("Levels computed from increment:");
       curveint(" Calculation type    =", itype, 4);
       bounds();
-      curvetext("==> INCONSISTENT LOOP");
-      curvetext("==> NEED TO CORRECT IT");
-      curvetext("==> SETTING SINGLE LEVEL");
+      say("==> INCONSISTENT LOOP");
+      say("==> NEED TO CORRECT IT");
+      say("==> SETTING SINGLE LEVEL");
       nlev = 1;
       itype = 1;
       curveint(" Nb of levels        =", nlev, 4);
@@ -219,12 +218,12 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
     } else {
       if (nlev == 1) return;
       warninghead(sclevel2_id);
-      curvetext("Single level:");
+      say("Single level:");
       curveint(" Calculation type    =", itype, 4);
       curveint(" nb of levels        =", nlev, 4);
       bounds();
       nlev = 1;
-      curvetext("==> RESETTING:");
+      say("==> RESETTING:");
       curveint(" Nb of levels        =", nlev, 4);
       warningtail00();
       return;
@@ -240,21 +239,21 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
   const bool large = r > 0.001f;
   if (large) {
     warninghead(sclevel2_id);
-    curvetext("Levels computed from increment:");
+    say("Levels computed from increment:");
     curveint(" Calculation type    =", itype, 4);
     curveint(" nb of levels        =", nlev, 4);
     bounds();
     curvereal(" remainder/increment =", r);
-    curvetext("==> large remainder");
+    say("==> large remainder");
   }
   if (itype == 2) {
     levd = (levf - levi) / static_cast<real>(nlev - 1);
     if (large) {
-      curvetext("==> RECOMPUTED:");
+      say("==> RECOMPUTED:");
       curvereal(" increment =", levd);
     }
   } else if (large) {
-    curvetext("==> final level not reached");
+    say("==> final level not reached");
   }
   if (large) warningtail00();
 }
@@ -276,7 +275,7 @@ void scall(int mode) {
   real rvalue = 0.0f, levi = 0.0f, levf = 0.0f, levd = 0.0f, pti = 0.0f, ptf = 0.0f, ptd = 0.0f;
   if (defaultmode(mode)) {
     submenuhead(scall_id);
-    curvetext("INITIALIZING CURVES PARAMETERS");
+    say("INITIALIZING CURVES PARAMETERS");
     nparfixa = maxparfix;
     scparfixnb(nparfixa, 1);
     for (int k = 1; k <= maxparfix; ++k) {
@@ -363,8 +362,8 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
   if (b.nparfix < 1) {
     warninghead(scparfix1_id);
     curveint("nparfix =", b.nparfix, 6);
-    curvetext("need to set nparfix > 1 first");
-    curvetext("=====> NO ACTION");
+    say("need to set nparfix > 1 first");
+    say("=====> NO ACTION");
     warningtail0(0);
     return;
   }
@@ -380,21 +379,21 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
       const int type = ipfixtypea;
       curveint("max nb of fixed params .........", maxparfix, 6);
       curveint("current nb of fixed params .....", b.nparfix, 6);
-      curvetext(rule);
-      curvetext("Parameter to modify");
-      curvetext(rule);
+      wout(dashrule);
+      say("Parameter to modify");
+      wout(dashrule);
       curveint("index  ..........................", ifix1, 6);
       // A value line shows its code for the type in force only.
       auto valuetext = [type](std::string_view text, int t, int code) {
         return std::string(text) + (type == t ? ed::listi(code) : "..");
       };
-      curvetext("name .........................." + ed::listi(fixedcode::name) + " " + name);
+      say("name .........................." + ed::listi(fixedcode::name) + " " + name);
       curveint("type .........................." + ed::listi(fixedcode::type), type, 6);
       curvereal(valuetext("real      value ...............", 1, fixedcode::real), rvalue);
       curveint(valuetext("integer   value ...............", 2, fixedcode::integer), ivalue, 6);
-      curvetext(valuetext("character value ...............", 3, fixedcode::character) + " " +
+      say(valuetext("character value ...............", 3, fixedcode::character) + " " +
                 cvalue);
-      curvetext("info: " + info);
+      say("info: " + info);
     };
     auto act = [&](int code) {
       if (code == fixedcode::name) {
@@ -448,8 +447,8 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
   if (itype < 0 || itype > 4) {
     warninghead(sclevel2_id);
     curveint("Calculation type =", itype, 4);
-    curvetext("==> Unknown");
-    curvetext("==> RESETTING TYPE TO USE INCREMENT");
+    say("==> Unknown");
+    say("==> RESETTING TYPE TO USE INCREMENT");
     itype = 2;
     curveint("Calculation type =", itype, 4);
     warningtail00();
@@ -466,8 +465,8 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         if (levd != 0.0f) return;
         warninghead(sclevel2_id);
         curvereal("Increment =", levd);
-        curvetext("Increment MUST be non zero");
-        curvetext("==> BACK TO QUERY");
+        say("Increment MUST be non zero");
+        say("==> BACK TO QUERY");
         warningtail00();
       }
     };
@@ -478,20 +477,20 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         if (nlev > 0) return;
         warninghead(sclevel2_id);
         curveint("Nb of level curves =", nlev, 4);
-        curvetext("MUST BE > 0");
-        curvetext("==> BACK TO QUERY");
+        say("MUST BE > 0");
+        say("==> BACK TO QUERY");
         warningtail00();
       }
     };
     auto show = [&] {
-      curvetext("level name       : " + levnam);
+      say("level name       : " + levnam);
       curveint("Calculation type =", itype, 4);
       curvereal("level initial value ..........." + ed::listi(levelcode::initial), levi);
       curvereal("level final   value ..........." + ed::listi(levelcode::final), levf);
       curvereal("level increment ..............." + ed::listi(levelcode::increment), levd);
-      curvetext("modify init, final & inc ......" + ed::listi(levelcode::byincrement));
+      say("modify init, final & inc ......" + ed::listi(levelcode::byincrement));
       curveint("nb of level curves ............" + ed::listi(levelcode::count), nlev, 4);
-      curvetext("modify init, final & nb ......." + ed::listi(levelcode::bycount));
+      say("modify init, final & nb ......." + ed::listi(levelcode::bycount));
       curvereal("single level value ............" + ed::listi(levelcode::single), levi);
     };
     auto act = [&](int code) {

@@ -42,20 +42,20 @@ void limitnp(int& np, int mode) {
     curveint("> plot buffer size =", mp, 7);
     np = mp;
     curveint("===> reset nb of points =", mp, 7);
-    curvetext("===> WILL NOT PLOT ALL THE DATA");
+    say("===> WILL NOT PLOT ALL THE DATA");
     warningtail00();
   }
   if (np == 1 && !allsubplotmode(mode)) {
     warninghead(scptnp_id);
     curveint("nb of points =", np, 7);
-    curvetext("===> WILL PLOT ONLY ONE POINT");
+    say("===> WILL PLOT ONLY ONE POINT");
     warningtail00();
   }
   if (np < 1) {
     errorhead(scptnp_id);
     curveint("nb of points np =", np, 7);
-    curvetext("===> UPSTREAM PROBLEM ?");
-    curvetext("Increment inconsistent with bounds ?");
+    say("===> UPSTREAM PROBLEM ?");
+    say("Increment inconsistent with bounds ?");
     np = 1;
     curveint("===> RESETTING np =", np, 7);
     errortail00();
@@ -79,23 +79,23 @@ void countfromincrement(int t, int mode) {
   if (large) {
     warninghead(scptend_id);
     saytype(t);
-    curvetext("np computed from td with:");
+    say("np computed from td with:");
     curveint(" mp  =", mp, 6);
     curveint(" np  =", p.np, 6);
     curvereal(" pti =", p.pti);
     curvereal(" ptf =", p.ptf);
     curvereal(" ptd =", p.ptd);
     curvereal(" remainder/ptd =", r);
-    curvetext("==> large remainder");
+    say("==> large remainder");
   }
   if (t == 2) {
     p.ptd = n - 1 == 0 ? 0.0f : (p.ptf - p.pti) / p.rnseg;
     if (large) {
-      curvetext("RECOMPUTED VALUE:");
+      say("RECOMPUTED VALUE:");
       curvereal(" ptd =", p.ptd);
     }
   } else if (large) {
-    curvetext("==> final point is not reached");
+    say("==> final point is not reached");
   }
   if (large) warningtail00();
 }
@@ -119,7 +119,7 @@ bool sample(int& t, int mode) {
     errorhead(scptend_id);
     saytype(t);
     curveint("Computing increment from np =", p.np, 6);
-    curvetext("==> NEED TO SET np > 0");
+    say("==> NEED TO SET np > 0");
     errortail00();
     scall(0);
     return false;
@@ -131,20 +131,20 @@ bool sample(int& t, int mode) {
     }
     errorhead(scptend_id);
     saytype(t);
-    curvetext("Computing np from td with:");
+    say("Computing np from td with:");
     curvereal("  pti =", p.pti);
     curvereal("  ptf =", p.ptf);
     curvereal("  ptd =", p.ptd);
-    curvetext("==> INCONSISTENT LOOP");
-    curvetext("==> NEED TO CORRECT IT");
+    say("==> INCONSISTENT LOOP");
+    say("==> NEED TO CORRECT IT");
     errortail00();
     scall(0);
     return false;
   }
   warninghead(scptend_id);
   saytype(t);
-  curvetext("==> Unknown");
-  curvetext("==> RESETTING TYPE TO USE NP");
+  say("==> Unknown");
+  say("==> RESETTING TYPE TO USE NP");
   t = 1;
   saytype(t);
   warningtail00();
@@ -187,21 +187,19 @@ std::string textspan(std::string_view text) {
                                  static_cast<std::size_t>(last - first + 1)));
 }
 
-void curvetext(std::string_view text) { wout(" " + std::string(text)); }
 void curveint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
 void curvereal(std::string_view text, real v) { wout(" " + std::string(text) + " " + ed::f(v, 8, 3)); }
 
 void curvemenu(const RoutineId& id, std::string_view heading, const std::function<void()>& show,
                const std::function<void(int)>& act, bool echoed) {
-  const std::string rule(43, '-');
   for (;;) {
     submenuhead(id);
-    curvetext(rule);
-    curvetext(heading);
-    curvetext(rule);
+    wout(dashrule);
+    say(heading);
+    wout(dashrule);
     show();
-    curvetext(rule);
-    curvetext("EXIT .........................." + ed::listi(exitcode));
+    wout(dashrule);
+    say("EXIT .........................." + ed::listi(exitcode));
     menutail();
     int choice = exitcode;
     int ierr = 0;
@@ -288,7 +286,7 @@ void scptnam(std::string& name, int mode) {
   if (dialoguemode(mode))
     curvemenu(
         scptnam_id, pointheading,
-        [&] { curvetext("name .........................." + ed::listi(code::name) + " " + name); },
+        [&] { say("name .........................." + ed::listi(code::name) + " " + name); },
         [&](int code) {
           int ierr = 0;
           const std::string current = name;

@@ -201,22 +201,22 @@ bool typescreen(int itype, int mode) {
   if (!tableonly) submenuhead(ssymboltype_id);
   if (!outlevel(2)) return !tableonly;
   if (!tableonly) {
-    attrtext(rule43);
-    attrtext("SYMBOL TYPE:");
-    attrtext(" Negative number => filled symbol");
-    attrtext(" N.B. Symbols also depend on");
-    attrtext("      polygon & line attributes");
-    attrtext(rule43);
+    wout(dashrule);
+    say("SYMBOL TYPE:");
+    say(" Negative number => filled symbol");
+    say(" N.B. Symbols also depend on");
+    say("      polygon & line attributes");
+    wout(dashrule);
     if (mode == setmode::setup) {
       typeline("ready to set type =", itype);
     } else {
       typeline("currently stored type =", plt2blk.isymbtype);
       typeline("ready to  store  type =", itype);
     }
-    attrtext(rule43);
-    attrtext("Symbol type ... symbol number");
+    wout(dashrule);
+    say("Symbol type ... symbol number");
   }
-  for (std::string_view line : codetable) attrtext(line);
+  for (std::string_view line : codetable) say(line);
   if (tableonly) return false;
   menutail();
   return true;
@@ -270,9 +270,9 @@ void ssymbolsize(real& size, int mode) {
   if (askingmode(mode)) {
     submenuhead(ssymbolsize_id);
     if (outlevel(2)) {
-      attrtext(rule43);
-      attrtext("SYMBOL SIZE (cm):");
-      attrtext(rule43);
+      wout(dashrule);
+      say("SYMBOL SIZE (cm):");
+      wout(dashrule);
       attrreal("currently stored size =", plt2blk.symbsize, 8, 3);
       attrreal("ready to  store  size =", size, 8, 3);
       menutail();

@@ -98,41 +98,41 @@ void initattributes(int smode) {
 void showmenu(bool usecurrent) {
   submenuhead(splotparam2_id);
   if (!outlevel(2)) return;
-  attrtext(rule43);
-  attrtext("         SETTING PLOT ATTRIBUTES");
-  attrtext(rule43);
-  attrtext("GET SETTINGS");
+  wout(dashrule);
+  say("         SETTING PLOT ATTRIBUTES");
+  wout(dashrule);
+  say("GET SETTINGS");
   wout("  from currently stored..... " + ed::listi(code::source) + " " + ed::l(usecurrent, 1));
   wout("  from initialisation....... " + ed::listi(code::source) + " " + ed::l(!usecurrent, 1));
-  attrtext(rule43);
-  attrtext("COLOR TABLE:");
-  attrtext(" nb of color .............." + ed::listi(code::colourcount));
-  attrtext(" rgb values ..............." + ed::listi(code::rgb));
-  attrtext(" color table .............." + ed::listi(code::colourtable));
+  wout(dashrule);
+  say("COLOR TABLE:");
+  say(" nb of color .............." + ed::listi(code::colourcount));
+  say(" rgb values ..............." + ed::listi(code::rgb));
+  say(" color table .............." + ed::listi(code::colourtable));
   if (iocom.lplotfile) {
-    attrtext("LINE ATTRIBUTES:");
-    attrtext(" thickness ................" + ed::listi(code::linewidth));
-    attrtext(" style ...................." + ed::listi(code::linestyle));
-    attrtext(" color ...................." + ed::listi(code::linecolour));
-    attrtext("POLYGON FILL ATTRIBUTES:");
-    attrtext(" interior style ..........." + ed::listi(code::fillstyle));
-    attrtext(" interior color ..........." + ed::listi(code::fillcolour));
-    attrtext("TEXT ATTRIBUTES:");
-    attrtext(" font ....................." + ed::listi(code::textfont));
-    attrtext(" size ....................." + ed::listi(code::textsize));
-    attrtext(" justification ............" + ed::listi(code::textalign));
-    attrtext(" angle ...................." + ed::listi(code::textangle));
-    attrtext(" color ...................." + ed::listi(code::textcolour));
-    attrtext("SYMBOL ATTRIBUTES:");
-    attrtext(" type ....................." + ed::listi(code::symboltype));
-    attrtext(" size ....................." + ed::listi(code::symbolsize));
+    say("LINE ATTRIBUTES:");
+    say(" thickness ................" + ed::listi(code::linewidth));
+    say(" style ...................." + ed::listi(code::linestyle));
+    say(" color ...................." + ed::listi(code::linecolour));
+    say("POLYGON FILL ATTRIBUTES:");
+    say(" interior style ..........." + ed::listi(code::fillstyle));
+    say(" interior color ..........." + ed::listi(code::fillcolour));
+    say("TEXT ATTRIBUTES:");
+    say(" font ....................." + ed::listi(code::textfont));
+    say(" size ....................." + ed::listi(code::textsize));
+    say(" justification ............" + ed::listi(code::textalign));
+    say(" angle ...................." + ed::listi(code::textangle));
+    say(" color ...................." + ed::listi(code::textcolour));
+    say("SYMBOL ATTRIBUTES:");
+    say(" type ....................." + ed::listi(code::symboltype));
+    say(" size ....................." + ed::listi(code::symbolsize));
   } else {
-    attrtext("THE PLOT IS CLOSED:");
-    attrtext(" => OTHER SETTINGS WILL BE RESET");
-    attrtext("    UPON PLOT OPENING");
+    say("THE PLOT IS CLOSED:");
+    say(" => OTHER SETTINGS WILL BE RESET");
+    say("    UPON PLOT OPENING");
   }
-  attrtext(rule43);
-  attrtext("EXIT THIS SET UP  ........." + ed::listi(exitcode));
+  wout(dashrule);
+  say("EXIT THIS SET UP  ........." + ed::listi(exitcode));
   menutail();
 }
 
@@ -141,7 +141,7 @@ void colourlisting(int smode) {
   int ierr = 0;
   int n = 0;
   scolornb(n, 3);
-  attrtext(rule43);
+  wout(dashrule);
   colourheading();
   std::string name(namewidth, ' ');
   real red = 0.0f, green = 0.0f, blue = 0.0f;
@@ -150,7 +150,7 @@ void colourlisting(int smode) {
     scolorrgb(index, name, red, green, blue, 3);
     colourrow(index, name, red, green, blue);
   }
-  attrtext(rule43);
+  wout(dashrule);
   int index = 0;
   inintegvin1(index, "index of color to modify", 1, n, ierr);
   scolorrgb(index, name, red, green, blue, smode);
@@ -268,4 +268,16 @@ void cmplotcharinfo0(std::string_view text, int iline, real xcm, real ycm, int) 
   halfheight(h0, h);
   cmtext2(xcm, ycm - (1.5f * h) * static_cast<real>(iline - 1), text);
   stextsize(h0, 1);
+}
+
+void pageruncaption() {
+  int ijust = -2;  // the middle of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotruninfo0(10.5f, 28.0f, 0);
+}
+
+void pagecaption(std::string_view text, int iline) {
+  int ijust = -1;  // the left end of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotcharinfo0(ed::pad(text, 35), iline, 2.0f, 28.0f, 0);
 }

@@ -8,11 +8,6 @@
 #include "dialogue/setter_modes.h"
 #include "platform/real.h"
 
-// A rule of 43 hyphens.
-inline constexpr std::string_view rule43 = "-------------------------------------------";
-
-// text                        FORMAT (5(1x,a))
-void attrtext(std::string_view text);
 // text, then v in w columns   FORMAT (1x,a,1x,iw); w 0: in its own width.
 void attrint(std::string_view text, int v, int w);
 // text, then x in Fw.d        FORMAT (1x,a,1x,fw.d)

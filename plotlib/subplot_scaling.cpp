@@ -91,8 +91,6 @@ void derive() {
   scm2us();
 }
 
-void text(std::string_view line) { wout(" " + std::string(line)); }
-
 void f31(std::string_view a, real x) { wout(" " + std::string(a) + ed::f(x, 9, 3)); }
 void f31(std::string_view a, real x, std::string_view b, real y) {
   wout(" " + std::string(a) + ed::f(x, 9, 3) + " " + std::string(b) + ed::f(y, 9, 3));
@@ -112,16 +110,16 @@ void askreal(real& x, std::string_view name) {
 
 void conversionhead(std::string_view cmline, std::string_view onplot, std::string_view plotline,
                     std::string_view xline, std::string_view arrow, std::string_view yline) {
-  text(equals);
-  text("          CONVERSION SET UP               ");
-  text(equals);
-  text(cmline);
-  text(onplot);
-  text(plotline);
-  text(" ");
-  text(xline);
-  text(arrow);
-  text(yline);
+  say(equals);
+  say("          CONVERSION SET UP               ");
+  say(equals);
+  say(cmline);
+  say(onplot);
+  say(plotline);
+  say(" ");
+  say(xline);
+  say(arrow);
+  say(yline);
 }
 
 void matrixrow(std::string_view left, real a, real b, std::string_view user, real c) {
@@ -172,17 +170,17 @@ void mus2cm1(real& xcm0, real& ycm0, real& xx, real& xy, real& yx, real& yy) {
     conversionhead("|  cm  |                   |user units|", "|  on  | <---------------- |   used   |",
                    "| plot |                   | in calls |", " |xcm|                         |xu|",
                    " |   | <---------------------- |  |", " |ycm|                         |yu|");
-    text(" ");
-    text(" |xcm|     |xx   xy|   |xu|   |xcm0|");
-    text(" |   |  =  |       | * |  | + |    |");
-    text(" |ycm|     |yx   yy|   |yu|   |ycm0|");
-    text(equals);
-    text("            Current set up:");
-    text(equals);
+    say(" ");
+    say(" |xcm|     |xx   xy|   |xu|   |xcm0|");
+    say(" |   |  =  |       | * |  | + |    |");
+    say(" |ycm|     |yx   yy|   |yu|   |ycm0|");
+    say(equals);
+    say("            Current set up:");
+    say(equals);
     matrixrow("|xcm|", xx, xy, "|xu|", xcm0);
     wout(" |   | = |" + ed::x(15) + "| * |  | + |" + ed::x(7) + "|");
     matrixrow("|ycm|", yx, yy, "|yu|", ycm0);
-    text(equals);
+    say(equals);
   }
   if (!wanttoalter()) return;
   askreal(xcm0, "xcm0");
@@ -202,48 +200,48 @@ void mus2cm3(real& xcm0, real& ycm0, real& xlcm, real& ylcm, real& xumin, real& 
                    "| plot |                     | in calls |",
                    " |xcm|                           |xu|", " |   | <------------------------ |  |",
                    " |ycm|                           |yu|");
-    text(equals);
-    text("            Current set up:");
-    text(equals);
-    text(dashes);
-    text("     1 - USER UNITS IN USER SPACE         ");
-    text(dashes);
+    say(equals);
+    say("            Current set up:");
+    say(equals);
+    say(dashes);
+    say("     1 - USER UNITS IN USER SPACE         ");
+    say(dashes);
     f31("   _|_________________|_  yumax = ", yumax);
-    text("    |                 |");
-    text("    |                 |");
+    say("    |                 |");
+    say("    |                 |");
     f31("   _|_________________|_  yumin = ", yumin);
-    text("    |                 |");
-    text("  xumin             xumax");
+    say("    |                 |");
+    say("  xumin             xumax");
     wout(ed::x(2) + ed::f(xumin, 9, 3) + ed::x(9) + ed::f(xumax, 9, 3));
-    text("");
-    text(" user limits:          xu,yu in user units");
+    say("");
+    say(" user limits:          xu,yu in user units");
     f31(" xumin = ", xumin, " yumin = ", yumin);
     f31(" xumax = ", xumax, " yumax = ", yumax);
-    text(dashes);
-    text("     2 - CM UNITS ON PLOT                 ");
-    text(dashes);
-    text("   _|_________________|_  ");
-    text("    |                 |  |");
+    say(dashes);
+    say("     2 - CM UNITS ON PLOT                 ");
+    say(dashes);
+    say("   _|_________________|_  ");
+    say("    |                 |  |");
     f31("    |                 |  | ylcm = ", ylcm);
     f31("   _|_________________|_ | _ ycm0 = ", ycm0);
-    text("    |                 |");
-    text("    <---- xlcm -------> ");
+    say("    |                 |");
+    say("    <---- xlcm -------> ");
     f31("    |   ", xlcm);
     f31("  xcm0 = ", xcm0);
-    text("");
-    text(" paper limits:               xcm,ycm in cm");
+    say("");
+    say(" paper limits:               xcm,ycm in cm");
     f31(" xlcm  = ", xlcm, " ylcm  = ", ylcm);
     f31(" xcm0  = ", xcm0, " ycm0  = ", ycm0);
-    text(dashes);
+    say(dashes);
     if (isoxy == 1) {
-      text("X & Y scale imposed equal");
+      say("X & Y scale imposed equal");
     } else if (isoxy == 0) {
-      text("X & Y scale will adjust xlcm & ylcm");
+      say("X & Y scale will adjust xlcm & ylcm");
     } else {
       wout(" WARNING: ixy =  " + ed::i(isoxy, 8) + "  neither 0 nor 1");
-      text("      will have same effect as ixy = 0");
+      say("      will have same effect as ixy = 0");
     }
-    text(dashes);
+    say(dashes);
   }
   if (!wanttoalter()) return;
   askreal(xumin, "xumin");

@@ -103,7 +103,7 @@ void asksettings(Settings& s) {
   wout("           90 dpi or 0.28 pitch");
   wout(dashrule);
   wout(" Page set up .................Command");
-  for (const Setup& setup : setups) wout(" " + std::string(setup.menuline));
+  for (const Setup& setup : setups) say(setup.menuline);
   wout(dashrule);
   inintegvindef(s.pagesetup, "page setup command  ", s.pagesetup, 0, 4, ierr);
   wout(dashrule);
@@ -306,7 +306,7 @@ void intplend() {
   const std::string files = endcontext(*view.window);
   disposewindow(view.window);
   view = View{};
-  if (!files.empty()) wout(" " + files);
+  if (!files.empty()) say(files);
   wout(" The plot window is closed");
   menutail();
 }

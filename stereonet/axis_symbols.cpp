@@ -40,9 +40,6 @@ constexpr real radial = 0.2f;
 // centre, where its radius has no direction.
 constexpr real centre = 1.0e-3f;
 
-const std::string rule(43, '-');
-
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
 
 // The direction drawn for an axis: itself, or its opposite when it points
@@ -111,11 +108,11 @@ void symbolmenu(int& istd, int& ialt, int mode) {
   for (;;) {
     submenuhead(sdspaxsymb_id);
     if (outlevel(2)) {
-      say(rule);
+      wout(dashrule);
       say("STEREOPLOT AXIS SYMBOLS");
       say("Standard  symbol <-> standard hemisphere");
       say("Alternate symbol <-> opposite hemisphere");
-      say(rule);
+      wout(dashrule);
       if (setup) {
         say("set up:");
       } else {
@@ -127,13 +124,13 @@ void symbolmenu(int& istd, int& ialt, int mode) {
       }
       sayint("standard  type =", istd);
       sayint("alternate type =", ialt);
-      say(rule);
+      wout(dashrule);
       say("Axis symbol ... symbol number");
       say("arrow    ................ " + ed::listi(arrowstyle));
       say("line     ................ " + ed::listi(linestyle));
       int table = 0;
       ssymboltype(table, setmode::tableonly);
-      say(rule);
+      wout(dashrule);
       say("MODIFY:");
       say(" standard type ............... " + ed::listi(code::standard));
       say(" alternate type .............. " + ed::listi(code::alternate));

@@ -21,8 +21,6 @@ namespace {
 
 const RoutineId sdspgc_id{"sdspgc     ", " 1.1", "12-04-2000"};
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-
 // The unit half circle from angle 0 to pi in cc2dbuff, dspgcbk.npgc
 // points (corrected into 1..1000 first).
 void halfcircle() {
@@ -45,16 +43,15 @@ constexpr int points = 10;
 }  // namespace code
 
 void pointsmenu(int& np) {
-  const std::string rule(43, '-');
   for (;;) {
     submenuhead(sdspgc_id);
-    say(rule);
+    wout(dashrule);
     say("      GREAT CIRCLES PARAMETERS: ");
-    say(rule);
+    wout(dashrule);
     say("nb of points to draw .........." + ed::listi(code::points) + " " + ed::listi(np));
-    say(rule);
+    wout(dashrule);
     say("EXIT .........................." + ed::listi(exitcode));
-    say(rule);
+    wout(dashrule);
     int code = exitcode, ierr = 0;
     inintegdefnp(code, ed::pad("your choice", 35), code, ierr);
     if (code == code::points) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);

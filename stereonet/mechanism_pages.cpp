@@ -96,8 +96,6 @@ void restoreattributes(SavedAttributes s) {
 
 void setalign(int ijust) { stextalign(ijust, 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-
 // How a plot differs in its menu.
 struct Driver {
   const RoutineId& id;
@@ -112,10 +110,10 @@ struct Driver {
 };
 
 void showmenu(const Driver& d, int nmax, int n) {
-  const std::string rule43(43, '-'), rule32(32, '-');
+  const std::string rule32(32, '-');
   submenuhead(d.id);
   if (!outlevel(2)) return;
-  say(rule43);
+  wout(dashrule);
   say("SET UP:");
   say(rule32);
   say("DATA:");
@@ -131,7 +129,7 @@ void showmenu(const Driver& d, int nmax, int n) {
   say("close file = end plot ........" + ed::listi(setupcode::close));
   say("stereo type.................." + ed::listi(code::projection));
   say("symbol types ................" + ed::listi(code::symbols));
-  say(rule43);
+  wout(dashrule);
   say("RUN = PLOT FPS ............." + ed::listi(setupcode::run));
   say("EXIT ........................." + ed::listi(exitcode));
   menutail();
@@ -251,15 +249,13 @@ void runbchbll(const Events& ev, int n, int isub, bool degrees) {
     stextangle(angle, 1);
     const int first = netsperpage * (p - 1) + 1;
     const int last = p == npages ? n : netsperpage * p;
-    setalign(-2);
-    cmplotruninfo0(10.5f, 28.0f, 0);
-    setalign(-1);
+    pageruncaption();
     const std::string page = caption("Page ", p, "/", npages);
     say("PLOTTING " + page);
-    cmplotcharinfo0(page, 1, 2.0f, 28.0f, 0);
+    pagecaption(page, 1);
     const std::string data = caption("Data ", first, " -> ", last);
     say(data);
-    cmplotcharinfo0(data, 2, 2.0f, 28.0f, 0);
+    pagecaption(data, 2);
     setalign(-6);
     for (int j = first; j <= last; ++j) {
       placenet(bchbll.place, j - first);
@@ -276,8 +272,7 @@ void runseis3(const Events& ev, int n, int isub) {
   say(rule);
   int ijust = 0;
   stextalign(ijust, 3);
-  setalign(-2);
-  cmplotruninfo0(10.5f, 28.0f, 0);
+  pageruncaption();
   stextalign(ijust, 1);
   real height = 0.4f, angle = 0.0f;
   stextsize(height, 1);

@@ -33,7 +33,6 @@ struct Corner {
 const std::array<Corner, 4> corners{{{0.5f, 1.0f, -5}, {0.5f, -1.0f, -5}, {-0.5f, -1.0f, -7},
                                      {-0.5f, 1.0f, -7}}};
 
-const std::string rule(43, '-');
 
 // The codes of the frame menu, after the label positions 1 .. nlabels.
 namespace framecode {
@@ -54,7 +53,6 @@ constexpr int points = 10;
 
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
 
 int choose() {
@@ -111,9 +109,9 @@ void framemenu() {
   Stefram2& f = stefram2;
   for (;;) {
     submenuhead(srepstereo0_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME PARAMETERS");
-    say(rule);
+    wout(dashrule);
     say("position   :     label     :?:command");
     for (int k = 1; k <= nlabels; ++k)
       wout(" " + ed::a(labelname[at(k)], 11) + ":" + ed::a(f.label[at(k)], 15) + ":" +
@@ -121,7 +119,7 @@ void framemenu() {
     sayint("nb of points to draw .........." + ed::listi(framecode::points), f.npfram, 7);
     say("draw axis......................" + ed::listi(framecode::axis) + " " + ed::l(f.laxis, 1));
     say("draw tics......................" + ed::listi(framecode::tics) + " " + ed::l(f.ltics, 1));
-    say(rule);
+    wout(dashrule);
     say("EXIT .........................." + ed::listi(exitcode));
     menutail();
     const int code = choose();
@@ -146,14 +144,14 @@ void framemenu() {
 void labelmenu(std::string& text, int& idraw, int& index) {
   for (;;) {
     submenuhead(srepstereolabel1_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME LABELS");
-    say(rule);
+    wout(dashrule);
     say("label position        : " + std::string(labelname[at(index)]));
     sayint("label index..........." + ed::listi(labelcode::index), index, 4);
     say("label text............" + ed::listi(labelcode::text) + " " + text);
     sayint("draw label (0/1)......" + ed::listi(labelcode::draw), idraw, 4);
-    say(rule);
+    wout(dashrule);
     say("EXIT ................" + ed::listi(exitcode));
     menutail();
     const int code = choose();
@@ -174,11 +172,11 @@ void labelmenu(std::string& text, int& idraw, int& index) {
 void pointsmenu(int& np) {
   for (;;) {
     submenuhead(srepstereonp_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME NUMBER OF POINT:              ");
-    say(rule);
+    wout(dashrule);
     sayint("nb of points to draw .........." + ed::listi(pointscode::points), np, 5);
-    say(rule);
+    wout(dashrule);
     say("EXIT .........................." + ed::listi(exitcode));
     menutail();
     const int code = choose();

@@ -31,10 +31,6 @@ constexpr int schmidtretrograde = 4;
 }  // namespace proj
 constexpr int defaultprojection = proj::schmidtretrograde;
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-
-const std::string rule(43, '-');
-
 // The report of a projection number that names no projection; width is
 // the field of the number.
 void noprojection(const RoutineId& id, int iproj, int width) {
@@ -55,11 +51,11 @@ void projectionmenu(int iproj) {
   submenuhead(sspro_id);
   say("STEREOGRAPHIC PROJECTION SET UP");
   say("(azimuth,plunge) ---> (x,y) in plane");
-  say(rule);
+  wout(dashrule);
   for (const char* row : picture) say(row);
-  say(rule);
+  wout(dashrule);
   wout(" current projection number = " + ed::i(iproj, 4));
-  say(rule);
+  wout(dashrule);
   say("Projection                   command");
   say("Wulff = conformal = Inversion");
   say("   direct     X,Y axis ............" + ed::listi(proj::wulff));
