@@ -127,6 +127,9 @@ void readsummary(const std::string& title, int nrowread, int ncolused, int nrowt
   menutail();
 }
 
+// The mode in which getftitle1 and getfnamcol show what they read.
+constexpr int showmode = 0;
+
 // What follows an attempt at reading the open file.
 enum class Next { done, again, newfile, quit };
 
@@ -257,7 +260,7 @@ void getftitle1(int& ierr, std::string& title, std::string_view fname, int iunit
   } else {
     title = ed::pad(line, title.size());
     rewindunit(iunit);
-    if (mode == 0) {
+    if (mode == showmode) {
       submenuhead(getftitle1_id);
       say("Input file name: " + shown(fname));
       say("Read title from header: " + std::string(ed::trim(title)));
@@ -280,7 +283,7 @@ void getfnamcol(int& ierr, std::span<std::string> names, int nnamdim, int ncol,
   const auto n = static_cast<std::size_t>(std::clamp(ncol, 0, nnamdim));
   for (std::size_t k = 0; k < n; ++k) names[k] = defaultcolname(static_cast<int>(k + 1));
   auto listnames = [&] {
-    if (mode != 0) return;
+    if (mode != showmode) return;
     for (std::size_t k = 0; k < n; ++k)
       wout(item("Name of column") + item(static_cast<int>(k + 1)) + item(names[k]));
   };
@@ -307,7 +310,7 @@ void getfnamcol(int& ierr, std::span<std::string> names, int nnamdim, int ncol,
   } else {
     rewindunit(iunit);
     submenuhead(getfnamcol_id);
-    if (mode == 0) say("Input file name  : " + shown(fname));
+    if (mode == showmode) say("Input file name  : " + shown(fname));
     listnames();
     say("INPUT FILE " + shown(fname) + " IS REWOUND");
     menutail();
