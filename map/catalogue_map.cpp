@@ -102,11 +102,7 @@ void showmenu(int n, int nmax) {
   wout(dashrule);
   say("SET UP:");
   say(rule32);
-  say("PLOT:");
-  say("plot file name: " + ed::a(s.plotname, 20));
-  say("open plot file  .............." + ed::listi(setupcode::open));
-  say("scaling ......................" + ed::listi(setupcode::scaling));
-  say("plot parameters .............." + ed::listi(setupcode::parameters));
+  setupplotlines(s.plotname);
   flagline("scale to fit grid ............" + ed::listi(code::scaletogrid), s.scaletogrid);
   say("close file = end plot ........" + ed::listi(setupcode::close));
   say(rule32);

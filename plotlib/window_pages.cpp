@@ -345,6 +345,14 @@ void intnewpage() {
   cx.flush();
 }
 
+void setupplotlines(std::string_view plotname) {
+  say("PLOT:");
+  say("plot file name: " + ed::a(plotname, 20));
+  say("open plot file  .............." + ed::listi(setupcode::open));
+  say("scaling ......................" + ed::listi(setupcode::scaling));
+  say("plot parameters .............." + ed::listi(setupcode::parameters));
+}
+
 bool plotwindowcode(int code, std::string_view plotname) {
   const bool open = iocom.lplotfile;
   if (code == setupcode::close) {

@@ -48,6 +48,10 @@ inline constexpr int run = 1000;  // draw the plot, on a new page when the windo
 inline constexpr int scaling = 11, parameters = 12;
 }  // namespace setupcode
 
+// The head of the plot part of a set-up menu: "PLOT:", the plot's name and
+// the lines of the codes open, scaling and parameters.
+void setupplotlines(std::string_view plotname);
+
 // The plot-window codes: close closes the window, run clears its page when
 // it is open, open and run open it when it is closed (open on an open
 // window only warns). True when the call opened a closed window, so that

@@ -121,11 +121,7 @@ void showmenu(const Driver& d, int nmax, int n) {
   say("current nb of data = " + ed::i(n, 6));
   if (d.radians) say("angles in radians  : " + ed::l(*d.radians, 1));
   say(rule32);
-  say("PLOT:");
-  say("plot file name: " + ed::a(d.plotname, 20));
-  say("open plot file  .............." + ed::listi(setupcode::open));
-  say("scaling ......................" + ed::listi(setupcode::scaling));
-  say("plot parameters .............." + ed::listi(setupcode::parameters));
+  setupplotlines(d.plotname);
   say("close file = end plot ........" + ed::listi(setupcode::close));
   say("stereo type.................." + ed::listi(code::projection));
   say("symbol types ................" + ed::listi(code::symbols));
