@@ -11,6 +11,13 @@ namespace {
 
 const RoutineId endaltsi_id{"endaltsi   ", " 3.0", "17-06-2008"};
 
+// The menu codes.
+namespace code {
+constexpr int start = 5001;
+constexpr int leave = 5002;         // leave the command file and go on
+constexpr int leaveandquit = 5003;
+}  // namespace code
+
 std::string inuse;  // name of the command file in use
 
 // The command file's name as the lines that show it give it: without its
@@ -83,24 +90,24 @@ void altsio(int iunit, std::string& fname, int& irep, int iflag) {
     wout(dashrule);
     wout(" ALTERNATE STANDARD INPUT");
     wout(dashrule);
-    wout(" START COMMAND FILE ..............5001");
-    wout(" EXIT COMMAND FILE AND CONTINUE...5002");
-    wout(" EXIT COMMAND FILE AND QUIT ......5003");
-    wout(" EXIT THIS SUBROUTINE ..............99");
+    wout(" START COMMAND FILE .............." + ed::listi(code::start));
+    wout(" EXIT COMMAND FILE AND CONTINUE..." + ed::listi(code::leave));
+    wout(" EXIT COMMAND FILE AND QUIT ......" + ed::listi(code::leaveandquit));
+    wout(" EXIT THIS SUBROUTINE .............." + ed::listi(exitcode));
     menutail();
-    irep = 99;
+    irep = exitcode;
     int ierr = 0;
     inintegdef(irep, "your choice", irep, ierr);
     switch (irep) {
-      case 5001:
+      case code::start:
         beginaltsi(iunit, fname, iflag);
         return;
-      case 5002:
-      case 5003:
+      case code::leave:
+      case code::leaveandquit:
         endaltsi(iunit, fname, iflag);
-        if (irep == 5003) irep = 9999;
+        if (irep == code::leaveandquit) irep = quitcode;
         return;
-      case 99:
+      case exitcode:
         return;
       default:
         if (iflag == 1) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/typed_input.h"
@@ -17,9 +18,9 @@ inline void numberedline(std::string_view text, int v, int w) {
   wout(" " + std::string(text) + " " + ed::i(v, w));
 }
 
-// The answer to "your choice", 99 (leave the menu) by default.
+// The answer to "your choice", exitcode by default.
 inline int yourchoice() {
-  int answer = 99;
+  int answer = exitcode;
   int ierr = 0;
   inintegdef(answer, "your choice", answer, ierr);
   return answer;

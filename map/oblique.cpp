@@ -4,12 +4,20 @@
 #include <string_view>
 
 #include "dialogue/banners.h"
+#include "dialogue/setter_modes.h"
 #include "map/menu_lines.h"
 
 namespace {
 
 const RoutineId soblique_id{"soblique   ", " 3.0", "25-10-2002"};
 const RoutineId smatab33_id{"smatab33   ", " 1.0", "30-08-2002"};
+
+// The codes of the centre menu; the matrix menu's codes are the element
+// numbers 1 .. 9, column by column.
+namespace centrecode {
+constexpr int lon = 1;
+constexpr int lat = 2;
+}  // namespace centrecode
 
 // The oblique centre, radians; kept between calls of soblique.
 real centrelon = 0;
@@ -20,10 +28,10 @@ void centremenu(real lon, real lat) {
   wout(dashrule);
   say("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
   wout(dashrule);
-  valueline("central longitude .....1", lon);
-  valueline("central latitude ......2", lat);
+  valueline("central longitude ....." + ed::listi(centrecode::lon), lon);
+  valueline("central latitude ......" + ed::listi(centrecode::lat), lat);
   wout(dashrule);
-  say("UPDATE & EXIT ........99");
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -39,7 +47,7 @@ void matrixmenu(const Mat33& aba) {
               el(aba, i, j));
   }
   wout(dashrule);
-  say("UPDATE & EXIT ........99");
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -59,10 +67,10 @@ Mat33 centrerotation(real lon, real lat) {
 }  // namespace
 
 void soblique(real& lon, real& lat, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     lon = deg(centrelon);
     lat = deg(centrelat);
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     lon = 0.0f;
     lat = 45.0f;
     submenuhead(soblique_id);
@@ -71,13 +79,13 @@ void soblique(real& lon, real& lat, int mode) {
     valueline("central longitude =", lon);
     valueline("central latitude  =", lat);
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       centremenu(lon, lat);
       const int answer = yourchoice();
-      if (answer == 99) break;
-      if (answer == 1) askreal(lon, "central longitude in degrees");
-      if (answer == 2) askreal(lat, "central latitude in degrees");
+      if (answer == exitcode) break;
+      if (answer == centrecode::lon) askreal(lon, "central longitude in degrees");
+      if (answer == centrecode::lat) askreal(lat, "central latitude in degrees");
     }
   }
   centrelon = rad(lon);
@@ -87,18 +95,18 @@ void soblique(real& lon, real& lat, int mode) {
 }
 
 void smatab33(Mat33& aba, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     aba = a2b.ab;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     aba = {1, 0, 0, 0, 1, 0, 0, 0, 1};
     submenuhead(smatab33_id);
     say("INITIALIZING Ab matrix: Ab = Identity");
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       matrixmenu(aba);
       const int answer = yourchoice();
-      if (answer == 99) break;
+      if (answer == exitcode) break;
       if (answer >= 1 && answer <= 9) {
         const int i = (answer - 1) / 3 + 1;
         const int j = (answer - 1) % 3 + 1;

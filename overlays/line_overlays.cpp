@@ -10,6 +10,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "overlays/line_files.h"
@@ -40,6 +41,15 @@ constexpr std::array<Kind, 6> kinds{{
      "Korvel ASCII polygons without clipping"},
     {"Selection polygon", "Selection polygons (no clipping)", "Selection polygons (no clipping)"},
 }};
+
+
+// The menu codes: the kinds of line file, in the order of kinds, then the
+// settings.
+namespace code {
+constexpr int utig = 1, ign = 2, gebco = 3, usgs = 4, gshhs = 5, selection = 6;
+constexpr int clip = 10;    // switch the clipping to the map box
+constexpr int nptdeg = 11;  // points per degree of a selection polygon's sides
+}  // namespace code
 
 // The window of longitudes in which the GSHHS kind tests its points: it
 // begins a margin of up to 3 degrees west of the box, so that its seam
@@ -88,19 +98,20 @@ void menu(const LlBox& box, const LonWindow& w) {
   wout(dashrule);
   say(" MAPPING CONTOURS");
   wout(dashrule);
-  say("Clipping on ................10 " + ed::l(settings.clipgrid, 1));
+  say("Clipping on ................" + ed::listi(code::clip) + " " +
+           ed::l(settings.clipgrid, 1));
   if (settings.clipgrid) boxlines(box, w);
-  realitem("Nb of points for 1 deg .....11", settings.nptdeg);
+  realitem("Nb of points for 1 deg ....." + ed::listi(code::nptdeg), settings.nptdeg);
   say(std::string(30, '-'));
   say("TYPE OF LINE FILE:");
-  say(" UTIG coast file.............1");
-  say(" IGN  coast file.............2");
-  say(" GEBCO file..................3");
-  say(" USGS ascii dump file .......4");
-  say(" Korvel gshhs ascii file ....5");
-  say(" Selection polygon file .....6");
+  say(" UTIG coast file............." + ed::listi(code::utig));
+  say(" IGN  coast file............." + ed::listi(code::ign));
+  say(" GEBCO file.................." + ed::listi(code::gebco));
+  say(" USGS ascii dump file ......." + ed::listi(code::usgs));
+  say(" Korvel gshhs ascii file ...." + ed::listi(code::gshhs));
+  say(" Selection polygon file ....." + ed::listi(code::selection));
   wout(dashrule);
-  say("EXIT .......................99");
+  say("EXIT ......................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -131,11 +142,11 @@ void drawfile(int code, const LlBox& box, const LonWindow& window) {
   opef2(file.fname, kind.expl, lineunit, "old", 0, linenamewidth);
   Ending ending = Ending::normal;
   switch (code) {
-    case 1: ending = drawutig(file); break;
-    case 2: ending = drawign(file); break;
-    case 3: ending = drawgebco(file); break;
-    case 4: ending = drawusgs(file); break;
-    case 5: ending = drawgshhs(file); break;
+    case code::utig: ending = drawutig(file); break;
+    case code::ign: ending = drawign(file); break;
+    case code::gebco: ending = drawgebco(file); break;
+    case code::usgs: ending = drawusgs(file); break;
+    case code::gshhs: ending = drawgshhs(file); break;
     default: ending = drawselpolygon(file, settings.nptdeg); break;
   }
   endfile(file, ending);
@@ -183,7 +194,7 @@ void locate2dbox(std::span<int> loc, real xmin, real xmax, real ymin, real ymax,
 }
 
 void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(contours1_id);
     say("INITIALIZING MAP CONTOURS");
     settings = ContourSettings{10.0f, true};
@@ -194,16 +205,16 @@ void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mod
   if (settings.clipgrid) window = longitudewindow(longmin, longmax);
   for (;;) {
     menu(box, window);
-    int code = 99;
+    int code = exitcode;
     int ierr = 0;
-    inintegvindef(code, "type of line file", code, 1, 99, ierr);
-    if (code == 99) return;
-    if (code <= 6) {
+    inintegvindef(code, "type of line file", code, code::utig, exitcode, ierr);
+    if (code == exitcode) return;
+    if (code <= code::selection) {
       drawfile(code, box, window);
-    } else if (code == 10) {
+    } else if (code == code::clip) {
       inlogicdef(settings.clipgrid, "clip to grid bounds", settings.clipgrid, ierr);
       if (settings.clipgrid) window = longitudewindow(longmin, longmax);
-    } else if (code == 11) {
+    } else if (code == code::nptdeg) {
       inrealdef(settings.nptdeg, "Nb of points for 1 deg (polygons)", settings.nptdeg, ierr);
     }
   }

@@ -17,6 +17,13 @@ namespace {
 
 const RoutineId scolortable_id{"scolortable", "    ", "          "};
 
+// The menu codes.
+namespace code {
+constexpr int count = 100;  // the number of colours
+constexpr int rgb = 200;    // one colour's content
+constexpr int file = 300;   // the table read from a file
+}  // namespace code
+
 // Unit of the colour table file, and the width in which its name is shown.
 constexpr int colourunit = 20;
 constexpr std::size_t filenamewidth = 25;
@@ -140,11 +147,11 @@ void showtable() {
     colourrow(k, pltcharblk.colornam[c], plt2blk.RED[c], plt2blk.GREEN[c], plt2blk.BLUE[c]);
   }
   wout(dashrule);
-  say("modify nb of colors ..........100");
-  say("modify rgb color content .....200");
-  say("read color table from file ...300");
+  say("modify nb of colors .........." + ed::listi(code::count));
+  say("modify rgb color content ....." + ed::listi(code::rgb));
+  say("read color table from file ..." + ed::listi(code::file));
   wout(dashrule);
-  say("EXIT ..........................99");
+  say("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -160,20 +167,20 @@ void editcolour() {
 }  // namespace
 
 void scolortable(int mode) {
-  if (mode == 4 || mode == 5) starttable();
-  if (mode % 2 != 0) return;
+  if (defaultmode(mode)) starttable();
+  if (!dialoguemode(mode)) return;
   int ierr = 0;
   for (;;) {
     showtable();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
-    if (choice == 99) return;
-    if (choice == 100) {
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
+    if (choice == exitcode) return;
+    if (choice == code::count) {
       int ncol = 0;
       scolornb(ncol, 2);
-    } else if (choice == 200) {
+    } else if (choice == code::rgb) {
       editcolour();
-    } else if (choice == 300) {
+    } else if (choice == code::file) {
       readtablefile();
     }
   }

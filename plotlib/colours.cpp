@@ -15,6 +15,14 @@ namespace {
 const RoutineId scolornb_id{"scolornb   ", "    ", "          "};
 const RoutineId scolorrgb_id{"scolorrgb  ", "    ", "          "};
 
+// The menu codes of the number of colours and of one colour.
+namespace code {
+constexpr int count = 10;  // the new number of colours
+constexpr int index = 10, name = 20;
+constexpr int components = 30;  // red, green and blue
+constexpr int cancel = 98;      // leave, keeping nothing
+}  // namespace code
+
 // Lines with a number: FORMAT (5(1x,a,1x,i3)) in scolornb,
 // (5(1x,a,1x,i)) in scolorrgb.
 void countline(std::string_view text, int v) { attrint(text, v, 3); }
@@ -47,16 +55,16 @@ bool countmenu(int& ncol) {
     wout(dashrule);
     countline("max nb of colors ................", maxcolor);
     countline("current nb of colors ............", plt2blk.ncolor);
-    countline("new nb of colors to apply .....10", ncol);
+    countline("new nb of colors to apply ....." + ed::listi(code::count), ncol);
     wout(dashrule);
-    say("CANCEL AND EXIT ...............98");
-    say("UPDATE AND EXIT ...............99");
+    say("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    say("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
-    if (choice == 10) inintegvindef(ncol, "new nb of colors", ncol, 1, maxcolor, ierr);
-    if (choice == 98) return false;
-    if (choice == 99) return true;
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
+    if (choice == code::count) inintegvindef(ncol, "new nb of colors", ncol, 1, maxcolor, ierr);
+    if (choice == code::cancel) return false;
+    if (choice == exitcode) return true;
   }
 }
 
@@ -128,36 +136,36 @@ bool rgbmenu(int& index, std::string& name, real& red, real& green, real& blue) 
     wout(dashrule);
     rgbline("max nb of colors ................", maxcolor);
     rgbline("current nb of colors ............", plt2blk.ncolor);
-    rgbline("color index ...................10", index);
+    rgbline("color index ..................." + ed::listi(code::index), index);
     say("current color name .............. " + pltcharblk.colornam[k]);
-    say("new    color  name ............20 " + name);
+    say("new    color  name ............" + ed::listi(code::name) + " " + name);
     wout(dashrule);
     wout(" " + ed::a(" ", 7) + "| " + ed::a("red%", 6) + " | " + ed::a("green%", 6) + " | " +
          ed::a("blue%", 6) + " |");
     componentrow("current", plt2blk.RED[k], plt2blk.GREEN[k], plt2blk.BLUE[k]);
     componentrow("new", red, green, blue);
     wout(dashrule);
-    say("modify rgb setting ............30");
-    say("CANCEL AND EXIT ...............98");
-    say("UPDATE AND EXIT ...............99");
+    say("modify rgb setting ............" + ed::listi(code::components));
+    say("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    say("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
     switch (choice) {
-      case 10:
+      case code::index:
         inintegvindef(index, "new color index", index, 1, plt2blk.ncolor, ierr);
         break;
-      case 20:
+      case code::name:
         inchardef(name, "new color name", name, ierr);
         break;
-      case 30:
+      case code::components:
         inrealvindef(red, "red component (%)", red, 0.0f, 100.0f, ierr);
         inrealvindef(green, "green component (%)", green, 0.0f, 100.0f, ierr);
         inrealvindef(blue, "blue component (%)", blue, 0.0f, 100.0f, ierr);
         break;
-      case 98:
+      case code::cancel:
         return false;
-      case 99:
+      case exitcode:
         return true;
       default:
         break;
@@ -206,9 +214,9 @@ void checkcolourindex(const IndexSetter& s, int& icol) {
 void scolorindex(const IndexSetter& s, int& icol, int mode) {
   int& stored = plt2blk.*s.field;
   int ierr = 0;
-  if (mode == 2 || mode == 3) icol = stored;
-  if (mode == 4 || mode == 5) icol = s.defaultindex;
-  if (mode == 5) {
+  if (storedmode(mode)) icol = stored;
+  if (defaultmode(mode)) icol = s.defaultindex;
+  if (mode == setmode::setdefault) {
     submenuhead(s.id);
     say(std::string(s.initline) + " " + pltcharblk.colornam[colorindex(icol)]);
   }
@@ -235,9 +243,9 @@ void scolorindex(const IndexSetter& s, int& icol, int mode) {
 }  // namespace
 
 void scolornb(int& ncol, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     ncol = plt2blk.ncolor;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     ncol = 4;
     plt2blk.ncolor = ncol;
     plt2blk.icolorplot = 1;
@@ -246,10 +254,10 @@ void scolornb(int& ncol, int mode) {
   } else {
     checkcount(ncol);
   }
-  const bool asking = mode % 2 == 0;
+  const bool asking = dialoguemode(mode);
   if (asking && !countmenu(ncol)) return;
   plt2blk.icolorplot = ncol == 1 ? 0 : 1;
-  if (mode == 5 || asking)
+  if (mode == setmode::setdefault || asking)
     wout(" NB of colors = " + ed::i(ncol, 3) +
          (plt2blk.icolorplot == 1 ? " ==> Color plot" : " ==> Black & White plot"));
   const int before = plt2blk.ncolor;
@@ -259,11 +267,11 @@ void scolornb(int& ncol, int mode) {
 
 void scolorrgb(int& index, std::string& name, real& red, real& green, real& blue, int mode) {
   int ierr = 0;
-  if (mode == 4 || mode == 5)
+  if (defaultmode(mode))
     defaultrgb();
   else
     checkrgbindex(index);
-  if (mode >= 2 && mode <= 5) {
+  if (storedmode(mode) || defaultmode(mode)) {
     const std::size_t k = colorindex(index);
     name = ed::pad(pltcharblk.colornam[k], name.size());
     red = plt2blk.RED[k];
@@ -274,7 +282,7 @@ void scolorrgb(int& index, std::string& name, real& red, real& green, real& blue
     crevin2("green (%)", green, 0.0f, 100.0f, scolorrgb_id.name, 0, ierr);
     crevin2("blue (%)", blue, 0.0f, 100.0f, scolorrgb_id.name, 0, ierr);
   }
-  if (mode % 2 == 0 && !rgbmenu(index, name, red, green, blue)) return;
+  if (dialoguemode(mode) && !rgbmenu(index, name, red, green, blue)) return;
   setentry(index, name, red, green, blue);
 }
 

@@ -124,11 +124,11 @@ const std::array<std::string_view, 11> alignscreen{
 
 void sfillstyle(int& istyle, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     istyle = plt2blk.ifillstyle;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     istyle = 1;
-    if (mode == 5) {
+    if (mode == setmode::setdefault) {
       submenuhead(sfillstyle_id);
       say("INITIALISING FILL STYLE TO: filled");
     }
@@ -154,10 +154,10 @@ void slinestyle(int& /*istyle*/, int /*mode*/) {}
 
 void slinewidth(real& thickness, int mode) {
   int ierr = 0;
-  if (mode == 0 || mode == 1) checkthickness(thickness);
-  if (mode == 2 || mode == 3) thickness = plt2blk.thickness;
-  if (mode == 4 || mode == 5) thickness = thickdefault;
-  if (mode == 5) {
+  if (givenmode(mode)) checkthickness(thickness);
+  if (storedmode(mode)) thickness = plt2blk.thickness;
+  if (defaultmode(mode)) thickness = thickdefault;
+  if (mode == setmode::setdefault) {
     submenuhead(slinewidth_id);
     wout(" INITIALISING LINE THICKNESS TO: " + ed::f(thickness, 8, 3) + " cm");
   }
@@ -181,9 +181,9 @@ void slinewidth(real& thickness, int mode) {
 
 void stextfont(int& ifont, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) ifont = plt2blk.itextfont;
-  if (mode == 4 || mode == 5) ifont = 1;
-  if (mode == 5) {
+  if (storedmode(mode)) ifont = plt2blk.itextfont;
+  if (defaultmode(mode)) ifont = 1;
+  if (mode == setmode::setdefault) {
     submenuhead(stextfont_id);
     say("INITIALISING TEXT FONT TO: 1 =  Geneva");
   }
@@ -214,10 +214,10 @@ void stextfont(int& ifont, int mode) {
 
 void stextsize(real& height, int mode) {
   int ierr = 0;
-  if (mode == 0 || mode == 1) checkheight(height);
-  if (mode == 2 || mode == 3) height = plt2blk.txtheight;
-  if (mode == 4 || mode == 5) height = heightdefault;
-  if (mode == 5) {
+  if (givenmode(mode)) checkheight(height);
+  if (storedmode(mode)) height = plt2blk.txtheight;
+  if (defaultmode(mode)) height = heightdefault;
+  if (mode == setmode::setdefault) {
     submenuhead(stextsize_id);
     wout(" INITIALISING TEXT SIZE TO: " + ed::f(height, 6, 2) + " cm");
   }
@@ -246,9 +246,9 @@ void stextsize(real& height, int mode) {
 
 void stextangle(real& angle, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) angle = plt2blk.txtangle;
-  if (mode == 4 || mode == 5) angle = 0.0f;
-  if (mode == 5) {
+  if (storedmode(mode)) angle = plt2blk.txtangle;
+  if (defaultmode(mode)) angle = 0.0f;
+  if (mode == setmode::setdefault) {
     submenuhead(stextangle_id);
     say("INITIALISING TEXT ANGLE TO: 0.0");
   }
@@ -267,11 +267,11 @@ void stextangle(real& angle, int mode) {
 
 void stextalign(int& ijust, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     ijust = plt2blk.ijust;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     ijust = -1;
-    if (mode == 5) {
+    if (mode == setmode::setdefault) {
       submenuhead(stextalign_id);
       say("INITIALISING TEXT ALIGNMENT TO: -1");
       say("=====> left-bottom trimmed");

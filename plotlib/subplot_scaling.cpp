@@ -6,6 +6,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/coordinates.h"
 #include "plotlib/plot_records.h"
@@ -35,7 +36,7 @@ struct LimitsForm {
 // The sub-plots a setter mode works on: all of them in modes 6 and 7,
 // else the current one.
 std::pair<int, int> concerned(int mode) {
-  if (mode == 6 || mode == 7) return {1, maxsubplot};
+  if (allsubplotmode(mode)) return {1, maxsubplot};
   return {currentsub(), currentsub()};
 }
 
@@ -133,9 +134,9 @@ void sus2cm1(real& xcm0, real& ycm0, real& xx, real& xy, real& yx, real& yy, int
   for (int k = first; k <= last; ++k) {
     const std::size_t i = subindex(k);
     MatrixForm f{xcm0, ycm0, xx, xy, yx, yy};
-    if (mode == 2 || mode == 3) f = storedmatrix(i);
-    if (mode >= 4 && mode <= 7) f = MatrixForm{};
-    if (mode % 2 == 0) mus2cm1(f.xcm0, f.ycm0, f.xx, f.xy, f.yx, f.yy);
+    if (storedmode(mode)) f = storedmatrix(i);
+    if (defaultmode(mode) || allsubplotmode(mode)) f = MatrixForm{};
+    if (dialoguemode(mode)) mus2cm1(f.xcm0, f.ycm0, f.xx, f.xy, f.yx, f.yy);
     xcm0 = f.xcm0, ycm0 = f.ycm0, xx = f.xx, xy = f.xy, yx = f.yx, yy = f.yy;
     storematrix(i, f);
   }
@@ -148,13 +149,13 @@ void sus2cm3(real& xcm0, real& ycm0, real& xlcm, real& ylcm, real& xumin, real& 
   for (int k = first; k <= last; ++k) {
     const std::size_t i = subindex(k);
     LimitsForm f{xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, isoxy};
-    if (mode == 2 || mode == 3) f = storedlimits(i);
-    if (mode >= 4 && mode <= 7) f = LimitsForm{};
-    if (mode != 3 && mode % 2 == 0)
+    if (storedmode(mode)) f = storedlimits(i);
+    if (defaultmode(mode) || allsubplotmode(mode)) f = LimitsForm{};
+    if (dialoguemode(mode))
       mus2cm3(f.xcm0, f.ycm0, f.xlcm, f.ylcm, f.xumin, f.xumax, f.yumin, f.yumax, f.isoxy);
     xcm0 = f.xcm0, ycm0 = f.ycm0, xlcm = f.xlcm, ylcm = f.ylcm;
     xumin = f.xumin, xumax = f.xumax, yumin = f.yumin, yumax = f.yumax, isoxy = f.isoxy;
-    if (mode == 3) return;
+    if (mode == setmode::getstored) return;
     storelimits(i, f);
     storematrix(i, limitstomatrix(f));
   }

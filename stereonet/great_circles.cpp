@@ -9,6 +9,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/curve_points.h"
 #include "plotlib/user_drawing.h"
@@ -36,20 +37,25 @@ void halfcircle() {
   }
 }
 
+// The menu codes.
+namespace code {
+constexpr int points = 10;
+}  // namespace code
+
 void pointsmenu(int& np) {
   for (;;) {
     submenuhead(sdspgc_id);
     wout(dashrule);
     say("      GREAT CIRCLES PARAMETERS: ");
     wout(dashrule);
-    say("nb of points to draw ..........10 " + ed::listi(np));
+    say("nb of points to draw .........." + ed::listi(code::points) + " " + ed::listi(np));
     wout(dashrule);
-    say("EXIT ..........................99");
+    say("EXIT .........................." + ed::listi(exitcode));
     wout(dashrule);
-    int code = 99, ierr = 0;
+    int code = exitcode, ierr = 0;
     inintegdefnp(code, ed::pad("your choice", 35), code, ierr);
-    if (code == 10) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);
-    if (code == 99) return;
+    if (code == code::points) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);
+    if (code == exitcode) return;
   }
 }
 
@@ -77,13 +83,13 @@ void dspgcfadn(std::span<const real> strike, std::span<const real> dip, int n) {
 }
 
 void sdspgc(int& np, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     np = dspgcbk.npgc;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(sdspgc_id);
     say("INITIALIZING GREAT CIRCLE PARAMETERS");
     np = 40;
   }
-  if (mode % 2 == 0) pointsmenu(np);
+  if (dialoguemode(mode)) pointsmenu(np);
   dspgcbk.npgc = np;
 }
