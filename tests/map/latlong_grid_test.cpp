@@ -157,9 +157,7 @@ TEST_F(LatLongGrid, RegularGridOfACylindricalProjection) {
                                                  " nb of meridians =    4", " nb of parallels =    3",
                                                  " " + std::string(43, '@')}));
   // The labels are left justified middle right, as the western ones are.
-  int ijust = 0;
-  stextalign(ijust, 3);
-  EXPECT_EQ(ijust, -7);
+  EXPECT_EQ(inforce(stextalign), -7);
 }
 
 TEST_F(LatLongGrid, FramesDrawOnlyTheBordersWithTicksOutOrIn) {

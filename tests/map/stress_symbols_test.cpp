@@ -263,10 +263,8 @@ TEST_F(StressSymbols, MarkersFirstThenSHmaxThenShmin) {
     EXPECT_NEAR(mean / static_cast<double>(p[k + 2].size()), xcentre[k], 2.5) << k;
   }
   // The plot's own marker is back in force.
-  ssymbolsize(size, 3);
-  ssymboltype(type, 3);
-  EXPECT_EQ(size, 0.3f);
-  EXPECT_EQ(type, 5);
+  EXPECT_EQ(inforce(ssymbolsize), 0.3f);
+  EXPECT_EQ(inforce(ssymboltype), 5);
 
   set(0, 0);  // no marker
   dmapsh2(x, y, az, isv, 2);

@@ -107,9 +107,9 @@ TEST_F(Colours, CountOutOfRangeIsResetWithAWarning) {
   ncol = 0;
   scolornb(ncol, 1);
   EXPECT_EQ(plt2blk.ncolor, 1);
-  const Lines lines = console.lines();
-  EXPECT_EQ(notonce(lines, {" trying to set nb of color  =  13", " max nb of color  =  12",
-                            " min nb of color  = 1", " ===> RESET nb of color =   1"}), Lines{});
+  EXPECT_EQ(notonce(console.lines(), {" trying to set nb of color  =  13",
+                                      " max nb of color  =  12", " min nb of color  = 1",
+                                      " ===> RESET nb of color =   1"}), Lines{});
 }
 
 TEST_F(Colours, CountMenuCancelChangesNothingUpdateApplies) {
@@ -149,10 +149,9 @@ TEST_F(Colours, IndexDialogueListsTheColoursWithinTheirRange) {
   int icol = 0;
   sfillcolor(icol, 2);
   EXPECT_EQ(plt2blk.ifillcolor, 4);
-  const Lines lines = console.lines();
-  EXPECT_EQ(notonce(lines, {"      FILL COLOR", " current value:      8",
-                            " White-bk.................  0", " Grey70  ................. 12"}),
-            Lines{});
+  EXPECT_EQ(notonce(console.lines(), {"      FILL COLOR", " current value:      8",
+                                      " White-bk.................  0",
+                                      " Grey70  ................. 12"}), Lines{});
 }
 
 TEST_F(Colours, EntryIndexAndComponentsAreBroughtIntoRange) {

@@ -77,9 +77,8 @@ TEST(CurvePoints, InconsistentIncrementIsMendedThroughTheMenu) {
   scptend(2, 1);
   EXPECT_EQ(ptblock.np, 5);
   EXPECT_EQ(ptblock.ptd, -0.25f);
-  const Lines lines = console.lines();
-  EXPECT_EQ(missing(lines, {" ==> INCONSISTENT LOOP", "   ptd =    0.250",
-                            "            CURVES PARAMETERS"}), Lines{});
+  EXPECT_EQ(missing(console.lines(), {" ==> INCONSISTENT LOOP", "   ptd =    0.250",
+                                      "            CURVES PARAMETERS"}), Lines{});
 }
 
 TEST(CurvePoints, CaptionsAndName) {
@@ -128,11 +127,10 @@ TEST(CurvePoints, MenuOfTheNumberOfPoints) {
   int np = 11;
   scptnp(np, 0);
   EXPECT_EQ(ptblock.np, 250);
-  const Lines lines = console.lines();
-  EXPECT_EQ(missing(lines, {" RUNNING POINT PARAMETERS:                  ",
-                            " nb of points ..................10      11",
-                            " nb of segments ..................     249",
-                            " Enter your choice                        "}), Lines{});
+  EXPECT_EQ(missing(console.lines(), {" RUNNING POINT PARAMETERS:                  ",
+                                      " nb of points ..................10      11",
+                                      " nb of segments ..................     249",
+                                      " Enter your choice                        "}), Lines{});
 }
 
 TEST(CurvePoints, BufferWritesStayInsideTheBuffer) {

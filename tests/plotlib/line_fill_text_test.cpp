@@ -90,9 +90,7 @@ TEST_F(Attributes, TextSizeWithTheWindowClosedIsStoredWithAWarning) {
   real height = 0.3f;
   stextsize(height, 1);
   EXPECT_EQ(plt2blk.txtheight, 0.3f);
-  real got = 7.0f;
-  stextsize(got, 3);
-  EXPECT_EQ(got, 0.3f);
+  EXPECT_EQ(inforce(stextsize), 0.3f);
   EXPECT_EQ(count(" ===> Value stored but no further call to lib"), 2);
   EXPECT_EQ(count(" inter =      3"), 1);
 }

@@ -273,8 +273,7 @@ TEST(MarkerSetters, SizeInitialisesSaysSoAndRefusesUnknownModes) {
   EXPECT_EQ(countof(lines, " inter =      7"), 1);
   EXPECT_EQ(countof(lines, " inter =     -1"), 1);
   EXPECT_EQ(countof(lines, " ===> NO ACTION"), 2);
-  ssymbolsize(size, 3);
-  EXPECT_EQ(size, 0.4f);
+  EXPECT_EQ(inforce(ssymbolsize), 0.4f);
 }
 
 TEST(MarkerSetters, SizeDialogueOffersTheValueAndStoresAnyNumber) {
@@ -283,9 +282,8 @@ TEST(MarkerSetters, SizeDialogueOffersTheValueAndStoresAnyNumber) {
   ssymbolsize(size, 0);
   EXPECT_EQ(size, -1.5f);
   EXPECT_EQ(plt2blk.symbsize, -1.5f);
-  const Lines lines = console.lines();
-  EXPECT_EQ(notonce(lines, {" SYMBOL SIZE (cm):", " ready to  store  size =    0.700",
-                            " Enter symbol size in cm"}), Lines{});
+  EXPECT_EQ(notonce(console.lines(), {" SYMBOL SIZE (cm):", " ready to  store  size =    0.700",
+                                      " Enter symbol size in cm"}), Lines{});
 }
 
 TEST(MarkerSetters, TypeTableOnlyAskWithoutStoringAndAskThenRefuse) {

@@ -12,6 +12,7 @@
 
 #include "console_capture.h"
 #include "dialogue/console_state.h"
+#include "dialogue/setter_modes.h"
 #include "platform/plot_window.h"
 #include "plotlib/colour_table.h"
 #include "plotlib/coordinates.h"
@@ -102,4 +103,13 @@ inline void plinitsmallscreen() {
   setenv("MECARO_SCREEN", "1024x768", 1);
   plinit("seis.ps", 2);
   unsetenv("MECARO_SCREEN");
+}
+
+// The value a setter holds in force: what it returns in the mode that gives
+// back the stored value.
+template <class T>
+T inforce(void (*setter)(T&, int)) {
+  T value{};
+  setter(value, setmode::getstored);
+  return value;
 }

@@ -138,12 +138,9 @@ TEST_F(MechanismPages, TwentyNetsToAPageWithCaptions) {
   EXPECT_EQ(xx, 1.5f);
 
   // The attributes are given back at the exit.
-  ssymbolsize(size = 0, 3);
-  stextsize(height = 0, 3);
-  stextalign(just = 0, 3);
-  EXPECT_EQ(size, 0.7f);
-  EXPECT_EQ(height, 0.9f);
-  EXPECT_EQ(just, 3);
+  EXPECT_EQ(inforce(ssymbolsize), 0.7f);
+  EXPECT_EQ(inforce(stextsize), 0.9f);
+  EXPECT_EQ(inforce(stextalign), 3);
 }
 
 TEST_F(MechanismPages, AxesOfAKnownMechanismAtTheirProjectedPlaces) {

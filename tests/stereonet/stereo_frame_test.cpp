@@ -79,12 +79,8 @@ TEST(StereoFrame, DefaultFrameOnTheRetrogradeNet) {
   EXPECT_NEAR(t[1].x, netx0 + 1.1f * netpixels, 0.01f);
   EXPECT_TRUE(w.only("settextmatrix").empty());  // not turned
 
-  real angleafter = 0.0f;
-  int justafter = 0;
-  stextangle(angleafter, 3);
-  stextalign(justafter, 3);
-  EXPECT_EQ(angleafter, 15.0f);
-  EXPECT_EQ(justafter, 3);
+  EXPECT_EQ(inforce(stextangle), 15.0f);
+  EXPECT_EQ(inforce(stextalign), 3);
 }
 
 TEST(StereoFrame, DirectNetCornerLabelsAndBareFrame) {
