@@ -37,6 +37,18 @@ namespace {
 
 const RoutineId mecaro_id{"mecaro     ", " 2.0", "01-06-2010"};
 
+// The command codes of the main menu.
+namespace code {
+constexpr int read = 1000, list = 1100, write = 1200;  // the store: read, list, write
+constexpr int plotparameters = 330, openplot = 10, closeplot = 20;
+constexpr int map1 = 2001, map2 = 2002;                      // the map of nodal plane 1 or 2
+constexpr int stressaxes = 3000, pbtaxes = 3001;             // stereonets, stress or P, B, T axes
+constexpr int writesish = 7, opensish = 13, closesish = 23;  // the Si-Sh table while mapping
+constexpr int commandfile = 5000;
+constexpr int quit = quitcode;  // the command-file menu answers it too
+constexpr int help = 900;
+}  // namespace code
+
 // Main's own values, alive for the whole run.
 struct MainState {
   int code = 0;                                   // command code; 0 does nothing
@@ -56,26 +68,28 @@ void showmenu(const MainState& m) {
   wout("   Can store at most: " + ed::i(maxstored, 6));
   wout("   Currently stored : " + ed::i(fpsblk.nbstored, 6));
   wout("   Current data type: " + ed::i(fpsblk.idatatype, 6));
-  wout("   READ + EXTRACT DATA.......1000");
-  wout("   LIST DATA TO SCREEN ......1100");
-  wout("   WRITE DATA TO FILE .......1200");
+  wout("   READ + EXTRACT DATA......." + ed::listi(code::read));
+  wout("   LIST DATA TO SCREEN ......" + ed::listi(code::list));
+  wout("   WRITE DATA TO FILE ......." + ed::listi(code::write));
   wout(dashrule);
   wout(" PLOT");
-  wout("   plot parameters ...........330");
-  wout("   OPEN  PLOT FILE ............10 " + m.plotname);
-  wout("   CLOSE PLOT FILE ............20 " + m.plotname);
-  wout("   PLOT MAP 1st Nodal Plane .2001");
-  wout("   PLOT MAP 2nd Nodal Plane .2002");
-  wout("   PLOT FOCAL MECHANISMS ....3000");
-  wout("   PLOT FOCAL MECHANISMS ....3001");
+  wout("   plot parameters ..........." + ed::listi(code::plotparameters));
+  wout("   OPEN  PLOT FILE ............" + ed::listi(code::openplot) + " " + m.plotname);
+  wout("   CLOSE PLOT FILE ............" + ed::listi(code::closeplot) + " " + m.plotname);
+  wout("   PLOT MAP 1st Nodal Plane ." + ed::listi(code::map1));
+  wout("   PLOT MAP 2nd Nodal Plane ." + ed::listi(code::map2));
+  wout("   PLOT FOCAL MECHANISMS ...." + ed::listi(code::stressaxes));
+  wout("   PLOT FOCAL MECHANISMS ...." + ed::listi(code::pbtaxes));
   wout(dashrule);
   wout(" Sh OUTPUT FILE while mapping");
-  wout("   WRITE TO Si-Sh FILE .........7 " + ed::l(m.lwsish, 1));
-  wout("   OPEN  Si-Sh OUTPUT FILE ....13 " + ed::pad(sishname, slotwidth));
-  wout("   CLOSE Si-Sh OUTPUT FILE ....23 " + ed::pad(sishname, slotwidth));
+  wout("   WRITE TO Si-Sh FILE ........." + ed::listi(code::writesish) + " " + ed::l(m.lwsish, 1));
+  wout("   OPEN  Si-Sh OUTPUT FILE ...." + ed::listi(code::opensish) + " " +
+       ed::pad(sishname, slotwidth));
+  wout("   CLOSE Si-Sh OUTPUT FILE ...." + ed::listi(code::closesish) + " " +
+       ed::pad(sishname, slotwidth));
   wout(dashrule);
-  wout(" Use command file............5000");
-  wout(" FAST QUIT...................9999");
+  wout(" Use command file............" + ed::listi(code::commandfile));
+  wout(" FAST QUIT..................." + ed::listi(code::quit));
   menutail();
 }
 
@@ -90,19 +104,14 @@ void helpbox() {
   wout(rule);
 }
 
-// Code 1100: the store listing inside the main menu's box.
+// The store listing inside the main menu's box.
 void storelisting(int code) {
   mainmenuhead(mecaro_id);
   listingtitle();
   if (fpsblk.idatatype == 1 || fpsblk.idatatype == 2) {
     listingrows("label      ");
   } else {
-    warninghead(mecaro_id);
-    wout(" DATA TYPE ID = " + ed::i(fpsblk.idatatype, 6));
-    wout(" COMMAND      = " + ed::i(code, 6));
-    wout(" NO LISTING PROCEDURE FOR THIS");
-    wout(" ==> NO ACTION");
-    warningtail00();
+    nolisting(mecaro_id, code);
   }
   listingrule();
 }
@@ -158,16 +167,16 @@ void mainpass(MainState& m) {
   ininteg1(m.code, "your choice", ierr);
 
   switch (m.code) {  // first dispatch
-    case 900:
+    case code::help:
       helpbox();
       break;
-    case 7:
+    case code::writesish:
       inlogicdef(m.lwsish, "write extracted data to si-sh file", m.lwsish, ierr);
       break;
-    case 330:
+    case code::plotparameters:
       splotparam2(0);
       break;
-    case 5000:
+    case code::commandfile:
       altsio(m.comunit, m.comname, m.code, 0);
       break;
     default:
@@ -175,15 +184,15 @@ void mainpass(MainState& m) {
   }
 
   const auto slot = static_cast<size_t>(m.islot - 1);
-  const bool mapcode = m.code == 2001 || m.code == 2002;
-  if ((m.code == 13 || (m.lwsish && mapcode)) && !fiocom.iopou[slot])
+  const bool mapcode = m.code == code::map1 || m.code == code::map2;
+  if ((m.code == code::opensish || (m.lwsish && mapcode)) && !fiocom.iopou[slot])
     opefou(m.islot, "extracted si-sh output", 0);
-  else if ((m.code == 23 || m.code == 9999) && fiocom.iopou[slot])
+  else if ((m.code == code::closesish || m.code == code::quit) && fiocom.iopou[slot])
     clofou(m.islot, 0);
 
-  if (m.code == 20 || (m.code == 9999 && iocom.lplotfile)) {
+  if (m.code == code::closeplot || (m.code == code::quit && iocom.lplotfile)) {
     plend();
-  } else if (m.code == 10) {
+  } else if (m.code == code::openplot) {
     const bool wasopen = iocom.lplotfile;
     plinit(m.plotname, 2);
     if (!wasopen) {
@@ -192,31 +201,31 @@ void mainpass(MainState& m) {
     }
   }
 
-  if (m.code == 9999) {
+  if (m.code == code::quit) {
     maintail(mecaro_id);
     endrun(0);
   }
 
   switch (m.code) {  // second dispatch
-    case 1000:
+    case code::read:
       fpsreadex1(m.readerslot, 0);
       break;
-    case 1100:
+    case code::list:
       storelisting(m.code);
       break;
-    case 1200:
+    case code::write:
       fpswrite1(m.writerslot, 0);
       break;
-    case 3000:
+    case code::stressaxes:
       stereonets(StereonetPlot::stressaxes, 0);
       break;
-    case 3001:
+    case code::pbtaxes:
       stereonets(StereonetPlot::pbtaxes, 0);
       break;
-    case 2001:
+    case code::map1:
       mapevents(m, 0, 0);
       break;
-    case 2002:
+    case code::map2:
       mapevents(m, 1, 0);
       break;
     default:

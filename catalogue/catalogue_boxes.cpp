@@ -6,7 +6,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 
-void listingrule() { wout(" |" + std::string(43, '-') + "|"); }
+void listingrule() { wout(" |" + dashrule.substr(1) + "|"); }
 
 void listingtitle() {
   listingrule();
@@ -23,6 +23,15 @@ void listingrows(std::string_view lastcell) {
     wout(" | " + ed::a(fpsblk.cdate1[k].view(), 8) + " | " + ed::f(fpsblk.rlat1[k], 4, 0) +
          " | " + ed::f(fpsblk.rlong1[k], 5, 0) + " | " + ed::i(fpsblk.id1[k], 15) + " |");
   }
+}
+
+void nolisting(const RoutineId& id, int code) {
+  warninghead(id);
+  wout(" DATA TYPE ID = " + ed::i(fpsblk.idatatype, 6));
+  wout(" COMMAND      = " + ed::i(code, 6));
+  wout(" NO LISTING PROCEDURE FOR THIS");
+  wout(" ==> NO ACTION");
+  warningtail00();
 }
 
 void formathelp(const RoutineId& id) {

@@ -13,5 +13,8 @@ void listingtitle();
 // row per stored event: the first 8 characters of the date, latitude and
 // longitude to the whole degree, the event identifier.
 void listingrows(std::string_view lastcell);
+// The warning that the stored data type has no listing: the type, the
+// command code and "NO ACTION".
+void nolisting(const RoutineId& id, int code);
 // The help box of the catalogue menus: where the formats are described.
 void formathelp(const RoutineId& id);

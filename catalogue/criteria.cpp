@@ -10,6 +10,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 
@@ -26,11 +27,26 @@ constexpr std::size_t questionwidth = 35;  // the prompts' question texts
 constexpr int minpolyvert = 3;
 constexpr int vertexcode = 260;           // vertex k is edited with code 260 + k
 
-const std::string rule43(43, '-');
+// The menu codes; a bounds code asks for both bounds.
+namespace code {
+constexpr int general = 10;  // the general test switch
+constexpr int latitude = 100, latbounds = 110;
+constexpr int longitude = 200, lonbounds = 210;
+constexpr int polygon = 250;
+constexpr int greatcircle = 251;  // edges on great circles or along latitude and longitude
+constexpr int polyfile = 252;     // read the polygon from a file
+constexpr int vertices = 253;     // number of vertices
+constexpr int depth = 300, depthbounds = 310;
+constexpr int rakeboth = 501;  // the rake tested on both planes
+constexpr int rake1 = 500, rake1bounds = 510;
+constexpr int rake2 = 520, rake2bounds = 530;
+constexpr int rake3 = 540, rake3bounds = 550;
+constexpr int frohlich = 600, fclvd = 610, mijerr = 620, freemij = 630;
+}  // namespace code
+
 const std::string rule32(32, '-');
 
 // The line layouts of the menu and the polygon messages.
-void textline(std::string_view text) { wout(" " + std::string(text)); }
 void switchline(std::string_view text, bool v) { wout(" " + std::string(text) + " " + ed::l(v, 1)); }
 void valueline(std::string_view text, real x) { wout(" " + std::string(text) + " " + ed::f(x, 8, 3)); }
 void countline(std::string_view text, int n, std::string_view word = {}) {
@@ -68,72 +84,72 @@ void askint(int& n, std::string_view text) {
   inintegdef(n, question(text), n, ierr);
 }
 
-// A switch line and, while the switch is on, the lines of its two bounds;
-// returns the switch.
-bool boundsblock(std::string_view text, bool on, std::string_view mini, real lo,
-                 std::string_view maxi, real hi) {
-  switchline(text, on);
+// A switch line and, while the switch is on, the lines of its two bounds,
+// each text followed by its code; returns the switch.
+bool boundsblock(std::string_view text, int code, bool on, std::string_view mini,
+                 std::string_view maxi, int boundscode, real lo, real hi) {
+  switchline(std::string(text) + ed::listi(code), on);
   if (on) {
-    valueline(mini, lo);
-    valueline(maxi, hi);
+    valueline(std::string(mini) + ed::listi(boundscode), lo);
+    valueline(std::string(maxi) + ed::listi(boundscode), hi);
   }
   return on;
 }
 
 void showmenu() {
   const SeisTest2& t = seistest2;
-  textline(rule43);
-  textline("WHAT IS TO BE TESTED ? (Angles in degrees) ");
-  textline(rule43);
-  switchline("general test switch ..........10", t.lextract);
-  textline(rule32);
-  if (boundsblock("test latitude ...............100", t.ltestlat,
-                  "latitude mini ...............110", t.latmin,
-                  "latitude maxi ...............110", t.latmax))
-    textline(rule32);
-  if (boundsblock("test longitude ..............200", t.ltestlon,
-                  "longitude mini ..............210", t.lonmin,
-                  "longitude maxi ..............210", t.lonmax))
-    textline(rule32);
-  switchline("test polygon ................250", t.ltestpoly);
+  wout(dashrule);
+  say("WHAT IS TO BE TESTED ? (Angles in degrees) ");
+  wout(dashrule);
+  switchline("general test switch .........." + ed::listi(code::general), t.lextract);
+  say(rule32);
+  if (boundsblock("test latitude ...............", code::latitude, t.ltestlat,
+                  "latitude mini ...............", "latitude maxi ...............",
+                  code::latbounds, t.latmin, t.latmax))
+    say(rule32);
+  if (boundsblock("test longitude ..............", code::longitude, t.ltestlon,
+                  "longitude mini ..............", "longitude maxi ..............",
+                  code::lonbounds, t.lonmin, t.lonmax))
+    say(rule32);
+  switchline("test polygon ................" + ed::listi(code::polygon), t.ltestpoly);
   if (t.ltestpoly) {
-    switchline("great circle polygon ........251", t.lgreatcircle);
-    switchline("lat-long polygon ............251", !t.lgreatcircle);
+    switchline("great circle polygon ........" + ed::listi(code::greatcircle), t.lgreatcircle);
+    switchline("lat-long polygon ............" + ed::listi(code::greatcircle), !t.lgreatcircle);
     countline("min number of vertices ........:", minpolyvert);
     countline("max number of vertices ........:", maxpolyvert);
-    textline("read polygon from file ......252");
-    countline("number of vertices ..........253", t.npolyvert);
-    textline("- - - - - - - - - - - - - - - - ");
-    textline("longitud latitude .......command");
+    say("read polygon from file ......" + ed::listi(code::polyfile));
+    countline("number of vertices .........." + ed::listi(code::vertices), t.npolyvert);
+    say("- - - - - - - - - - - - - - - - ");
+    say("longitud latitude .......command");
     for (int k = 1; k <= t.npolyvert; ++k) vertexrow(k);
-    textline(rule32);
+    say(rule32);
   }
-  if (boundsblock("test depth ..................300", t.ltestdep,
-                  "depth mini ..................310", t.depmin,
-                  "depth maxi ..................310", t.depmax))
-    textline(rule32);
-  switchline("test rake on both planes.....501", t.lrakeboth);
-  textline("test union of intervals 1,2,3");
+  if (boundsblock("test depth ..................", code::depth, t.ltestdep,
+                  "depth mini ..................", "depth maxi ..................",
+                  code::depthbounds, t.depmin, t.depmax))
+    say(rule32);
+  switchline("test rake on both planes....." + ed::listi(code::rakeboth), t.lrakeboth);
+  say("test union of intervals 1,2,3");
   // Only the first interval's texts have a blank before the dots.
-  bool anyrake = boundsblock("test rake interval 1 ........500", t.ltestrake[0],
-                             "rake mini interval 1.........510", t.rakemin[0],
-                             "rake maxi interval 1.........510", t.rakemax[0]);
-  anyrake |= boundsblock("test rake interval 2.........520", t.ltestrake[1],
-                         "rake mini interval 2.........530", t.rakemin[1],
-                         "rake maxi interval 2.........530", t.rakemax[1]);
-  anyrake |= boundsblock("test rake interval 3.........540", t.ltestrake[2],
-                         "rake mini interval 3.........550", t.rakemin[2],
-                         "rake maxi interval 3.........550", t.rakemax[2]);
-  if (anyrake) textline(rule32);
-  switchline("test Frohlich quality........600", t.lfrohlich);
+  bool anyrake = boundsblock("test rake interval 1 ........", code::rake1, t.ltestrake[0],
+                             "rake mini interval 1.........", "rake maxi interval 1.........",
+                             code::rake1bounds, t.rakemin[0], t.rakemax[0]);
+  anyrake |= boundsblock("test rake interval 2.........", code::rake2, t.ltestrake[1],
+                         "rake mini interval 2.........", "rake maxi interval 2.........",
+                         code::rake2bounds, t.rakemin[1], t.rakemax[1]);
+  anyrake |= boundsblock("test rake interval 3.........", code::rake3, t.ltestrake[2],
+                         "rake mini interval 3.........", "rake maxi interval 3.........",
+                         code::rake3bounds, t.rakemin[2], t.rakemax[2]);
+  if (anyrake) say(rule32);
+  switchline("test Frohlich quality........" + ed::listi(code::frohlich), t.lfrohlich);
   if (t.lfrohlich) {
-    valueline("fclvd maxi ..................610", t.fclvdmax);
-    valueline("moment relative error maxi ..620", t.mijerrmax);
-    countline("moment free components min ..630", t.nfreemijmin);
+    valueline("fclvd maxi .................." + ed::listi(code::fclvd), t.fclvdmax);
+    valueline("moment relative error maxi .." + ed::listi(code::mijerr), t.mijerrmax);
+    countline("moment free components min .." + ed::listi(code::freemij), t.nfreemijmin);
   }
-  textline(rule43);
-  textline("EXIT .........................99");
-  textline(rule43);
+  wout(dashrule);
+  say("EXIT ........................." + ed::listi(exitcode));
+  wout(dashrule);
 }
 
 // The polygon file's name as the messages show it: its field, trimmed.
@@ -144,17 +160,17 @@ std::string shownname(const std::string& fname) {
 // A polygon file that could not be read to its end: the vertex count
 // becomes 0, the file is closed, the banner is closed.
 void polygonfailed(const std::string& fname) {
-  textline("=> POLYGON INPUT FAILED");
+  say("=> POLYGON INPUT FAILED");
   seistest2.npolyvert = 0;
   countline("RESETTING # vertices =", 0);
   closeunit(polyunit);
-  textline("Polygon file " + shownname(fname) + " is closed");
+  say("Polygon file " + shownname(fname) + " is closed");
   warningtail00();
 }
 
 void polygoneof(const std::string& fname) {
   warninghead(setseistest_id);
-  textline("END OF FILE REACHED UNEXPECTEDLY");
+  say("END OF FILE REACHED UNEXPECTEDLY");
   polygonfailed(fname);
 }
 
@@ -179,7 +195,7 @@ void readpolygon() {
     warninghead(setseistest_id);
     countline("Read number of vertices =", t.npolyvert);
     countline("Max  number of vertices =", maxpolyvert);
-    textline("=> RESETTING:");
+    say("=> RESETTING:");
     t.npolyvert = maxpolyvert;
     countline("Reset number of vertices =", maxpolyvert);
     warningtail00();
@@ -203,10 +219,10 @@ void readpolygon() {
 
   closeunit(polyunit);
   submenuhead(setseistest_id);
-  textline("Polygon file " + shownname(fname) + " is closed");
+  say("Polygon file " + shownname(fname) + " is closed");
   countline("Could read up to:", maxpolyvert, "vertices");
   countline("Actually read   :", t.npolyvert, "vertices");
-  textline("- - - - - - - - - - - - - - - - - - - - - -");
+  say("- - - - - - - - - - - - - - - - - - - - - -");
 }
 
 void editvertex(int k) {
@@ -215,55 +231,55 @@ void editvertex(int k) {
   askreal(seistest2.vrtxlat[at(k)], "latitude");
 }
 
-// Carries out one menu code; false for the exit code 99.
+// Carries out one menu code; false for the exit code.
 bool menuaction(int code) {
   SeisTest2& t = seistest2;
   int ierr = 0;
   switch (code) {
-    case 99: return false;
-    case 10: askswitch(t.lextract, "activate test"); break;
-    case 100: askswitch(t.ltestlat, "activate latitude test"); break;
-    case 110:
+    case exitcode: return false;
+    case code::general: askswitch(t.lextract, "activate test"); break;
+    case code::latitude: askswitch(t.ltestlat, "activate latitude test"); break;
+    case code::latbounds:
       askreal(t.latmin, "minimum latitude");
       askreal(t.latmax, "maximum latitude");
       break;
-    case 200: askswitch(t.ltestlon, "activate longitude test"); break;
-    case 210:
+    case code::longitude: askswitch(t.ltestlon, "activate longitude test"); break;
+    case code::lonbounds:
       askreal(t.lonmin, "minimum longitude");
       askreal(t.lonmax, "maximum longitude");
       break;
-    case 250: askswitch(t.ltestpoly, "activate polygon test"); break;
-    case 251: askswitch(t.lgreatcircle, "bound polygon by great circle"); break;
-    case 252: readpolygon(); break;
-    case 253:
+    case code::polygon: askswitch(t.ltestpoly, "activate polygon test"); break;
+    case code::greatcircle: askswitch(t.lgreatcircle, "bound polygon by great circle"); break;
+    case code::polyfile: readpolygon(); break;
+    case code::vertices:
       inintegvindef(t.npolyvert, question("number of vertices"), t.npolyvert, minpolyvert,
                     maxpolyvert, ierr);
       break;
-    case 300: askswitch(t.ltestdep, "activate depth test"); break;
-    case 310:
+    case code::depth: askswitch(t.ltestdep, "activate depth test"); break;
+    case code::depthbounds:
       askreal(t.depmin, "minimum depth");
       askreal(t.depmax, "maximum depth");
       break;
-    case 501: askswitch(t.lrakeboth, "rake on both planes"); break;
-    case 500: askswitch(t.ltestrake[0], "to test rake 1st interv"); break;
-    case 510:
+    case code::rakeboth: askswitch(t.lrakeboth, "rake on both planes"); break;
+    case code::rake1: askswitch(t.ltestrake[0], "to test rake 1st interv"); break;
+    case code::rake1bounds:
       askreal(t.rakemin[0], "minimum rake 1");
       askreal(t.rakemax[0], "maximum rake 1");
       break;
-    case 520: askswitch(t.ltestrake[1], "to test rake 2nd interv"); break;
-    case 530:
+    case code::rake2: askswitch(t.ltestrake[1], "to test rake 2nd interv"); break;
+    case code::rake2bounds:
       askreal(t.rakemin[1], "minimum rake 2");
       askreal(t.rakemax[1], "maximum rake 2");
       break;
-    case 540: askswitch(t.ltestrake[2], "to test rake 3rd interv"); break;
-    case 550:
+    case code::rake3: askswitch(t.ltestrake[2], "to test rake 3rd interv"); break;
+    case code::rake3bounds:
       askreal(t.rakemin[2], "minimum rake 3");
       askreal(t.rakemax[2], "maximum rake 3");
       break;
-    case 600: askswitch(t.lfrohlich, "to carry frohlich 3 tests"); break;
-    case 610: askreal(t.fclvdmax, "maximum abs(fclvd)"); break;
-    case 620: askreal(t.mijerrmax, "maximum rel error mij"); break;
-    case 630: askint(t.nfreemijmin, "minimum # of free mij"); break;
+    case code::frohlich: askswitch(t.lfrohlich, "to carry frohlich 3 tests"); break;
+    case code::fclvd: askreal(t.fclvdmax, "maximum abs(fclvd)"); break;
+    case code::mijerr: askreal(t.mijerrmax, "maximum rel error mij"); break;
+    case code::freemij: askint(t.nfreemijmin, "minimum # of free mij"); break;
     default:
       if (code > vertexcode && code <= vertexcode + t.npolyvert) editvertex(code - vertexcode);
       break;
@@ -276,7 +292,7 @@ void criteriamenu() {
   for (;;) {
     submenuhead(setseistest_id);
     if (outlevel(2)) showmenu();
-    int code = 99;
+    int code = exitcode;
     askint(code, "your choice");
     if (!menuaction(code)) return;
   }
@@ -292,15 +308,15 @@ bool exitcheck(int mode) {
   if (ierr == 0) return true;
   warninghead(setseistest_id);
   if (iocom.lcomfile) {
-    textline("PROBLEM IN POLYGON CONTOUR");
-    textline("=> PROCEEDING WITH COMMAND FILE");
+    say("PROBLEM IN POLYGON CONTOUR");
+    say("=> PROCEEDING WITH COMMAND FILE");
     warningtail00();
     return true;
   }
-  textline("NEED TO FIX POLYGON CONTOUR");
-  textline("           OR");
-  textline("DISABLE POLYGON SELECTION");
-  textline("=> BACK TO INTERACTIVE MENU");
+  say("NEED TO FIX POLYGON CONTOUR");
+  say("           OR");
+  say("DISABLE POLYGON SELECTION");
+  say("=> BACK TO INTERACTIVE MENU");
   warningtail00();
   return false;
 }
@@ -308,7 +324,7 @@ bool exitcheck(int mode) {
 // The defaults; vertices 4 to 9 keep their values.
 void initseistest() {
   submenuhead(setseistest_id);
-  textline("INITIALIZING EXTRACTION TESTS");
+  say("INITIALIZING EXTRACTION TESTS");
   SeisTest2 fresh;
   std::copy(seistest2.vrtxlat.begin() + minpolyvert, seistest2.vrtxlat.end(),
             fresh.vrtxlat.begin() + minpolyvert);
@@ -322,15 +338,15 @@ void initseistest() {
 void contourerror(int k, int next, std::string_view what) {
   errorhead(spolygontst_id);
   switchline("Test great circle:", seistest2.lgreatcircle);
-  textline("INCONSISTENT CONTOUR:");
-  textline("Vertex # longitud latitude");
+  say("INCONSISTENT CONTOUR:");
+  say("Vertex # longitud latitude");
   contourrow(k);
   contourrow(next);
-  textline(what);
-  textline("V2 = V1 ?");
-  textline("==> TEST IS UNRELIABLE:");
-  textline("==> IT NEED BE REDONE");
-  textline("    AFTER CONTOUR CORRECTION");
+  say(what);
+  say("V2 = V1 ?");
+  say("==> TEST IS UNRELIABLE:");
+  say("==> IT NEED BE REDONE");
+  say("    AFTER CONTOUR CORRECTION");
   errortail00();
 }
 
@@ -340,12 +356,12 @@ std::span<real> one(real& x) { return {&x, 1}; }
 }  // namespace
 
 void setseistest6(int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     initseistest();
     int ierr = 0;
     spolygontst(ierr, mode);
   }
-  if (mode % 2 == 0) criteriamenu();
+  if (dialoguemode(mode)) criteriamenu();
   while (!exitcheck(mode)) criteriamenu();
 }
 

@@ -11,10 +11,26 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 
 namespace {
+
+// The menu codes.
+namespace code {
+constexpr int writeall = 4, writesel = 5;  // progress rows of the records read, retained
+constexpr int open = 11, close = 21;
+constexpr int criteria = 100;
+constexpr int help = 900;
+constexpr int fpfit = 1000, hash = 1001;  // read and extract an FPFIT or a HASH file
+}  // namespace code
+
+// The codes of the question after a read error.
+namespace errorcode {
+constexpr int again = 1;  // rewind the file
+constexpr int close = 2;
+}  // namespace errorcode
 
 // Kept from one call to the next.
 int nbread = 0;           // records read by the last run
@@ -63,18 +79,18 @@ void menu(int k) {
   countline("Maximum nb of stored data=", maxstored);
   countline("Current nb of stored data=", fpsblk.nbstored);
   countline("Current data type        =", fpsblk.idatatype);
-  switchline("WRITE ALL READ DATA TO SCREEN .4", lwriteall);
-  switchline("WRITE SELECTED DATA TO SCREEN .5", lwritesel);
-  wout(" OPEN  INPUT FILE .............11 " + name);
-  wout(" CLOSE INPUT FILE .............21 " + name);
-  switchline("EXTRACTION CRITERIA .........100", seistest2.lextract);
+  switchline("WRITE ALL READ DATA TO SCREEN ." + ed::listi(code::writeall), lwriteall);
+  switchline("WRITE SELECTED DATA TO SCREEN ." + ed::listi(code::writesel), lwritesel);
+  wout(" OPEN  INPUT FILE ............." + ed::listi(code::open) + " " + name);
+  wout(" CLOSE INPUT FILE ............." + ed::listi(code::close) + " " + name);
+  switchline("EXTRACTION CRITERIA ........." + ed::listi(code::criteria), seistest2.lextract);
   wout(dashrule);
   wout(" READ, EXTRACT, AND EXIT:");
-  wout("  FPFIT format file .........1000");
-  wout("  HASH  format file .........1001");
+  wout("  FPFIT format file ........." + ed::listi(code::fpfit));
+  wout("  HASH  format file ........." + ed::listi(code::hash));
   wout(dashrule);
-  wout(" HELP ........................900");
-  wout(" EXIT .........................99");
+  wout(" HELP ........................" + ed::listi(code::help));
+  wout(" EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -133,12 +149,12 @@ void readerror(int k, int nread) {
   countline("  WHILE READING", nread, "th DATA");
   wout("   IN FILE: " + name);
   wout(" --------------------------------");
-  wout("   Try again on same file ......1");
-  wout("   close that file .............2");
+  wout("   Try again on same file ......" + ed::listi(errorcode::again));
+  wout("   close that file ............." + ed::listi(errorcode::close));
   errortail00();
-  int choice = 2, ierr = 0;
-  inintegdefnp(choice, "your choice", 2, ierr);
-  if (choice == 1) {
+  int choice = errorcode::close, ierr = 0;
+  inintegdefnp(choice, "your choice", errorcode::close, ierr);
+  if (choice == errorcode::again) {
     rewindunit(fiocom.iuin[s]);
     wout(" input file  " + name + "  rewound");
   } else {
@@ -211,7 +227,7 @@ bool extraction(int k, int datatype) {
 }  // namespace
 
 void fpsreadex1(int k, int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(fpsreadex1id);
     wout(" INITIALIZING INPUT PARAMETERS");
     fpsblk.idatatype = 0;
@@ -226,18 +242,24 @@ void fpsreadex1(int k, int mode) {
   for (;;) {
     submenuhead(fpsreadex1id);
     if (outlevel(2)) menu(k);
-    int choice = 99, ierr = 0;
+    int choice = exitcode, ierr = 0;
     inintegdef(choice, "your choice", choice, ierr);
-    if (choice == 4) inlogicdef(lwriteall, "write data sorting to screen", lwriteall, ierr);
-    if (choice == 5) inlogicdef(lwritesel, "write extracted data to screen", lwritesel, ierr);
-    if (choice == 100) setseistest6(2);
-    if (choice == 900) formathelp(fpsreadex1id);
-    const bool opens = choice == 11 || choice == 1000 || choice == 1001;
-    if (!fiocom.lopin[s] && opens)
-      opefin(k, choice == 1000 ? "FPFIT input" : choice == 1001 ? "HASH input" : "unknown data input", 0);
-    else if (fiocom.lopin[s] && (choice == 21 || choice == 99))
+    if (choice == code::writeall)
+      inlogicdef(lwriteall, "write data sorting to screen", lwriteall, ierr);
+    if (choice == code::writesel)
+      inlogicdef(lwritesel, "write extracted data to screen", lwritesel, ierr);
+    if (choice == code::criteria) setseistest6(setmode::askstored);
+    if (choice == code::help) formathelp(fpsreadex1id);
+    const bool reads = choice == code::fpfit || choice == code::hash;
+    if (!fiocom.lopin[s] && (choice == code::open || reads)) {
+      const char* what = choice == code::fpfit ? "FPFIT input"
+                         : choice == code::hash ? "HASH input"
+                                                : "unknown data input";
+      opefin(k, what, 0);
+    } else if (fiocom.lopin[s] && (choice == code::close || choice == exitcode)) {
       clofin(k, 0);
-    if (choice == 99) return;
-    if ((choice == 1000 || choice == 1001) && extraction(k, choice == 1000 ? 1 : 2)) return;
+    }
+    if (choice == exitcode) return;
+    if (reads && extraction(k, choice == code::fpfit ? 1 : 2)) return;
   }
 }

@@ -29,7 +29,11 @@ struct Epicentre {
 
 bool blankline(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
-char letter(std::string_view line, int col) { return ed::fielda(line, col, 1)[0]; }
+// The character in column col; a blank beyond the end of the line.
+char letter(std::string_view line, int col) {
+  const auto j = static_cast<std::size_t>(col - 1);
+  return j < line.size() ? line[j] : ' ';
+}
 
 // The whole part of x; a value no integer field can hold gives one that
 // fills any field with '*'.
@@ -40,8 +44,8 @@ long long whole(real x) {
 // Nearest integer in single precision: halves go away from zero.
 long long nearest(real x) { return whole(x >= 0 ? x + 0.5f : x - 0.5f); }
 
-// Warning for a hemisphere or direction letter that is not one of the
-// two the layout allows: the position as read, then what is assumed.
+// Warning for a hemisphere or direction letter that the layout does not
+// allow: the position as read, then what is assumed.
 void letterwarning(const Epicentre& p, std::string_view what, std::string_view allowed,
                    std::string_view corrected, std::string_view assumed) {
   warninghead(fpsreadex1id);
@@ -52,25 +56,28 @@ void letterwarning(const Epicentre& p, std::string_view what, std::string_view a
   wout(" longitude minutes   = " + ed::f(p.lonmin, 12, 3));
   wout(" longitude direction = " + std::string(1, p.direction));
   wout(" ---------------------------");
-  for (std::string_view text : {what, allowed, corrected, assumed}) wout(" " + std::string(text));
+  for (std::string_view text : {what, allowed, corrected, assumed}) say(text);
   warningtail00();
 }
 
-// v := deg + min / 60, made negative by the letter `negative`; another
-// letter than `negative` and `positive` leaves it positive and gives false.
-bool signedangle(real deg, real min, char letter, char negative, char positive, real& v) {
+// v := deg + min / 60, made negative by a letter of `negative`; a letter
+// of neither `negative` nor `positive` leaves it positive and gives false.
+bool signedangle(real deg, real min, char letter, std::string_view negative, std::string_view positive,
+                 real& v) {
   v = deg + min / 60.0f;
-  if (letter == negative) v = -v;
-  return letter == negative || letter == positive;
+  const bool minus = negative.find(letter) != std::string_view::npos;
+  if (minus) v = -v;
+  return minus || positive.find(letter) != std::string_view::npos;
 }
 
-// The epicentre of slot s from the parts read: 'S' south, blank north;
-// blank west, 'E' east; another letter is taken as north or east.
+// The epicentre of slot s from the parts read, in either case of letter:
+// 'S' south, blank or 'N' north; blank or 'W' west, 'E' east. Another
+// letter is taken as north or east after a warning.
 void fpfitepicentre(const Epicentre& p, std::size_t s) {
-  if (!signedangle(p.latdeg, p.latmin, p.hemisphere, 'S', ' ', fpsblk.rlat1[s]))
+  if (!signedangle(p.latdeg, p.latmin, p.hemisphere, "Ss", " Nn", fpsblk.rlat1[s]))
     letterwarning(p, "latitude hemisphere", "should be S or blank", "=> LATITUDE NEEDS TO BE CORRECTED",
                   "=> Assuming = North");
-  if (!signedangle(p.londeg, p.lonmin, p.direction, ' ', 'E', fpsblk.rlong1[s]))
+  if (!signedangle(p.londeg, p.lonmin, p.direction, " Ww", "Ee", fpsblk.rlong1[s]))
     letterwarning(p, "longitude direction", "should be E or blank", "=> LONGITUDE NEEDS TO BE CORRECTED",
                   "=> Assuming = East");
 }
@@ -86,15 +93,32 @@ DegMin degmin(real x) {
   return {whole(deg), (a - deg) * 60.0f};
 }
 
-// The fields placed at their first columns, blanks between them.
-std::string placed(const std::vector<std::string>& fields, std::span<const int> cols) {
-  std::string line;
-  for (std::size_t j = 0; j < fields.size(); ++j) {
-    line.resize(static_cast<std::size_t>(cols[j] - 1), ' ');
-    line += fields[j];
+// Appends the fields of one line to out in record order, each at its
+// first column with blanks before it, or after a tab from the one before.
+class LineFields {
+ public:
+  LineFields(std::string& out, std::span<const int> cols, Placing placing)
+      : out_(out), start_(out.size()), cols_(cols), placing_(placing) {}
+  void i(long long v, int w) { ed::i(next(), v, w); }
+  void i(long long v, int w, int m) { ed::i(next(), v, w, m); }
+  void f(real x, int w, int d) { ed::f(next(), x, w, d); }
+  void a(char c) { next() += c; }
+
+ private:
+  std::string& next() {
+    if (placing_ == Placing::columns)
+      out_.resize(start_ + static_cast<std::size_t>(cols_[j_] - 1), ' ');
+    else if (j_ > 0)
+      out_ += '\t';
+    ++j_;
+    return out_;
   }
-  return line;
-}
+  std::string& out_;
+  std::size_t start_;  // where the line begins in out
+  std::span<const int> cols_;
+  Placing placing_;
+  std::size_t j_ = 0;  // fields placed so far
+};
 
 }  // namespace
 
@@ -156,75 +180,91 @@ RecordRead readhash(std::string_view line, int k) {
   return RecordRead::read;
 }
 
-std::vector<std::string> fpfitfields(int k, bool zeropad) {
+void fpfitline(std::string& out, int k, Placing placing) {
   const FpsBlk& b = fpsblk;
   const auto s = static_cast<std::size_t>(k);
-  auto two = [zeropad](int v) { return zeropad ? ed::i(v, 2, 2) : ed::i(v, 2); };
+  LineFields line(out, fpfitcols, placing);
+  // month, day, hour and minute: zero-padded in the record
+  auto two = [&line, placing](int v) {
+    if (placing == Placing::columns)
+      line.i(v, 2, 2);
+    else
+      line.i(v, 2);
+  };
   const DegMin lat = degmin(b.rlat1[s]);
   const DegMin lon = degmin(b.rlong1[s]);
-  return {ed::i(b.iyear1[s], 4),
-          two(b.imonth1[s]),
-          two(b.iday1[s]),
-          two(b.ihour1[s]),
-          two(b.imn1[s]),
-          ed::f(b.sec1[s], 6, 2),
-          ed::i(lat.deg, 3),
-          b.rlat1[s] < 0 ? "S" : " ",
-          ed::f(lat.min, 5, 2),
-          ed::i(lon.deg, 4),
-          b.rlong1[s] < 0 ? " " : "E",
-          ed::f(lon.min, 5, 2),
-          ed::f(b.depth1[s], 7, 2),
-          ed::f(b.rmag1[s], 5, 2),
-          ed::i(b.isp1[s], 3),
-          ed::i(nearest(b.azgap1[s]), 4),
-          ed::f(b.dnst1[s], 5, 1),
-          ed::f(b.rmstt[s], 5, 2),
-          ed::f(b.exy1[s], 5, 1),
-          ed::f(b.ez1[s], 5, 1),
-          std::string(1, b.cmtyp1[s]),
-          ed::i(nearest(b.strike1[0][s] + 90.0f), 3),  // dip direction, not wrapped
-          ed::i(nearest(b.dip1[0][s]), 2),
-          ed::i(nearest(b.rake1[0][s]), 4),
-          ed::f(b.qual1[s], 4, 2),
-          ed::i(b.ipick1[s], 3),
-          ed::f(b.qual2[s], 5, 2),
-          ed::f(b.qual3[s], 4, 2),
-          ed::f(b.ratio1[s], 4, 2),
-          ed::i(nearest(b.estrike1[s]), 2),
-          ed::i(nearest(b.edip1[s]), 2),
-          ed::i(nearest(b.erake1[s]), 2),
-          std::string(1, b.cflag1[s]),
-          std::string(1, b.cflag2[s]),
-          ed::i(b.id1[s], 10)};
+  line.i(b.iyear1[s], 4);
+  two(b.imonth1[s]);
+  two(b.iday1[s]);
+  two(b.ihour1[s]);
+  two(b.imn1[s]);
+  line.f(b.sec1[s], 6, 2);
+  line.i(lat.deg, 3);
+  line.a(b.rlat1[s] < 0 ? 'S' : ' ');
+  line.f(lat.min, 5, 2);
+  line.i(lon.deg, 4);
+  line.a(b.rlong1[s] < 0 ? ' ' : 'E');
+  line.f(lon.min, 5, 2);
+  line.f(b.depth1[s], 7, 2);
+  line.f(b.rmag1[s], 5, 2);
+  line.i(b.isp1[s], 3);
+  line.i(nearest(b.azgap1[s]), 4);
+  line.f(b.dnst1[s], 5, 1);
+  line.f(b.rmstt[s], 5, 2);
+  line.f(b.exy1[s], 5, 1);
+  line.f(b.ez1[s], 5, 1);
+  line.a(b.cmtyp1[s]);
+  line.i(nearest(b.strike1[0][s] + 90.0f), 3);  // dip direction, not wrapped
+  line.i(nearest(b.dip1[0][s]), 2);
+  line.i(nearest(b.rake1[0][s]), 4);
+  line.f(b.qual1[s], 4, 2);
+  line.i(b.ipick1[s], 3);
+  line.f(b.qual2[s], 5, 2);
+  line.f(b.qual3[s], 4, 2);
+  line.f(b.ratio1[s], 4, 2);
+  line.i(nearest(b.estrike1[s]), 2);
+  line.i(nearest(b.edip1[s]), 2);
+  line.i(nearest(b.erake1[s]), 2);
+  line.a(b.cflag1[s]);
+  line.a(b.cflag2[s]);
+  line.i(b.id1[s], 10);
 }
 
-std::vector<std::string> hashfields(int k) {
+void hashline(std::string& out, int k, Placing placing) {
   const FpsBlk& b = fpsblk;
   const auto s = static_cast<std::size_t>(k);
-  return {ed::i(b.iyear1[s], 4),
-          ed::i(b.imonth1[s], 2),
-          ed::i(b.iday1[s], 2),
-          ed::i(b.ihour1[s], 2),
-          ed::i(b.imn1[s], 2),
-          ed::f(b.sec1[s], 6, 3),
-          ed::i(b.id1[s], 8),
-          ed::f(b.rlat1[s], 9, 5),
-          ed::f(b.rlong1[s], 10, 5),
-          ed::f(b.depth1[s], 7, 3),
-          ed::f(b.rmag1[s], 6, 3),
-          ed::i(nearest(b.strike1[0][s]), 4),
-          ed::i(nearest(b.dip1[0][s]), 3),
-          ed::i(nearest(b.rake1[0][s]), 4),
-          ed::i(nearest(b.qual1[s]), 3),
-          ed::i(nearest(b.qual2[s]), 3),
-          ed::i(b.ipick1[s], 4),
-          ed::f(b.qual3[s], 5, 2),
-          ed::i(b.ipick2[s], 4),
-          ed::f(b.ratio1[s], 5, 2),
-          std::string(1, b.cflag1[s])};
+  LineFields line(out, hashcols, placing);
+  line.i(b.iyear1[s], 4);
+  line.i(b.imonth1[s], 2);
+  line.i(b.iday1[s], 2);
+  line.i(b.ihour1[s], 2);
+  line.i(b.imn1[s], 2);
+  line.f(b.sec1[s], 6, 3);
+  line.i(b.id1[s], 8);
+  line.f(b.rlat1[s], 9, 5);
+  line.f(b.rlong1[s], 10, 5);
+  line.f(b.depth1[s], 7, 3);
+  line.f(b.rmag1[s], 6, 3);
+  line.i(nearest(b.strike1[0][s]), 4);
+  line.i(nearest(b.dip1[0][s]), 3);
+  line.i(nearest(b.rake1[0][s]), 4);
+  line.i(nearest(b.qual1[s]), 3);
+  line.i(nearest(b.qual2[s]), 3);
+  line.i(b.ipick1[s], 4);
+  line.f(b.qual3[s], 5, 2);
+  line.i(b.ipick2[s], 4);
+  line.f(b.ratio1[s], 5, 2);
+  line.a(b.cflag1[s]);
 }
 
-std::string writefpfit(int k) { return placed(fpfitfields(k, true), fpfitcols); }
+std::string writefpfit(int k) {
+  std::string line;
+  fpfitline(line, k, Placing::columns);
+  return line;
+}
 
-std::string writehash(int k) { return placed(hashfields(k), hashcols); }
+std::string writehash(int k) {
+  std::string line;
+  hashline(line, k, Placing::columns);
+  return line;
+}

@@ -9,7 +9,6 @@
 // carry are neither read nor written, so a slot keeps what it held.
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "dialogue/banners.h"
 
@@ -24,19 +23,25 @@ enum class RecordRead {
 };
 
 // Reads an FPFIT line into slot k. The hemisphere letter (column 23) is 'S'
-// for south or blank for north, the direction letter (column 33) blank for
-// west or 'E' for east; any other letter is taken as north or east after a
-// warning banner. The dip direction read becomes the strike (minus 90).
+// or 's' for south, blank, 'N' or 'n' for north; the direction letter
+// (column 33) blank, 'W' or 'w' for west, 'E' or 'e' for east; any other
+// character is taken as north or east after a warning banner. The dip
+// direction read becomes the strike (minus 90).
 RecordRead readfpfit(std::string_view line, int k);
 // Reads a HASH line into slot k; prints nothing.
 RecordRead readhash(std::string_view line, int k);
 
-// The fields of the record of event k as written, in record order, each at
-// its own width: 35 FPFIT fields (zeropad: month, day, hour and minute
-// zero-padded as in the record, else blank-padded) and 21 HASH fields.
+// Where the fields of a written line go: each at its first column, with
+// blanks between (the record), or one after the other with a tab between
+// (the table).
+enum class Placing { columns, tabs };
+
+// Appends the line of event k to out, without a newline: the 35 FPFIT or
+// 21 HASH fields in record order, each at its own width (FPFIT month, day,
+// hour and minute zero-padded in the record, blank-padded in the table).
 // A value too wide for its field is a field of '*'.
-std::vector<std::string> fpfitfields(int k, bool zeropad);
-std::vector<std::string> hashfields(int k);
+void fpfitline(std::string& out, int k, Placing placing);
+void hashline(std::string& out, int k, Placing placing);
 
 // The record line of event k.
 std::string writefpfit(int k);

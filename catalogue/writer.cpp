@@ -1,5 +1,6 @@
 #include "catalogue/writer.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,15 @@
 namespace {
 
 const RoutineId fpswrite1_id{"fpswrite1  ", " 1.0", "26-03-2010"};
+
+// The menu codes.
+namespace code {
+constexpr int open = 12, close = 22;
+constexpr int fpfit = 1000, fpfittable = 2000, hash = 1001, hashtable = 2001;  // write
+constexpr int fpfitother = 3000, hashother = 3001;  // formats with no writing procedure
+constexpr int list = 1100;
+constexpr int help = 900;
+}  // namespace code
 
 // Column names of the tables; the degree sign is the byte 0xA1.
 const std::vector<std::string> fpfitnames{
@@ -37,14 +47,14 @@ std::string tabbed(const std::vector<std::string>& fields) {
   return line;
 }
 
-std::string eventline(Layout layout, int k) {
+// Appends the line of event k in the layout to out.
+void eventline(Layout layout, int k, std::string& out) {
   switch (layout) {
-    case Layout::fpfit: return writefpfit(k);
-    case Layout::fpfittable: return tabbed(fpfitfields(k, false));
-    case Layout::hash: return writehash(k);
-    case Layout::hashtable: return tabbed(hashfields(k));
+    case Layout::fpfit: return fpfitline(out, k, Placing::columns);
+    case Layout::fpfittable: return fpfitline(out, k, Placing::tabs);
+    case Layout::hash: return hashline(out, k, Placing::columns);
+    case Layout::hashtable: return hashline(out, k, Placing::tabs);
   }
-  return {};
 }
 
 void menu(int k) {
@@ -53,23 +63,23 @@ void menu(int k) {
   wout(" Maximum nb of stored data= " + ed::i(maxstored, 6));
   wout(" Current nb of stored data= " + ed::i(fpsblk.nbstored, 6));
   wout(" Current data type        = " + ed::i(fpsblk.idatatype, 6));
-  wout(" OPEN  DATA OUTPUT FILE .......12 " + ed::pad(name, slotwidth));
-  wout(" CLOSE DATA OUTPUT FILE .......22 " + ed::pad(name, slotwidth));
+  wout(" OPEN  DATA OUTPUT FILE ......." + ed::listi(code::open) + " " + ed::pad(name, slotwidth));
+  wout(" CLOSE DATA OUTPUT FILE ......." + ed::listi(code::close) + " " + ed::pad(name, slotwidth));
   wout(dashrule);
   if (fpsblk.idatatype == 1 || fpsblk.idatatype == 2) wout(" WRITE DATA TO OUTPUT FILE IN FORMAT:");
   if (fpsblk.idatatype == 1) {
-    wout("  FPFIT .....................1000");
-    wout("  Tabulated FPFIT order .....2000");
+    wout("  FPFIT ....................." + ed::listi(code::fpfit));
+    wout("  Tabulated FPFIT order ....." + ed::listi(code::fpfittable));
   } else if (fpsblk.idatatype == 2) {
-    wout("  HASH ......................1001");
-    wout("  Tabulated HASH order ......2001");
+    wout("  HASH ......................" + ed::listi(code::hash));
+    wout("  Tabulated HASH order ......" + ed::listi(code::hashtable));
   } else {
     wout(" CANNOT WRITE THIS DATA TYPE");
   }
-  wout(" LIST DATA TO SCREEN ........1100");
+  wout(" LIST DATA TO SCREEN ........" + ed::listi(code::list));
   wout(dashrule);
-  wout(" HELP ........................900");
-  wout(" EXIT .........................99");
+  wout(" HELP ........................" + ed::listi(code::help));
+  wout(" EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -81,12 +91,7 @@ void listing(int choice) {
     listingrule();
     return;
   }
-  warninghead(fpswrite1_id);
-  wout(" DATA TYPE ID = " + ed::i(fpsblk.idatatype, 6));
-  wout(" COMMAND      = " + ed::i(choice, 6));
-  wout(" NO LISTING PROCEDURE FOR THIS");
-  wout(" ==> NO ACTION");
-  warningtail00();
+  nolisting(fpswrite1_id, choice);
 }
 
 void wrongformat(int choice) {
@@ -101,41 +106,31 @@ void wrongformat(int choice) {
   warningtail00();
 }
 
-// A line that could not be written: the file is closed and the menu follows.
-void writeerror(int k, int event) {
-  const std::string name = ed::pad(fiocom.oufnam[static_cast<size_t>(k - 1)], slotwidth);
-  errorhead(fpswrite1_id);
-  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
-  wout("   IN FILE: " + name);
-  wout("   closing the file");
-  failurereported(fiocom.iouf[static_cast<size_t>(k - 1)]);
-  clofou(k, 0);
-  wout(" FILE " + name + " IS CLOSED");
-  errortail00();
-}
-
-// Writes every stored event in the layout; false after a write error.
+// Writes every stored event in the layout; false after a write error. The
+// lines are made in one text, written at once; the event reported on a
+// failure is the first whose line did not reach the file in full (0: the
+// table's head).
 bool writestore(int k, Layout layout) {
   const auto s = static_cast<size_t>(k - 1);
   const int unit = fiocom.iouf[s];
-  const bool table = layout == Layout::fpfittable || layout == Layout::hashtable;
-  if (table) {
+  std::string text;
+  if (layout == Layout::fpfittable || layout == Layout::hashtable) {
     std::vector<std::string> quoted;
     for (const auto& n : layout == Layout::fpfittable ? fpfitnames : hashnames)
       quoted.push_back("'" + n + "'");
-    writeline(unit, " '" + ed::pad(fiocom.oufnam[s], slotwidth) + "'");
-    writeline(unit, " " + tabbed(quoted));
-    if (unitfailed(unit)) {
-      writeerror(k, 0);
-      return false;
-    }
+    text += " '" + ed::pad(fiocom.oufnam[s], slotwidth) + "'\n " + tabbed(quoted) + "\n";
   }
+  std::vector<size_t> ends{text.size()};  // where the head and each line end
+  text.reserve(text.size() + static_cast<size_t>(fpsblk.nbstored) * 160);
   for (int i = 0; i < fpsblk.nbstored; ++i) {
-    writeline(unit, eventline(layout, i));
-    if (unitfailed(unit)) {
-      writeerror(k, i + 1);
-      return false;
-    }
+    eventline(layout, i, text);
+    text += '\n';
+    ends.push_back(text.size());
+  }
+  const size_t written = writeblock(unit, text);
+  if (unitfailed(unit)) {
+    writeerror(fpswrite1_id, k, static_cast<int>(std::upper_bound(ends.begin(), ends.end(), written) - ends.begin()));
+    return false;
   }
   return true;
 }
@@ -168,10 +163,10 @@ void writing(int k, Layout layout) {
 
 const char* explanation(int choice) {
   switch (choice) {
-    case 1000: return "FPFIT output";
-    case 1001: return "HASH output";
-    case 2000: return "FPFIT-table output";
-    case 2001: return "HASH-table output";
+    case code::fpfit: return "FPFIT output";
+    case code::hash: return "HASH output";
+    case code::fpfittable: return "FPFIT-table output";
+    case code::hashtable: return "HASH-table output";
     default: return "data output";
   }
 }
@@ -183,28 +178,28 @@ void fpswrite1(int k, int) {
   for (;;) {
     submenuhead(fpswrite1_id);
     if (outlevel(2)) menu(k);
-    int choice = 99, ierr = 0;
+    int choice = exitcode, ierr = 0;
     inintegdef(choice, ed::pad("your choice", 35), choice, ierr);
-    if (choice == 900) formathelp(fpswrite1_id);
-    const bool opens = choice == 12 || choice == 1000 || choice == 1001 || choice == 2000 ||
-                       choice == 2001;
+    if (choice == code::help) formathelp(fpswrite1_id);
+    const bool opens = choice == code::open || choice == code::fpfit || choice == code::hash ||
+                       choice == code::fpfittable || choice == code::hashtable;
     if (!fiocom.iopou[s] && opens)
       opefou(k, explanation(choice), 0);
-    else if (fiocom.iopou[s] && (choice == 22 || choice == 99))
+    else if (fiocom.iopou[s] && (choice == code::close || choice == exitcode))
       clofou(k, 0);
-    if (choice == 99) return;
-    if (choice == 1100) listing(choice);
+    if (choice == exitcode) return;
+    if (choice == code::list) listing(choice);
     const int type = fpsblk.idatatype;
-    if (choice == 1000 && type == 1)
+    if (choice == code::fpfit && type == 1)
       writing(k, Layout::fpfit);
-    else if (choice == 2000 && type == 1)
+    else if (choice == code::fpfittable && type == 1)
       writing(k, Layout::fpfittable);
-    else if (choice == 1001 && type == 2)
+    else if (choice == code::hash && type == 2)
       writing(k, Layout::hash);
-    else if (choice == 2001 && type == 2)
+    else if (choice == code::hashtable && type == 2)
       writing(k, Layout::hashtable);
-    else if (choice == 1000 || choice == 2000 || choice == 3000 || choice == 1001 ||
-             choice == 2001 || choice == 3001)
+    else if (choice == code::fpfit || choice == code::fpfittable || choice == code::fpfitother ||
+             choice == code::hash || choice == code::hashtable || choice == code::hashother)
       wrongformat(choice);
   }
 }

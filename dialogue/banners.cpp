@@ -27,13 +27,13 @@ void funnel(std::string_view word) {
     std::string b(static_cast<size_t>(blanks), ' ');
     return b + std::string(static_cast<size_t>(24 - 2 * blanks), '@') + b;
   };
-  werr(" " + full);
-  for (int b = 2; b <= 10; b += 2) werr(" " + row(b));
-  werr(" " + full);
-  werr(" " + std::string(word));
-  werr(" " + full);
-  for (int b = 10; b >= 2; b -= 2) werr(" " + row(b));
-  werr(" " + full);
+  sayerr(full);
+  for (int b = 2; b <= 10; b += 2) sayerr(row(b));
+  sayerr(full);
+  sayerr(word);
+  sayerr(full);
+  for (int b = 10; b >= 2; b -= 2) sayerr(row(b));
+  sayerr(full);
 }
 
 }  // namespace

@@ -12,6 +12,9 @@ struct RoutineId {
   std::string_view date;
 };
 
+// The code that leaves a menu: its "EXIT" line and the default answer.
+inline constexpr int exitcode = 99;
+
 // The dashed rule of menus and reports: a blank and 43 '-'.
 inline const std::string dashrule = " " + std::string(43, '-');
 

@@ -12,7 +12,7 @@ namespace {
 
 void showpicture(std::initializer_list<std::string_view> lines) {
   wout("   ");
-  for (std::string_view line : lines) wout(" " + std::string(line));
+  for (std::string_view line : lines) say(line);
   wout("   ");
 }
 

@@ -11,6 +11,13 @@ namespace {
 
 const RoutineId endaltsi_id{"endaltsi   ", " 3.0", "17-06-2008"};
 
+// The menu codes.
+namespace code {
+constexpr int start = 5001;
+constexpr int leave = 5002;         // leave the command file and go on
+constexpr int leaveandquit = 5003;
+}  // namespace code
+
 std::string inuse;  // name of the command file in use
 
 // The command file's name as the lines that show it give it: without its
@@ -19,14 +26,19 @@ std::string shownname(const std::string& fname) {
   return std::string(ed::trim(ed::pad(fname, commandnamewidth)));
 }
 
+// The warning of a request that does not fit the command file's state.
+void refusal(const RoutineId& id, const std::string& why) {
+  warninghead(id);
+  wout(why);
+  wout(" ==> NO ACTION");
+  warningtail00();
+}
+
 }  // namespace
 
 void endaltsi(int iunit, const std::string& fname, int) {
   if (!iocom.lcomfile) {
-    warninghead(endaltsi_id);
-    wout(" NO OPEN COMMAND FILE");
-    wout(" ==> NO ACTION");
-    warningtail00();
+    refusal(endaltsi_id, " NO OPEN COMMAND FILE");
     return;
   }
   if (outlevel(1)) submenuhead(endaltsi_id);
@@ -52,10 +64,7 @@ void commandfileended() {
 void beginaltsi(int iunit, std::string& fname, int iflag) {
   static const RoutineId id{"beginaltsi ", " 3.0", "17-06-2008"};
   if (iocom.lcomfile) {
-    warninghead(id);
-    wout(" COMMAND FILE ALREADY OPEN");
-    wout(" ==> NO ACTION");
-    warningtail00();
+    refusal(id, " COMMAND FILE ALREADY OPEN");
     return;
   }
   if (outlevel(1)) submenuhead(id);
@@ -81,24 +90,24 @@ void altsio(int iunit, std::string& fname, int& irep, int iflag) {
     wout(dashrule);
     wout(" ALTERNATE STANDARD INPUT");
     wout(dashrule);
-    wout(" START COMMAND FILE ..............5001");
-    wout(" EXIT COMMAND FILE AND CONTINUE...5002");
-    wout(" EXIT COMMAND FILE AND QUIT ......5003");
-    wout(" EXIT THIS SUBROUTINE ..............99");
+    wout(" START COMMAND FILE .............." + ed::listi(code::start));
+    wout(" EXIT COMMAND FILE AND CONTINUE..." + ed::listi(code::leave));
+    wout(" EXIT COMMAND FILE AND QUIT ......" + ed::listi(code::leaveandquit));
+    wout(" EXIT THIS SUBROUTINE .............." + ed::listi(exitcode));
     menutail();
-    irep = 99;
+    irep = exitcode;
     int ierr = 0;
     inintegdef(irep, "your choice", irep, ierr);
     switch (irep) {
-      case 5001:
+      case code::start:
         beginaltsi(iunit, fname, iflag);
         return;
-      case 5002:
-      case 5003:
+      case code::leave:
+      case code::leaveandquit:
         endaltsi(iunit, fname, iflag);
-        if (irep == 5003) irep = 9999;
+        if (irep == code::leaveandquit) irep = quitcode;
         return;
-      case 99:
+      case exitcode:
         return;
       default:
         if (iflag == 1) {

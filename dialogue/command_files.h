@@ -7,8 +7,11 @@
 // Width in which the command file's name is shown.
 constexpr std::size_t commandnamewidth = 35;
 
+// The caller's quit code, the answer after leaving the command file to quit.
+inline constexpr int quitcode = 9999;
+
 // The command-file menu: 5001 start, 5002 leave and continue, 5003 leave
-// and quit (irep becomes 9999), 99 return.
+// and quit (irep becomes quitcode), 99 return.
 void altsio(int iunit, std::string& fname, int& irep, int iflag);
 // Opens the command file and switches the standard input to it.
 void beginaltsi(int iunit, std::string& fname, int iflag);

@@ -5,15 +5,19 @@
 #include "dialogue/banners.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/units.h"
+#include "platform/failures.h"
 
 IoCom iocom;
 
 void wout(std::string_view line) { writeline(iocom.iunout, line); }
 void werr(std::string_view line) { writeline(iocom.iunerrout, line); }
+void say(std::string_view text) { wout(" " + std::string(text)); }
+void sayerr(std::string_view text) { werr(" " + std::string(text)); }
 
 void initsio() {
   static const RoutineId id{"initsio    ", " 3.2", "2010-06-21"};
   iocom = IoCom{};
+  setfailurereporter([](std::string_view text) { writeline(stderr_unit, text); });
   submenuhead(id);
   wout(" INITIALIZING INPUT/OUTPUT");
   auto unitline = [](std::string_view label, int unit) {

@@ -21,6 +21,10 @@ inline bool outlevel(int k) { return iocom.lwito[static_cast<std::size_t>(k - 1)
 // One line on the standard output unit / the error output unit.
 void wout(std::string_view line);
 void werr(std::string_view line);
+// The same with one blank before the text, as most lines of the dialogue.
+void say(std::string_view text);
+void sayerr(std::string_view text);
 
-// Sets the console state to its start values and prints it.
+// Sets the console state to its start values and prints it. From then on
+// the failures of the platform are told on standard error (unit 0).
 void initsio();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -13,10 +14,26 @@ namespace {
 
 std::string stars(int w) { return std::string(static_cast<size_t>(std::max(w, 0)), '*'); }
 
-// s right-justified in w columns, or w stars when it does not fit.
-std::string right(const std::string& s, int w) {
-  if (w < 0 || s.size() > static_cast<size_t>(w)) return stars(w);
-  return std::string(static_cast<size_t>(w) - s.size(), ' ') + s;
+// The parts a, b right-justified together in w columns, or w stars when
+// they do not fit, appended to out: one resize, then the characters put.
+void right(std::string& out, std::string_view a, std::string_view b, int w) {
+  const size_t at = out.size(), n = a.size() + b.size();
+  if (w < 0 || n > static_cast<size_t>(w)) {
+    out.append(static_cast<size_t>(std::max(w, 0)), '*');
+    return;
+  }
+  out.resize(at + static_cast<size_t>(w), ' ');
+  char* p = out.data() + at + static_cast<size_t>(w) - n;
+  for (char c : a) *p++ = c;
+  for (char c : b) *p++ = c;
+}
+
+void right(std::string& out, std::string_view s, int w) { right(out, s, {}, w); }
+
+std::string right(std::string_view s, int w) {
+  std::string out;
+  right(out, s, w);
+  return out;
 }
 
 // The texts of a value that is not a number or is infinite.
@@ -27,14 +44,51 @@ std::string nonfinite(real x, int w) {
 }
 
 // The optional zero before the decimal point goes when the field is short.
-std::string dropzero(std::string s, int w) {
-  if (s.size() > static_cast<size_t>(w)) {
-    if (s.rfind("0.", 0) == 0)
-      s.erase(0, 1);
-    else if (s.rfind("-0.", 0) == 0)
-      s.erase(1, 1);
+void dropzero(std::string& out, std::string_view s, int w) {
+  std::string_view sign;
+  if (s.size() > static_cast<size_t>(w) && (s.starts_with("0.") || s.starts_with("-0."))) {
+    sign = s.substr(0, s[0] == '-' ? 1 : 0);
+    s.remove_prefix(sign.size() + 1);
   }
-  return right(s, w);
+  right(out, sign, s, w);
+}
+
+std::string dropzero(std::string_view s, int w) {
+  std::string out;
+  dropzero(out, s, w);
+  return out;
+}
+
+// x as "%#.*f" prints it with d decimals, in buf. A float times 10^d for
+// d <= 12 is exact in double, so rounding it to an integer (halves to
+// even, as printf rounds) gives the same digits without printf's long
+// arithmetic.
+std::string_view fixed(char (&buf)[512], real x, int d) {
+  static_assert(sizeof(real) == sizeof(float), "the exact product needs a float");
+  static constexpr double tens[] = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5,  1e6,
+                                    1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+  const double scaled = d >= 0 && d <= 12 ? std::fabs(static_cast<double>(x)) * tens[d] : HUGE_VAL;
+  if (scaled >= 1e18) {
+    const int n = std::snprintf(buf, sizeof buf, "%#.*f", d, static_cast<double>(x));
+    return {buf, static_cast<size_t>(std::clamp(n, 0, static_cast<int>(sizeof buf) - 1))};
+  }
+  char digits[24];
+  const auto n = static_cast<unsigned long long>(std::nearbyint(scaled));
+  const auto len = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+  const auto decimals = static_cast<size_t>(d);
+  char* p = buf;
+  if (std::signbit(x)) *p++ = '-';
+  if (len <= decimals) {
+    *p++ = '0';
+    *p++ = '.';
+    p = std::fill_n(p, decimals - len, '0');
+    p = std::copy_n(digits, len, p);
+  } else {
+    p = std::copy_n(digits, len - decimals, p);
+    *p++ = '.';
+    p = std::copy_n(digits + len - decimals, decimals, p);
+  }
+  return {buf, static_cast<size_t>(p - buf)};
 }
 
 // Decimal exponent of |x| rounded to d significant digits (x != 0).
@@ -127,20 +181,44 @@ bool takeline(std::string_view line, ListState& s) {
 
 }  // namespace
 
-std::string i(long long v, int w) { return right(std::to_string(v), w); }
+void i(std::string& out, long long v, int w) {
+  char buf[24];
+  right(out, std::string_view(buf, static_cast<size_t>(std::to_chars(buf, buf + sizeof buf, v).ptr - buf)), w);
+}
+
+void i(std::string& out, long long v, int w, int m) {
+  char buf[24];
+  const unsigned long long size = v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+  const auto len = static_cast<size_t>(std::to_chars(buf, buf + sizeof buf, size).ptr - buf);
+  std::string digits(m > 0 && static_cast<size_t>(m) > len ? static_cast<size_t>(m) - len : 0, '0');
+  if (m != 0 || v != 0) digits.append(buf, len);
+  right(out, v < 0 ? "-" : "", digits, w);
+}
+
+void f(std::string& out, real x, int w, int d) {
+  char buf[512];
+  if (!std::isfinite(x))
+    out += nonfinite(x, w);
+  else
+    dropzero(out, fixed(buf, x, d), w);
+}
+
+std::string i(long long v, int w) {
+  std::string out;
+  i(out, v, w);
+  return out;
+}
 
 std::string i(long long v, int w, int m) {
-  std::string digits = std::to_string(v < 0 ? -v : v);
-  if (digits.size() < static_cast<size_t>(m)) digits.insert(0, static_cast<size_t>(m) - digits.size(), '0');
-  if (m == 0 && v == 0) digits.clear();
-  return right(v < 0 ? "-" + digits : digits, w);
+  std::string out;
+  i(out, v, w, m);
+  return out;
 }
 
 std::string f(real x, int w, int d) {
-  if (!std::isfinite(x)) return nonfinite(x, w);
-  char buf[512];
-  std::snprintf(buf, sizeof buf, "%#.*f", d, static_cast<double>(x));
-  return dropzero(buf, w);
+  std::string out;
+  f(out, x, w, d);
+  return out;
 }
 
 std::string e(real x, int w, int d) {
@@ -282,30 +360,54 @@ std::string fielda(std::string_view line, int col, int w) {
   return pad(from < line.size() ? line.substr(from) : std::string_view(), static_cast<size_t>(w));
 }
 
-bool fieldi(std::string_view line, int col, int w, int& v) {
-  std::string s = noblanks(fielda(line, col, w));
-  if (s.empty()) {
-    v = 0;
-    return true;
+namespace {
+
+// A fixed-column field scanned where it stands: blanks anywhere are
+// skipped; a sign may come first, then digits with at most one point.
+struct Scanned {
+  bool valid = true;  // nothing else was found
+  bool sign = false, negative = false, point = false;
+  int ndigits = 0;           // digits in all
+  int decimals = 0;          // digits after the point
+  int significant = 0;       // digits from the first that is not 0
+  unsigned long long n = 0;  // the digits as an integer, while significant <= 18
+};
+
+Scanned scan(std::string_view line, int col, int w) {
+  Scanned r;
+  const size_t from = static_cast<size_t>(col - 1);
+  const size_t to = std::min(line.size(), from + static_cast<size_t>(std::max(w, 0)));
+  for (size_t j = from; j < to; ++j) {
+    const char c = line[j];
+    if (c == ' ') continue;
+    if ((c == '+' || c == '-') && !r.sign && r.ndigits == 0 && !r.point) {
+      r.sign = true;
+      r.negative = c == '-';
+    } else if (c >= '0' && c <= '9') {
+      ++r.ndigits;
+      if (r.point) ++r.decimals;
+      if (r.significant > 0 || c != '0') ++r.significant;
+      if (r.significant <= 18) r.n = r.n * 10 + static_cast<unsigned>(c - '0');
+    } else if (c == '.' && !r.point) {
+      r.point = true;
+    } else {
+      r.valid = false;
+      break;
+    }
   }
-  return readint(s, v);
+  return r;
 }
 
-bool fieldf(std::string_view line, int col, int w, int d, real& v) {
+// The real of a field as strtof reads it once its point is placed, for
+// fields too long for the quick way.
+bool longfieldf(std::string_view line, int col, int w, int d, real& v) {
   std::string s = noblanks(fielda(line, col, w));
   std::string sign;
-  if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+  if (s[0] == '+' || s[0] == '-') {
     sign = s.substr(0, 1);
     s.erase(0, 1);
   }
-  if (s.empty()) {  // an all-blank field, or a sign alone, reads zero
-    v = 0;
-    return true;
-  }
   size_t point = s.find('.');
-  std::string digits = s;
-  if (point != std::string::npos) digits.erase(point, 1);
-  if (!alldigits(digits)) return false;
   if (point == std::string::npos) {  // implied decimals
     size_t n = static_cast<size_t>(d);
     if (s.size() <= n) s.insert(0, n - s.size() + 1, '0');
@@ -314,6 +416,35 @@ bool fieldf(std::string_view line, int col, int w, int d, real& v) {
   float r = std::strtof((sign + s).c_str(), nullptr);
   if (!std::isfinite(r)) return false;
   v = r;
+  return true;
+}
+
+}  // namespace
+
+bool fieldi(std::string_view line, int col, int w, int& v) {
+  const Scanned r = scan(line, col, w);
+  if (!r.valid || r.point || (r.sign && r.ndigits == 0) || r.significant > 10) return false;
+  const long long n = r.negative ? -static_cast<long long>(r.n) : static_cast<long long>(r.n);
+  if (n < INT_MIN || n > INT_MAX) return false;
+  v = static_cast<int>(n);
+  return true;
+}
+
+// Digits that fit a float's significand over a power of ten that a float
+// holds exactly: one division, correctly rounded as strtof rounds.
+bool fieldf(std::string_view line, int col, int w, int d, real& v) {
+  static constexpr float tens[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+  const Scanned r = scan(line, col, w);
+  if (!r.valid || (r.point && r.ndigits == 0)) return false;
+  if (r.ndigits == 0) {  // an all-blank field, or a sign alone, reads zero
+    v = 0;
+    return true;
+  }
+  const int decimals = r.point ? r.decimals : d;
+  if (r.significant > 18 || r.n > (1u << 24) || decimals < 0 || decimals > 10)
+    return longfieldf(line, col, w, d, v);
+  const float q = static_cast<float>(r.n) / tens[decimals];
+  v = r.negative ? -q : q;
   return true;
 }
 

@@ -26,6 +26,11 @@ std::string x(int n);                       // nX: n blanks
 std::string listi(long long v);             // integer in its own width
 std::string listr(real v);                  // real in as few columns as it needs
 
+// The same fields appended to out, for lines made of many fields.
+void i(std::string& out, long long v, int w);
+void i(std::string& out, long long v, int w, int m);
+void f(std::string& out, real x, int w, int d);
+
 // A text of exactly n characters: s cut or padded with blanks on the right,
 // as assigning to a CHARACTER*n variable does.
 std::string pad(std::string_view s, std::size_t n);

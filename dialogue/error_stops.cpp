@@ -21,13 +21,11 @@ bool ask(std::string_view question, bool ldef) {
   return answer;
 }
 
-void say(std::string_view text) { werr(" " + std::string(text)); }
-
 void authorlines() {
-  say("Copying the above information");
-  say("and sending it to the program author");
-  say("might be helpful");
-  say(stars);
+  sayerr("Copying the above information");
+  sayerr("and sending it to the program author");
+  sayerr("might be helpful");
+  sayerr(stars);
 }
 
 }  // namespace
@@ -67,55 +65,55 @@ void sorryface() {
 
 void errortail01(int level) {
   if (level == 0) {
-    say("RECOVERABLE ERROR ====> CAN RESUME EXECUTION");
+    sayerr("RECOVERABLE ERROR ====> CAN RESUME EXECUTION");
   } else {
     sorryface();
-    say("UNRECOVERABLE ERROR =====> QUITTING ADVISED");
+    sayerr("UNRECOVERABLE ERROR =====> QUITTING ADVISED");
   }
   if (ask("STOP", level != 0)) {
-    say("EXECUTION STOPPED AFTER ERROR");
-    say(stars);
+    sayerr("EXECUTION STOPPED AFTER ERROR");
+    sayerr(stars);
     endrun(1);
   }
   if (level == 1) {
-    say("ENTERING THE TWILIGHT ZONE OF COMPUTING !");
-    say("THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE");
+    sayerr("ENTERING THE TWILIGHT ZONE OF COMPUTING !");
+    sayerr("THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE");
   } else {
-    say("RESUMING EXECUTION");
+    sayerr("RESUMING EXECUTION");
   }
   bannerpause();  // whatever the pause flag says
-  say(stars);
+  sayerr(stars);
 }
 
 void errorstop(int level) {
   switch (level) {
     case 0:
-      say("RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED");
+      sayerr("RECOVERABLE ERROR ==> RESUMING EXECUTION ADVISED");
       if (ask("RESUME", true)) {
-        say("RESUMING EXECUTION");
+        sayerr("RESUMING EXECUTION");
         return;
       }
-      say("EXECUTION STOPPED BY USER");
-      say("AFTER RECOVERABLE ERROR");
-      say(stars);
+      sayerr("EXECUTION STOPPED BY USER");
+      sayerr("AFTER RECOVERABLE ERROR");
+      sayerr(stars);
       endrun(1);
     case 1:
       sorryface();
-      say("UNRECOVERABLE ERROR ==> QUITTING ADVISED");
+      sayerr("UNRECOVERABLE ERROR ==> QUITTING ADVISED");
       if (!ask("STOP  ", true)) {
-        say("ENTERING THE TWILIGHT ZONE OF COMPUTING !");
-        say("THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE");
-        say("RESUMING EXECUTION");
+        sayerr("ENTERING THE TWILIGHT ZONE OF COMPUTING !");
+        sayerr("THE VALIDITY OF WHAT FOLLOWS IS QUESTIONABLE");
+        sayerr("RESUMING EXECUTION");
         return;
       }
-      say("EXECUTION STOPPED BY USER");
-      say("AFTER UNRECOVERABLE ERROR");
+      sayerr("EXECUTION STOPPED BY USER");
+      sayerr("AFTER UNRECOVERABLE ERROR");
       authorlines();
       endrun(1);
     case 2:
       sorryface();
-      say("UNRECOVERABLE ERROR");
-      say("EXECUTION STOPPED BY PROGRAM");
+      sayerr("UNRECOVERABLE ERROR");
+      sayerr("EXECUTION STOPPED BY PROGRAM");
       authorlines();
       endrun(1);
     default:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
@@ -38,14 +39,22 @@ const RoutineId opef2_id{"opef2      ", " 3.8", "24-08-2005"};
   endrun(1);
 }
 
-// One slot's six lines of the status table.
-void slotlines(int k, const std::string& expl, const std::string& name, bool open, int unit) {
-  wout(" FILE INDEX   = " + ed::i(k, 2));
-  wout("  explanation : " + ed::pad(expl, slotwidth));
-  wout("     filename = " + ed::pad(name, slotwidth));
-  wout("       opened : " + ed::l(open, 1));
-  wout("         unit = " + ed::i(unit, 2));
-  wout(" --------------");
+// One section of the status table: the count of slots in use between rules,
+// then six lines for each of them.
+void slotsection(std::string_view count, int n, std::span<const std::string> expl,
+                 std::span<const std::string> name, std::span<const bool> open,
+                 std::span<const int> unit) {
+  wout(dashrule);
+  wout(std::string(count) + ed::i(n, 2));
+  wout(dashrule);
+  for (size_t s = 0; s < static_cast<size_t>(n); ++s) {
+    wout(" FILE INDEX   = " + ed::i(static_cast<int>(s) + 1, 2));
+    wout("  explanation : " + ed::pad(expl[s], slotwidth));
+    wout("     filename = " + ed::pad(name[s], slotwidth));
+    wout("       opened : " + ed::l(open[s], 1));
+    wout("         unit = " + ed::i(unit[s], 2));
+    wout(" --------------");
+  }
 }
 
 // The chooser stand-in: the name is read as one line, with completion at a
@@ -164,20 +173,10 @@ void listfio(int) {
   subhead(listfio_id);
   wout(dashrule);
   wout("              I/O FILES STATUS              ");
-  wout(dashrule);
-  wout(" NUMBER OF  INPUT FILES   = " + ed::i(fiocom.nfin, 2));
-  wout(dashrule);
-  for (int k = 1; k <= fiocom.nfin; ++k) {
-    size_t s = static_cast<size_t>(k - 1);
-    slotlines(k, fiocom.explin[s], fiocom.filin[s], fiocom.lopin[s], fiocom.iuin[s]);
-  }
-  wout(dashrule);
-  wout(" NUMBER OF OUTPUT FILES   = " + ed::i(fiocom.nfout, 2));
-  wout(dashrule);
-  for (int k = 1; k <= fiocom.nfout; ++k) {
-    size_t s = static_cast<size_t>(k - 1);
-    slotlines(k, fiocom.oufexpl[s], fiocom.oufnam[s], fiocom.iopou[s], fiocom.iouf[s]);
-  }
+  slotsection(" NUMBER OF  INPUT FILES   = ", fiocom.nfin, fiocom.explin, fiocom.filin,
+              fiocom.lopin, fiocom.iuin);
+  slotsection(" NUMBER OF OUTPUT FILES   = ", fiocom.nfout, fiocom.oufexpl, fiocom.oufnam,
+              fiocom.iopou, fiocom.iouf);
   subtail(listfio_id);
 }
 
@@ -188,6 +187,19 @@ void opefou(int k, std::string_view expl, int iflag) { openslot(opefou_id, false
 void clofin(int k, int) { closeslot(clofin_id, true, k); }
 
 void clofou(int k, int) { closeslot(clofou_id, false, k); }
+
+void writeerror(const RoutineId& id, int k, int event) {
+  const auto s = static_cast<std::size_t>(k - 1);
+  const std::string name = ed::pad(fiocom.oufnam[s], slotwidth);
+  errorhead(id);
+  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
+  wout("   IN FILE: " + name);
+  wout("   closing the file");
+  failurereported(fiocom.iouf[s]);
+  clofou(k, 0);
+  wout(" FILE " + name + " IS CLOSED");
+  errortail00();
+}
 
 void opef2(std::string& fname, std::string_view expl, int iunit, std::string_view status,
            int iflag, std::size_t namewidth) {

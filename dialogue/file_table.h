@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "dialogue/banners.h"
+
 struct FioCom {
   int nfin = 0;                          // input slots in use, 0..1
   int nfout = 0;                         // output slots in use, 0..2
@@ -30,6 +32,11 @@ void opefin(int k, std::string_view expl, int iflag);
 void opefou(int k, std::string_view expl, int iflag);
 void clofin(int k, int unused);
 void clofou(int k, int unused);
+// A line that could not be written to output slot k: the error banner of
+// the writing routine id names the event of the line (0: the head of the
+// file) and the file, and the slot is closed, so that nothing more is
+// written into it.
+void writeerror(const RoutineId& id, int k, int event);
 
 // Opens unit iunit on a file with status "old" or "new". Open mode flag 0
 // asks for the name (the chooser at the keyboard, the next answer line under

@@ -1,11 +1,14 @@
 #include "dialogue/units.h"
 
 #include <sys/stat.h>
+#include <stdio_ext.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <vector>
+
+#include "platform/plot_window.h"
 
 #include "dialogue/console_state.h"
 #include "platform/plot_window.h"
@@ -25,19 +28,23 @@ struct Unit {
 };
 
 std::map<int, Unit>& table() {
-  static std::map<int, Unit> units{{keyboard_unit, {stdin, false}},
+  static std::map<int, Unit> units{{stderr_unit, {stderr, false}},
+                                   {keyboard_unit, {stdin, false}},
                                    {console_unit, {stdout, false}}};
   return units;
 }
 
-std::vector<std::function<void()>>& endwork() {
-  static std::vector<std::function<void()>> work;
-  return work;
+// A unit open, or one that is not open but was written to: it keeps the
+// failure of that write until it is opened or closed.
+Unit* known(int unit) {
+  auto it = table().find(unit);
+  return it == table().end() ? nullptr : &it->second;
 }
 
+// A unit open.
 Unit* find(int unit) {
-  auto it = table().find(unit);
-  return it == table().end() || it->second.stream == nullptr ? nullptr : &it->second;
+  Unit* u = known(unit);
+  return u == nullptr || u->stream == nullptr ? nullptr : u;
 }
 
 // Switching between reading and writing on one file needs a positioning
@@ -66,6 +73,17 @@ bool ending = false;  // endrun has begun
 void writefailed(int unit, Unit& u) {
   u.failed = true;
   if (unit == console_unit && !ending) endofinput();
+}
+
+// The open unit a write goes to, made ready for writing; null when the
+// unit is not open, which marks it failed as a read of it fails.
+Unit* writeunit(int unit) {
+  Unit* u = find(unit);
+  if (u == nullptr)
+    table()[unit].failed = true;
+  else
+    towrite(*u);
+  return u;
 }
 
 }  // namespace
@@ -108,12 +126,21 @@ void endofinput() {
 }
 
 void writeline(int unit, std::string_view text) {
-  Unit* u = find(unit);
+  Unit* u = writeunit(unit);
   if (u == nullptr) return;
-  towrite(*u);
   if (std::fwrite(text.data(), 1, text.size(), u->stream) != text.size() ||
       std::fputc('\n', u->stream) == EOF || std::ferror(u->stream))
     writefailed(unit, *u);
+}
+
+std::size_t writeblock(int unit, std::string_view text) {
+  Unit* u = writeunit(unit);
+  if (u == nullptr) return 0;
+  const std::size_t put = std::fwrite(text.data(), 1, text.size(), u->stream);
+  const std::size_t pending = __fpending(u->stream);  // the end of text still in the buffer
+  if (put == text.size() && std::fflush(u->stream) == 0) return put;
+  writefailed(unit, *u);
+  return put - std::min(put, pending);
 }
 
 bool openunit(int unit, const std::string& name, OpenStatus status) {
@@ -142,14 +169,11 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
 }
 
 bool closeunit(int unit) {
-  Unit* u = find(unit);
+  Unit* u = known(unit);
   if (u == nullptr) return true;
   bool ok = !u->failed;
-  if (u->owned) {
-    if (std::fclose(u->stream) != 0) ok = false;
-  } else if (std::fflush(u->stream) != 0) {
+  if (u->stream != nullptr && (u->owned ? std::fclose(u->stream) : std::fflush(u->stream)) != 0)
     ok = false;
-  }
   const bool reported = u->reported;
   table().erase(unit);
   return ok || reported;
@@ -163,13 +187,13 @@ bool unitterminal(int unit) {
 }
 
 void failurereported(int unit) {
-  if (Unit* u = find(unit)) u->reported = true;
+  if (Unit* u = known(unit)) u->reported = true;
 }
 
 bool unitfailed(int unit) {
-  Unit* u = find(unit);
+  Unit* u = known(unit);
   if (u == nullptr) return false;
-  if (u->writing && std::fflush(u->stream) != 0) u->failed = true;
+  if (u->stream != nullptr && u->writing && std::fflush(u->stream) != 0) u->failed = true;
   return u->failed;
 }
 
@@ -185,12 +209,10 @@ void attachunit(int unit, std::FILE* stream, bool owned) {
   table()[unit] = Unit{stream, owned, false, false};
 }
 
-void atendrun(std::function<void()> work) { endwork().push_back(std::move(work)); }
-
 void endrun(int status) {
   if (!ending) {
     ending = true;
-    for (auto& work : endwork()) work();
+    endcontexts();
   }
   for (auto& [unit, u] : table()) {
     if (u.stream == nullptr) continue;

@@ -1,15 +1,16 @@
 #pragma once
 // Unit layer: integer unit numbers name open text streams, as the dialogue
-// addresses them (5 keyboard, 6 console, 15 command file, 11/21/22 file
-// table, 50 settings file, ...). Every line read or written goes through here.
+// addresses them (0 standard error, 5 keyboard, 6 console, 15 command file,
+// 11/21/22 file table, 50 settings file, ...). Every line read or written
+// goes through here.
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <string_view>
 
 enum class ReadStatus { line, failed, eof };
 enum class OpenStatus { old, new_, unknown, replace };
 
+constexpr int stderr_unit = 0;
 constexpr int keyboard_unit = 5;
 constexpr int console_unit = 6;
 
@@ -24,9 +25,14 @@ ReadStatus readline(int unit, std::string& line);
 // End of the keyboard: says so and ends the run with status 2.
 [[noreturn]] void endofinput();
 
-// Writes one line; a write that fails marks the unit (see unitfailed). A
+// Writes one line; a write that fails, or a write to a unit that is not
+// open, marks the unit (see unitfailed), as a read of such a unit fails. A
 // console that cannot be written to ends the run as the end of input does.
 void writeline(int unit, std::string_view text);
+// Writes a text of whole lines and flushes the unit; returns how many of
+// its bytes reached the file: all of them unless a write fails, which
+// marks the unit. A unit that is not open takes nothing and is not marked.
+std::size_t writeblock(int unit, std::string_view text);
 
 // Opens a file on a unit: "old" must exist, "new" must not, "unknown"
 // opens it or creates it, "replace" empties it or creates it. Returns false
@@ -35,7 +41,7 @@ bool openunit(int unit, const std::string& name, OpenStatus status);
 
 // Closes a unit; returns false when a write to it failed at any time or the
 // close itself failed, unless that failure was already reported. Closing a
-// unit that is not open does nothing.
+// unit that is not open only forgets the failed writes to it.
 bool closeunit(int unit);
 
 bool unitopen(int unit);
@@ -48,11 +54,8 @@ void rewindunit(int unit);
 // When owned, closing the unit closes the stream.
 void attachunit(int unit, std::FILE* stream, bool owned);
 
-// Work to do before the process ends (an open plot window writes its
-// pages); run once by endrun, in the order registered.
-void atendrun(std::function<void()> work);
-
-// The one process-end path: runs the registered work, flushes and closes
-// every open unit and ends the process with the status
-// (0 normal end, 1 error stop, 2 end of input).
+// The one process-end path, whatever ends the run: finishes the files of a
+// plot window still open, flushes and closes every open unit and ends the
+// process with the status (0 normal end, 1 error stop, 2 end of input or a
+// console gone).
 [[noreturn]] void endrun(int status);

@@ -17,6 +17,7 @@
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "map/latlong_grid.h"
@@ -39,6 +40,17 @@ MapOverlays mapoverlays;
 namespace {
 
 const RoutineId mapseis_id{"mapseis    ", " 7.0", "01-06-2010"};
+
+// The codes of the set-up menu besides those of the plot window.
+namespace code {
+constexpr int scaletogrid = 15;
+constexpr int projection = 300, episymbol = 310, grid = 320;
+constexpr int stresssymbols = 315;  // symbol sizes and stress symbol type
+constexpr int gridfromtest = 330;   // grid bounds from the extraction bounds
+constexpr int contours = 340, epicentres = 341, stress = 342, points = 343;  // switches
+constexpr int plunge = 400;         // plunge threshold of the vertical axis
+constexpr int help = 900;
+}  // namespace code
 
 // The map's own settings, kept for the whole run.
 struct MapSettings {
@@ -80,55 +92,51 @@ void grid(GridArgs& g, int mode) {
            g.nptick, g.igridt, g.ndecim, mode);
 }
 
-void flagline(std::string_view label, bool v) { textline(std::string(label) + " " + ed::l(v, 1)); }
+void flagline(std::string_view label, bool v) { say(std::string(label) + " " + ed::l(v, 1)); }
 
 void showmenu(int n, int nmax) {
-  const std::string rule43(43, '-'), rule32(32, '-');
+  const std::string rule32(32, '-');
   submenuhead(mapseis_id);
   if (!outlevel(2)) return;
   const MapSettings& s = settings;
-  textline(rule43);
-  textline("SET UP:");
-  textline(rule32);
-  textline("PLOT:");
-  textline("plot file name: " + ed::a(s.plotname, 20));
-  textline("open plot file  ..............10");
-  textline("scaling ......................11");
-  textline("plot parameters ..............12");
-  flagline("scale to fit grid ............15", s.scaletogrid);
-  textline("close file = end plot ........20");
-  textline(rule32);
-  textline("MAP:");
-  textline("projection ..................300");
-  textline("Epicenter symbol type .......310");
-  textline("Symbols size + Sh type ......315");
-  textline("lat long grid ...............320");
-  textline("grid bounds from test bounds 330");
-  flagline("Plot contours ...............340", s.contours);
-  flagline("plot epicenters .............341", s.epicentres);
-  flagline("plot sh directions ..........342", s.stress);
-  flagline("plot symbol lat-long ........343", s.points);
-  textline(rule32);
-  textline("DATA:");
+  wout(dashrule);
+  say("SET UP:");
+  say(rule32);
+  setupplotlines(s.plotname);
+  flagline("scale to fit grid ............" + ed::listi(code::scaletogrid), s.scaletogrid);
+  say("close file = end plot ........" + ed::listi(setupcode::close));
+  say(rule32);
+  say("MAP:");
+  say("projection .................." + ed::listi(code::projection));
+  say("Epicenter symbol type ......." + ed::listi(code::episymbol));
+  say("Symbols size + Sh type ......" + ed::listi(code::stresssymbols));
+  say("lat long grid ..............." + ed::listi(code::grid));
+  say("grid bounds from test bounds " + ed::listi(code::gridfromtest));
+  flagline("Plot contours ..............." + ed::listi(code::contours), s.contours);
+  flagline("plot epicenters ............." + ed::listi(code::epicentres), s.epicentres);
+  flagline("plot sh directions .........." + ed::listi(code::stress), s.stress);
+  flagline("plot symbol lat-long ........" + ed::listi(code::points), s.points);
+  say(rule32);
+  say("DATA:");
   numberedline("maximum nb of data =", nmax, 6);
   numberedline("current nb of data =", n, 6);
-  valueline("plunge threshold for isv ....400", s.plunge);
-  textline(rule43);
-  textline("RUN = CREATE MAP ...........1000");
-  textline("EXIT .........................99");
+  valueline("plunge threshold for isv ...." + ed::listi(code::plunge), s.plunge);
+  wout(dashrule);
+  say("RUN = CREATE MAP ..........." + ed::listi(setupcode::run));
+  say("EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
 void helpbox() {
   const std::string rule(43, '=');
   submenuhead(mapseis_id);
-  textline(rule);
-  textline(std::string(16, ' ') + "HELP DESK:" + std::string(17, ' '));
-  textline(ed::pad("    read README.md of the program sources", 43));
-  textline(rule);
+  say(rule);
+  say(std::string(16, ' ') + "HELP DESK:" + std::string(17, ' '));
+  say(ed::pad("    read README.md of the program sources", 43));
+  say(rule);
 }
 
-// Code 330: the latitude and longitude bounds of the extraction criteria
+// The latitude and longitude bounds of the extraction criteria
 // become the grid's bounds; its other values stay.
 void gridfromtestbounds() {
   real latmin = 0, latmax = 0, lonmin = 0, lonmax = 0, depmin = 0, depmax = 0;
@@ -144,45 +152,47 @@ void firststage(int code, const Call& c, real& threshold) {
   MapSettings& s = settings;
   int ierr = 0;
   switch (code) {
-    case 11: {
+    case setupcode::scaling: {
       int isub = c.isub;
       ssubplot(isub, 1);
       real xcm0 = 0, ycm0 = 0, xx = 0, xy = 0, yx = 0, yy = 0;
       sus2cm1(xcm0, ycm0, xx, xy, yx, yy, 2);
       break;
     }
-    case 12: splotparam2(0); break;
-    case 15: inlogicdef(s.scaletogrid, "scale plot to grid", s.scaletogrid, ierr); break;
-    case 300: {
+    case setupcode::parameters: splotparam2(0); break;
+    case code::scaletogrid:
+      inlogicdef(s.scaletogrid, "scale plot to grid", s.scaletogrid, ierr);
+      break;
+    case code::projection: {
       int iproj = 0;
       sprojll2(iproj, 2);
       break;
     }
-    case 310:
-      textline("choose epicenter symbol");
+    case code::episymbol:
+      say("choose epicenter symbol");
       ssymboltype(s.episymbol, 0);
       break;
-    case 315: {
+    case code::stresssymbols: {
       real sizmaxa = 0, sizmina = 0;
       int iepia = 0, isha = 0;
       smapsh2(sizmaxa, sizmina, iepia, isha, 2);
       break;
     }
-    case 320: {
+    case code::grid: {
       GridArgs g;
       grid(g, 2);
       break;
     }
-    case 330: gridfromtestbounds(); break;
-    case 340: inlogicdef(s.contours, "Plot contours", s.contours, ierr); break;
-    case 341: inlogicdef(s.epicentres, "Plot epicenters", s.epicentres, ierr); break;
-    case 342: inlogicdef(s.stress, "plot sh directions", s.stress, ierr); break;
-    case 343: inlogicdef(s.points, "symbol lat-long", s.points, ierr); break;
-    case 400:
+    case code::gridfromtest: gridfromtestbounds(); break;
+    case code::contours: inlogicdef(s.contours, "Plot contours", s.contours, ierr); break;
+    case code::epicentres: inlogicdef(s.epicentres, "Plot epicenters", s.epicentres, ierr); break;
+    case code::stress: inlogicdef(s.stress, "plot sh directions", s.stress, ierr); break;
+    case code::points: inlogicdef(s.points, "symbol lat-long", s.points, ierr); break;
+    case code::plunge:
       askreal(s.plunge, "plunge threshold for isv in deg");
       threshold = rad(s.plunge);
       break;
-    case 900: helpbox(); break;
+    case code::help: helpbox(); break;
     default: break;
   }
 }
@@ -207,24 +217,19 @@ void restoremarkers(Markers m) {
 
 void banner(std::string_view title) {
   const std::string rule(36, '=');
-  textline(rule);
-  textline(title);
-  textline(rule);
+  say(rule);
+  say(title);
+  say(rule);
 }
-
-void setalign(int ijust) { stextalign(ijust, 1); }
 
 void captions(int n) {
   int saved = 0;
   stextalign(saved, 3);
-  setalign(-2);
-  cmplotruninfo0(10.5f, 28.0f, 0);
-  setalign(-1);
+  pageruncaption();
   std::string digits(7, ' ');
   int nchar = 0;
   intg2char(digits, nchar, 7, n);
-  const std::string caption = "Number of data: " + digits.substr(0, static_cast<std::size_t>(nchar));
-  cmplotcharinfo0(ed::pad(caption, 35), 1, 2.0f, 28.0f, 0);
+  pagecaption("Number of data: " + digits.substr(0, static_cast<std::size_t>(nchar)), 1);
   stextalign(saved, 1);
 }
 
@@ -238,8 +243,8 @@ void scaletogrid() {
   const real dx = xmax - xmin, dy = ymax - ymin;
   if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) {
     warninghead(mapseis_id);
-    textline("GRID BOX CANNOT BE SCALED");
-    textline("==> KEEPING CURRENT SCALING");
+    say("GRID BOX CANNOT BE SCALED");
+    say("==> KEEPING CURRENT SCALING");
     warningtail00();
     return;
   }
@@ -285,16 +290,7 @@ void sishline(int islot, const std::string& line, int event) {
   if (!fiocom.iopou[s]) return;
   const int unit = fiocom.iouf[s];
   writeline(unit, line);
-  if (!unitfailed(unit)) return;
-  const std::string name = ed::pad(fiocom.oufnam[s], slotwidth);
-  errorhead(mapseis_id);
-  wout("   WHILE WRITING " + ed::i(event, 6) + " th DATA");
-  wout("   IN FILE: " + name);
-  wout("   closing the file");
-  failurereported(unit);
-  clofou(islot, 0);
-  wout(" FILE " + name + " IS CLOSED");
-  errortail00();
+  if (unitfailed(unit)) writeerror(mapseis_id, islot, event);
 }
 
 // Event k (0-based): its principal axes from the nodal plane, the regime
@@ -339,10 +335,10 @@ void run(const Call& c, real threshold) {
     ssymbolsize(sizmaxa, 1);
     ssymboltype(type, 1);
     const std::string rule(36, '=');
-    textline(rule);
-    textline("PROJECTING EPICENTERS");
-    textline("LONG, LAT --> X, Y");
-    textline(rule);
+    say(rule);
+    say("PROJECTING EPICENTERS");
+    say("LONG, LAT --> X, Y");
+    say(rule);
     deg2rad(c.xd, c.rlong, c.n);
     deg2rad(c.yd, c.rlat, c.n);
     projlln(c.xd, c.yd, c.xd, c.yd, c.n);
@@ -366,7 +362,7 @@ void run(const Call& c, real threshold) {
 
 void initialise(int isub, int inter) {
   submenuhead(mapseis_id);
-  textline("INITIALIZING MAP PARAMETERS");
+  say("INITIALIZING MAP PARAMETERS");
   settings = defaults();
   ssubplot(isub, 1);
   real xcm0 = 10.0f, ycm0 = 8.0f, xx = 2.5f, xy = 0.0f, yx = 0.0f, yy = 2.5f;
@@ -384,7 +380,7 @@ void initialise(int isub, int inter) {
   smapsh2(sizmaxa, sizmina, iepia, isha, inter);
 }
 
-// The menu until 99, with the plot window's second stage after each code's
+// The menu until the exit code, with the plot window's second stage after each code's
 // own action. The marker size and type in force when the map has the
 // window open are given back at the exit.
 void menuloop(const Call& c) {
@@ -399,11 +395,11 @@ void menuloop(const Call& c) {
       int istyle = 1;
       sfillstyle(istyle, 5);
       saved = savemarkers();
-    } else if (code == 99) {
+    } else if (code == exitcode) {
       if (iocom.lplotfile && saved) restoremarkers(*saved);
       return;
     }
-    if (code == 1000) run(c, threshold);
+    if (code == setupcode::run) run(c, threshold);
   }
 }
 
@@ -415,7 +411,7 @@ void mapseis4(std::span<real> xd, std::span<real> yd, std::span<const real> rlon
               std::span<const real> azd1, std::span<const real> dipd1,
               std::span<const real> rakd1, int n, int nmax, int islot, bool lwsish, int isub,
               int inter) {
-  if (inter == 4 || inter == 5) {
+  if (defaultmode(inter)) {
     initialise(isub, inter);
     return;
   }

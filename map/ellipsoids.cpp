@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/menu_lines.h"
 
@@ -18,21 +19,21 @@ namespace {
 const RoutineId sellipsoid_id{"sellipsoid ", " 3.4", "30-09-2009"};
 
 struct Row {
-  std::string_view menuline;
+  std::string_view menuline;  // without the number
   std::string_view title;
   real a, b;  // equatorial and polar radii, metres
 };
 
 constexpr std::array<Row, 9> ellipsoids{{
-    {"GRS80    1980 .......................1", "GRS80 1980 ELLIPSOID", 6378137.0f, 6356752.5f},
-    {"IUGG     1967 .......................2", "IUGG 1967 ELLIPSOID ", 6378160.0f, 6356775.0f},
-    {"Hayford  1909 .......................3", "HAYFORD 1909 ELLIPSOID", 6378388.0f, 6356912.0f},
-    {"Clarke   1880 .......................4", "CLARKE 1880 ELLIPSOID", 6378249.0f, 6356515.0f},
-    {"Clarke   1866 .......................5", "CLARKE 1866 ELLIPSOID", 6378206.5f, 6356584.0f},
-    {"Bessel   1841 .......................6", "BESSEL 1841 ELLIPSOID", 6377397.0f, 6356079.0f},
-    {"Everest  1830 .......................7", "EVEREST 1830 ELLIPSOID", 6377276.5f, 6356075.5f},
-    {"Plessis  1810 .......................8", "PLESSIS 1810 ELLIPSOID", 6376523.0f, 6355863.0f},
-    {"Delambre 1810 .......................9", "DELAMBRE 1810 ELLIPSOID", 6376985.0f, 6356323.5f},
+    {"GRS80    1980 .......................", "GRS80 1980 ELLIPSOID", 6378137.0f, 6356752.5f},
+    {"IUGG     1967 .......................", "IUGG 1967 ELLIPSOID ", 6378160.0f, 6356775.0f},
+    {"Hayford  1909 .......................", "HAYFORD 1909 ELLIPSOID", 6378388.0f, 6356912.0f},
+    {"Clarke   1880 .......................", "CLARKE 1880 ELLIPSOID", 6378249.0f, 6356515.0f},
+    {"Clarke   1866 .......................", "CLARKE 1866 ELLIPSOID", 6378206.5f, 6356584.0f},
+    {"Bessel   1841 .......................", "BESSEL 1841 ELLIPSOID", 6377397.0f, 6356079.0f},
+    {"Everest  1830 .......................", "EVEREST 1830 ELLIPSOID", 6377276.5f, 6356075.5f},
+    {"Plessis  1810 .......................", "PLESSIS 1810 ELLIPSOID", 6376523.0f, 6355863.0f},
+    {"Delambre 1810 .......................", "DELAMBRE 1810 ELLIPSOID", 6376985.0f, 6356323.5f},
 }};
 
 // The number of the ellipsoid last set; 0 before the first.
@@ -47,31 +48,32 @@ void radius(std::string_view text, real r) {
 
 void menu(int number) {
   submenuhead(sellipsoid_id);
-  textline("           ELLIPSOIDS SET UP");
-  ruleline();
+  say("           ELLIPSOIDS SET UP");
+  wout(dashrule);
   numberedline(" current ellipsoid number:", current, 3);
   numberedline(" setting ellipsoid number:", number, 3);
-  ruleline();
-  for (const Row& r : ellipsoids) textline(r.menuline);
-  ruleline();
-  textline("SET AND EXIT .......................99");
+  wout(dashrule);
+  for (int number = 1; number <= static_cast<int>(ellipsoids.size()); ++number)
+    say(std::string(row(number).menuline) + ed::listi(number));
+  wout(dashrule);
+  say("SET AND EXIT ......................." + ed::listi(exitcode));
   menutail();
 }
 
-// One answer to the menu: a number 1 .. 9 is taken, 99 ends the menu,
+// One answer to the menu: a number 1 .. 9 is taken, exitcode ends the menu,
 // anything else is refused. True when the menu ends.
 bool choose(int& number) {
-  int answer = 99;
+  int answer = exitcode;
   int ierr = 0;
-  inintegdef(answer, "Ellipsoid number or 99", answer, ierr);
-  if (answer == 99) return true;
+  inintegdef(answer, "Ellipsoid number or " + ed::listi(exitcode), answer, ierr);
+  if (answer == exitcode) return true;
   if (valid(answer)) {
     number = answer;
   } else {
     warninghead(sellipsoid_id);
     numberedline("ANSWER =", answer, 3);
-    textline("NEITHER IN [1,9] NOR = 99");
-    textline("==> BACK TO MENU WITHOUT ACTION");
+    say("NEITHER IN [1,9] NOR = 99");
+    say("==> BACK TO MENU WITHOUT ACTION");
     warningtail00();
   }
   return false;
@@ -79,8 +81,8 @@ bool choose(int& number) {
 
 void confirm(int number) {
   submenuhead(sellipsoid_id);
-  textline(row(number).title);
-  ruleline();
+  say(row(number).title);
+  wout(dashrule);
   numberedline(" Ellipsoid number  =", number, 3);
   radius(" Equatorial radius =", ellipsoid.ela);
   radius(" Polar      radius =", ellipsoid.elb);
@@ -108,25 +110,25 @@ void derive() {
 
 void sellipsoid(int& number, int mode) {
   bool force = false;  // the menu is shown even in an odd mode
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     number = 1;
     submenuhead(sellipsoid_id);
-    textline("INITIALIZING ELLIPSOID");
-    textline("Default ellipsoid = GRS80");
+    say("INITIALIZING ELLIPSOID");
+    say("Default ellipsoid = GRS80");
     numberedline("ellipsoid number  =", 1, 3);
-  } else if (mode == 2 || mode == 3) {
+  } else if (storedmode(mode)) {
     number = current;
   } else if (!valid(number)) {
     errorhead(sellipsoid_id);
     numberedline(" ellipsoid nb =", number, 3);
-    textline("==> NO SUCH ELLIPSOID NB");
+    say("==> NO SUCH ELLIPSOID NB");
     number = 1;
-    textline("==> RESETTING TO:");
+    say("==> RESETTING TO:");
     numberedline(" ellipsoid nb =", number, 3);
     errortail00();
   }
   for (;;) {
-    while (force || mode % 2 == 0) {
+    while (force || dialoguemode(mode)) {
       menu(number);
       force = false;
       if (choose(number)) break;
@@ -135,7 +137,7 @@ void sellipsoid(int& number, int mode) {
     // Only modes 2 and 3 before any ellipsoid was set come here.
     errorhead(sellipsoid_id);
     numberedline("ellipsoid number =", number, 3);
-    textline("NO SUCH ELLIPSOID AVALAIBLE");
+    say("NO SUCH ELLIPSOID AVALAIBLE");
     errortail00();
     force = true;
   }

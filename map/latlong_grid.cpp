@@ -11,6 +11,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/menu_lines.h"
 #include "map/projection_state.h"
@@ -24,6 +25,15 @@ namespace {
 
 const RoutineId sllgrid3_id{"sllgrid3   ", " 3.0", "31-05-2010"};
 const RoutineId drawllgrid_id{"drawllgrid ", " 2.5", "31-05-2010"};
+
+// The menu codes: 10 and 20 ask for the three bounds of latitude or
+// longitude at once, the others for one value each.
+namespace code {
+constexpr int latitude = 10, latmin = 11, latmax = 12, latinc = 13;
+constexpr int longitude = 20, lonmin = 21, lonmax = 22, loninc = 23;
+constexpr int npgrid = 31, nptick = 32, ticsiz = 33, ndecim = 34;
+constexpr int igridt = 40;
+}  // namespace code
 
 // The grid parameters as the dialogue holds them, angles in degrees.
 struct GridValues {
@@ -48,42 +58,42 @@ void store(const GridValues& v) {
 void showmenu(const GridValues& v) {
   submenuhead(sllgrid3_id);
   if (!outlevel(2)) return;
-  ruleline();
-  textline("LATITUDE-LONGITUDE GRID PARAMETERS");
-  ruleline();
-  textline("latitude min, max and inc .....10");
-  valueline("latitude minimum ..............11", v.latmin);
-  valueline("latitude maximum ..............12", v.latmax);
-  valueline("latitude increment ............13", v.latinc);
-  textline("longitude min, max and inc ....20");
-  valueline("longitude minimum .............21", v.lonmin);
-  valueline("longitude maximum .............22", v.lonmax);
-  valueline("longitude increment ...........23", v.loninc);
-  numberedline("nb of points to draw grid......31", v.npgrid, 6);
-  numberedline("nb of points to draw tick......32", v.nptick, 6);
-  valueline("tic size (degrees) ............33", v.ticsiz);
-  numberedline("nb of decimals ................34", v.ndecim, 6);
-  numberedline("grid type .....................40", v.igridt, 6);
+  wout(dashrule);
+  say("LATITUDE-LONGITUDE GRID PARAMETERS");
+  wout(dashrule);
+  say("latitude min, max and inc ....." + ed::listi(code::latitude));
+  valueline("latitude minimum .............." + ed::listi(code::latmin), v.latmin);
+  valueline("latitude maximum .............." + ed::listi(code::latmax), v.latmax);
+  valueline("latitude increment ............" + ed::listi(code::latinc), v.latinc);
+  say("longitude min, max and inc ...." + ed::listi(code::longitude));
+  valueline("longitude minimum ............." + ed::listi(code::lonmin), v.lonmin);
+  valueline("longitude maximum ............." + ed::listi(code::lonmax), v.lonmax);
+  valueline("longitude increment ..........." + ed::listi(code::loninc), v.loninc);
+  numberedline("nb of points to draw grid......" + ed::listi(code::npgrid), v.npgrid, 6);
+  numberedline("nb of points to draw tick......" + ed::listi(code::nptick), v.nptick, 6);
+  valueline("tic size (degrees) ............" + ed::listi(code::ticsiz), v.ticsiz);
+  numberedline("nb of decimals ................" + ed::listi(code::ndecim), v.ndecim, 6);
+  numberedline("grid type ....................." + ed::listi(code::igridt), v.igridt, 6);
   if ((v.igridt == 2 || v.igridt == 3) && v.nptick > std::max(2, v.npgrid / 3)) {
-    ruleline();
-    textline("WARNING:");
-    textline("too many points for tick marks ?");
-    ruleline();
+    wout(dashrule);
+    say("WARNING:");
+    say("too many points for tick marks ?");
+    wout(dashrule);
   }
-  ruleline();
-  textline("EXIT ..........................99");
+  wout(dashrule);
+  say("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
-// Codes 10 and 20: minimum, maximum and increment in one read from the
+// The latitude and longitude codes: minimum, maximum and increment in one read from the
 // standard input unit, asked again while a value cannot be read; the end of
 // input keeps what was read.
 void askbounds(std::string_view what, real& vmin, real& vmax, real& vinc) {
   const std::array<ed::ListVar, 3> v{&vmin, &vmax, &vinc};
   const std::string indent(what.size() + 22, ' ');  // 30 blanks for latitude, 31 for longitude
   do {
-    textline(" enter " + std::string(what) + " mini, maxi and increment");
-    textline(indent + "in degrees");
+    say(" enter " + std::string(what) + " mini, maxi and increment");
+    say(indent + "in degrees");
   } while (ed::readlist(readanswer, v).end == ed::ListEnd::bad);
 }
 
@@ -92,25 +102,31 @@ void menu(GridValues& v) {
   for (;;) {
     showmenu(v);
     switch (yourchoice()) {
-      case 10: askbounds("latitude", v.latmin, v.latmax, v.latinc); break;
-      case 11: askreal(v.latmin, "latitude minimum"); break;
-      case 12: askreal(v.latmax, "latitude maximum"); break;
-      case 13: askreal(v.latinc, "latitude increment"); break;
-      case 20: askbounds("longitude", v.lonmin, v.lonmax, v.loninc); break;
-      case 21: askreal(v.lonmin, "longitude minimum"); break;
-      case 22: askreal(v.lonmax, "longitude maximum"); break;
-      case 23: askreal(v.loninc, "longitude increment"); break;
-      case 31: inintegvindef(v.npgrid, "nb of pts per grid line", v.npgrid, 1, mp, ierr); break;
-      case 32: inintegvindef(v.nptick, "nb of pts per tick", v.nptick, 1, mp, ierr); break;
-      case 33: askreal(v.ticsiz, "tic size in degrees"); break;
-      case 34: inintegvindef(v.ndecim, "nb of tick labels decimals", v.ndecim, 0, 4, ierr); break;
-      case 40:
+      case code::latitude: askbounds("latitude", v.latmin, v.latmax, v.latinc); break;
+      case code::latmin: askreal(v.latmin, "latitude minimum"); break;
+      case code::latmax: askreal(v.latmax, "latitude maximum"); break;
+      case code::latinc: askreal(v.latinc, "latitude increment"); break;
+      case code::longitude: askbounds("longitude", v.lonmin, v.lonmax, v.loninc); break;
+      case code::lonmin: askreal(v.lonmin, "longitude minimum"); break;
+      case code::lonmax: askreal(v.lonmax, "longitude maximum"); break;
+      case code::loninc: askreal(v.loninc, "longitude increment"); break;
+      case code::npgrid:
+        inintegvindef(v.npgrid, "nb of pts per grid line", v.npgrid, 1, mp, ierr);
+        break;
+      case code::nptick:
+        inintegvindef(v.nptick, "nb of pts per tick", v.nptick, 1, mp, ierr);
+        break;
+      case code::ticsiz: askreal(v.ticsiz, "tic size in degrees"); break;
+      case code::ndecim:
+        inintegvindef(v.ndecim, "nb of tick labels decimals", v.ndecim, 0, 4, ierr);
+        break;
+      case code::igridt:
         for (const char* line :
              {"no grid ..........0", "regular grid .....1", "ticks out grid ...2", "ticks in  grid....3"})
-          textline(line);
+          say(line);
         inintegvindef(v.igridt, "your choice", v.igridt, 0, 3, ierr);
         break;
-      case 99: return;
+      case exitcode: return;
       default: break;
     }
   }
@@ -165,22 +181,22 @@ void sllgrid3(real& latmin, real& latmax, real& lonmin, real& lonmax, real& lati
               real& loninc, int& npgrid, real& ticsiz, int& nptick, int& igridt, int& ndecim,
               int mode) {
   GridValues v{latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsiz, nptick, igridt, ndecim};
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     v = stored();
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     v = defaults;
-  if (mode % 2 == 0) menu(v);
+  if (dialoguemode(mode)) menu(v);
   latmin = v.latmin, latmax = v.latmax, lonmin = v.lonmin, lonmax = v.lonmax;
   latinc = v.latinc, loninc = v.loninc, npgrid = v.npgrid, ticsiz = v.ticsiz;
   nptick = v.nptick, igridt = v.igridt, ndecim = v.ndecim;
-  if (mode != 3) store(v);
+  if (mode != setmode::getstored) store(v);
 }
 
 void drawllgrid() {
   const GridLl g = gridll;
   submenuhead(drawllgrid_id);
   if (g.igridt == 0) {
-    textline("NO LAT-LONG GRID");
+    say("NO LAT-LONG GRID");
     menutail();
     return;
   }

@@ -6,12 +6,19 @@
 #include "catalogue/angles.h"
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
+#include "dialogue/setter_modes.h"
 #include "map/menu_lines.h"
 #include "map/projection_state.h"
 
 namespace {
 
 const RoutineId sllorig_id{"sllorig    ", " 2.0", "11-08-2002"};
+
+// The menu codes.
+namespace code {
+constexpr int lon = 1;
+constexpr int lat = 2;
+}  // namespace code
 
 // The origin projected with zero offsets.
 Plane projectorigin(real lon, real lat) {
@@ -25,15 +32,15 @@ Plane projectorigin(real lon, real lat) {
 void menu(real lon, real lat, Plane o) {
   submenuhead(sllorig_id);
   if (!outlevel(2)) return;
-  ruleline();
-  textline("MAP PROJECTION ORIGIN SET UP");
-  ruleline();
-  valueline("central longitude .....1", lon);
-  valueline("central latitude  .....2", lat);
+  wout(dashrule);
+  say("MAP PROJECTION ORIGIN SET UP");
+  wout(dashrule);
+  valueline("central longitude ....." + ed::listi(code::lon), lon);
+  valueline("central latitude  ....." + ed::listi(code::lat), lat);
   valueline("X offset ...............", o.x);
   valueline("Y offset ...............", o.y);
-  ruleline();
-  textline("UPDATE & EXIT ........99");
+  wout(dashrule);
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -41,18 +48,18 @@ void menu(real lon, real lat, Plane o) {
 
 void sllorig(real& lon, real& lat, int inter) {
   real lonr = 0, latr = 0;  // the working origin, radians
-  if (inter == 2 || inter == 3) {
+  if (storedmode(inter)) {
     lonr = llorig.lonor;
     latr = llorig.lator;
     lon = deg(lonr);
     lat = deg(latr);
   } else {
-    if (inter == 4 || inter == 5) {
+    if (defaultmode(inter)) {
       lon = 0.0f;
       lat = 45.0f;
       submenuhead(sllorig_id);
-      textline("MAP PROJECTION ORIGIN SET UP");
-      textline("INITIALIZING ORIGIN TO");
+      say("MAP PROJECTION ORIGIN SET UP");
+      say("INITIALIZING ORIGIN TO");
       valueline("longitude =", lon);
       valueline("latitude  =", lat);
     }
@@ -60,15 +67,15 @@ void sllorig(real& lon, real& lat, int inter) {
     latr = rad(lat);
   }
   Plane o = projectorigin(lonr, latr);
-  if (inter % 2 == 0) {
+  if (dialoguemode(inter)) {
     for (;;) {
       menu(lon, lat, o);
       const int answer = yourchoice();
-      if (answer == 99) break;
-      if (answer == 1) {
+      if (answer == exitcode) break;
+      if (answer == code::lon) {
         askreal(lon, "origin longitude in degrees");
         lonr = rad(lon);
-      } else if (answer == 2) {
+      } else if (answer == code::lat) {
         askreal(lat, "origin latitude in degrees");
         latr = rad(lat);
       }

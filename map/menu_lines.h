@@ -1,29 +1,26 @@
 #pragma once
 // The line shapes of the projection settings on the standard output unit,
-// and their menu questions:
-// a text line is one blank and the text; a value line adds one blank and
-// the value in F8.3; a numbered line one blank and the integer in Iw.
+// and their menu questions: a value line is one blank, the text, one blank
+// and the value in F8.3; a numbered line ends with the integer in Iw.
 #include <string>
 #include <string_view>
 
+#include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/typed_input.h"
 #include "platform/real.h"
 
-inline void textline(std::string_view text) { wout(" " + std::string(text)); }
 inline void valueline(std::string_view text, real v) {
   wout(" " + std::string(text) + " " + ed::f(v, 8, 3));
 }
 inline void numberedline(std::string_view text, int v, int w) {
   wout(" " + std::string(text) + " " + ed::i(v, w));
 }
-// The rule between the parts of a menu: 43 '-', as a text line.
-inline void ruleline() { textline(std::string(43, '-')); }
 
-// The answer to "your choice", 99 (leave the menu) by default.
+// The answer to "your choice", exitcode by default.
 inline int yourchoice() {
-  int answer = 99;
+  int answer = exitcode;
   int ierr = 0;
   inintegdef(answer, "your choice", answer, ierr);
   return answer;

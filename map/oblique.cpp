@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "dialogue/banners.h"
+#include "dialogue/setter_modes.h"
 #include "map/menu_lines.h"
 
 namespace {
@@ -11,35 +12,42 @@ namespace {
 const RoutineId soblique_id{"soblique   ", " 3.0", "25-10-2002"};
 const RoutineId smatab33_id{"smatab33   ", " 1.0", "30-08-2002"};
 
+// The codes of the centre menu; the matrix menu's codes are the element
+// numbers 1 .. 9, column by column.
+namespace centrecode {
+constexpr int lon = 1;
+constexpr int lat = 2;
+}  // namespace centrecode
+
 // The oblique centre, radians; kept between calls of soblique.
 real centrelon = 0;
 real centrelat = 0;
 
 void centremenu(real lon, real lat) {
   submenuhead(soblique_id);
-  ruleline();
-  textline("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
-  ruleline();
-  valueline("central longitude .....1", lon);
-  valueline("central latitude ......2", lat);
-  ruleline();
-  textline("UPDATE & EXIT ........99");
+  wout(dashrule);
+  say("OBLIQUE PROJECTIONS CENTRAL LOCATION SET UP");
+  wout(dashrule);
+  valueline("central longitude ....." + ed::listi(centrecode::lon), lon);
+  valueline("central latitude ......" + ed::listi(centrecode::lat), lat);
+  wout(dashrule);
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
 void matrixmenu(const Mat33& aba) {
   submenuhead(smatab33_id);
-  ruleline();
-  textline("Ab MATRIX SET UP");
-  ruleline();
+  wout(dashrule);
+  say("Ab MATRIX SET UP");
+  wout(dashrule);
   for (int k = 1; k <= 9; ++k) {
     const int i = (k - 1) / 3 + 1;
     const int j = (k - 1) % 3 + 1;
     valueline("Ab(" + std::to_string(i) + "," + std::to_string(j) + ")....." + std::to_string(k),
               el(aba, i, j));
   }
-  ruleline();
-  textline("UPDATE & EXIT ........99");
+  wout(dashrule);
+  say("UPDATE & EXIT ........" + ed::listi(exitcode));
   menutail();
 }
 
@@ -59,25 +67,25 @@ Mat33 centrerotation(real lon, real lat) {
 }  // namespace
 
 void soblique(real& lon, real& lat, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     lon = deg(centrelon);
     lat = deg(centrelat);
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     lon = 0.0f;
     lat = 45.0f;
     submenuhead(soblique_id);
-    textline("INITIALIZING CENTRAL LOCATION ");
-    textline("FOR OBLIQUE PROJECTIONS ");
+    say("INITIALIZING CENTRAL LOCATION ");
+    say("FOR OBLIQUE PROJECTIONS ");
     valueline("central longitude =", lon);
     valueline("central latitude  =", lat);
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       centremenu(lon, lat);
       const int answer = yourchoice();
-      if (answer == 99) break;
-      if (answer == 1) askreal(lon, "central longitude in degrees");
-      if (answer == 2) askreal(lat, "central latitude in degrees");
+      if (answer == exitcode) break;
+      if (answer == centrecode::lon) askreal(lon, "central longitude in degrees");
+      if (answer == centrecode::lat) askreal(lat, "central latitude in degrees");
     }
   }
   centrelon = rad(lon);
@@ -87,26 +95,26 @@ void soblique(real& lon, real& lat, int mode) {
 }
 
 void smatab33(Mat33& aba, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     aba = a2b.ab;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     aba = {1, 0, 0, 0, 1, 0, 0, 0, 1};
     submenuhead(smatab33_id);
-    textline("INITIALIZING Ab matrix: Ab = Identity");
+    say("INITIALIZING Ab matrix: Ab = Identity");
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       matrixmenu(aba);
       const int answer = yourchoice();
-      if (answer == 99) break;
+      if (answer == exitcode) break;
       if (answer >= 1 && answer <= 9) {
         const int i = (answer - 1) / 3 + 1;
         const int j = (answer - 1) % 3 + 1;
         askreal(el(aba, i, j), "aba(" + std::to_string(i) + "," + std::to_string(j) + ")");
       } else {
         warninghead(smatab33_id);
-        textline("UNKNOWN ANSWER !");
-        textline("==> BACK TO MENU WITHOUT ACTION");
+        say("UNKNOWN ANSWER !");
+        say("==> BACK TO MENU WITHOUT ACTION");
         warningtail00();
       }
     }

@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/azimuthal.h"
 #include "map/conic.h"
@@ -23,9 +24,9 @@ namespace {
 
 const RoutineId sprojll2_id{"sprojll2   ", " 3.5", "16-04-2010"};
 
-constexpr int defaultcode = 15;
+constexpr int defaultcode = projcode::mercatorsphere;
 
-bool valid(int code) { return code >= 1 && code <= 25; }
+bool valid(int code) { return code >= projcode::tmsphere && code <= projcode::vandergrinten; }
 
 // The description block of each code, after the box head.
 const std::array<std::vector<std::string_view>, 25> descriptions{{
@@ -74,10 +75,10 @@ const std::array<std::vector<std::string_view>, 25> descriptions{{
 void initialise(int& iproj, int inter) {
   iproj = defaultcode;
   submenuhead(sprojll2_id);
-  textline("INITIALIZING MAP PROJECTION");
-  textline("(longitude, latitude) --> (x, y)");
+  say("INITIALIZING MAP PROJECTION");
+  say("(longitude, latitude) --> (x, y)");
   screenproj();
-  textline("Default projection  = Spherical Mercator");
+  say("Default projection  = Spherical Mercator");
   numberedline("projection number =", defaultcode, 4);
   projtype.iproj = defaultcode;
   real lon = 0, lat = 0, v = 0;
@@ -97,77 +98,84 @@ void initialise(int& iproj, int inter) {
 }
 
 void menu(int iproj) {
-  // The menu body after the two projection numbers; an empty line is a rule.
-  static constexpr std::string_view body[] = {
-      "",
-      "I    - SPHERICAL - CONFORMAL",
-      " Transverse mercator ...................1",
-      " Lambert conformal conical  ............3",
-      " Stereographic (inversion) polar........7",
-      " Stereographic (inversion) oblique .....8",
-      " Mercator .............................15",
-      "",
-      "II   - SPHERICAL - EQUIVALENT",
-      " Lambert azimutal equal area polar......5",
-      " Lambert azimutal equal area oblique ...6",
-      " Albers ...............................19",
-      " Bonne ................................20",
-      " Werner ...............................21",
-      " Sanson-Flamsteed .....................22",
-      " Lambert cylindrical normal equivalent 23",
-      " Mollweide ............................24",
-      "",
-      "III  - SPHERICAL - OTHERS",
-      " Orthographic polar.....................9",
-      " Orthographic oblique .................10",
-      " Perspective polar.....................11",
-      " Perspective oblique ..................12",
-      " Polyconical ..........................13",
-      " Gnonomic polar........................17",
-      " Gnonomic oblique .....................18",
-      " Van Der Grinten ......................25",
-      "",
-      "IV  - ELLIPSOIDAL - CONFORMAL",
-      " Transverse mercator ...................2",
-      " Lambert conformal conical .............4",
-      " Mercator .............................16",
-      "",
-      "V   - ELLIPSOIDAL - EQUIVALENT",
-      "",
-      "VI  - ELLIPSOIDAL - OTHERS",
-      " Lallemand modified polyconical .......14",
-      "",
-      "SET AND EXIT ..........................99"};
+  // The menu body after the two projection numbers: entries with their
+  // code, headings (code 0) and rules (no text).
+  struct Line {
+    std::string_view text;
+    int code;
+  };
+  static constexpr Line body[] = {
+      {"", 0},
+      {"I    - SPHERICAL - CONFORMAL", 0},
+      {" Transverse mercator ...................", projcode::tmsphere},
+      {" Lambert conformal conical  ............", projcode::lccsphere},
+      {" Stereographic (inversion) polar........", projcode::stereopolar},
+      {" Stereographic (inversion) oblique .....", projcode::stereooblique},
+      {" Mercator .............................", projcode::mercatorsphere},
+      {"", 0},
+      {"II   - SPHERICAL - EQUIVALENT", 0},
+      {" Lambert azimutal equal area polar......", projcode::lazeapolar},
+      {" Lambert azimutal equal area oblique ...", projcode::lazeaoblique},
+      {" Albers ...............................", projcode::albers},
+      {" Bonne ................................", projcode::bonne},
+      {" Werner ...............................", projcode::werner},
+      {" Sanson-Flamsteed .....................", projcode::sansonflamsteed},
+      {" Lambert cylindrical normal equivalent ", projcode::lambertcylindrical},
+      {" Mollweide ............................", projcode::mollweide},
+      {"", 0},
+      {"III  - SPHERICAL - OTHERS", 0},
+      {" Orthographic polar.....................", projcode::orthopolar},
+      {" Orthographic oblique .................", projcode::orthooblique},
+      {" Perspective polar.....................", projcode::perspolar},
+      {" Perspective oblique ..................", projcode::persoblique},
+      {" Polyconical ..........................", projcode::polyconic},
+      {" Gnonomic polar........................", projcode::gnomopolar},
+      {" Gnonomic oblique .....................", projcode::gnomooblique},
+      {" Van Der Grinten ......................", projcode::vandergrinten},
+      {"", 0},
+      {"IV  - ELLIPSOIDAL - CONFORMAL", 0},
+      {" Transverse mercator ...................", projcode::tmellipsoid},
+      {" Lambert conformal conical .............", projcode::lccellipsoid},
+      {" Mercator .............................", projcode::mercatorellipsoid},
+      {"", 0},
+      {"V   - ELLIPSOIDAL - EQUIVALENT", 0},
+      {"", 0},
+      {"VI  - ELLIPSOIDAL - OTHERS", 0},
+      {" Lallemand modified polyconical .......", projcode::imw},
+      {"", 0},
+      {"SET AND EXIT ..........................", exitcode}};
   submenuhead(sprojll2_id);
   if (!outlevel(2)) return;
-  textline("           EARTH MAP PROJECTIONS");
-  textline("    (longitude,latitude) -------> (x,y)");
-  ruleline();
+  say("           EARTH MAP PROJECTIONS");
+  say("    (longitude,latitude) -------> (x,y)");
+  wout(dashrule);
   numberedline(" current projection number:", projtype.iproj, 4);
   numberedline(" setting projection number:", iproj, 4);
-  for (std::string_view line : body) {
-    if (line.empty())
-      ruleline();
+  for (const Line& line : body) {
+    if (line.text.empty())
+      wout(dashrule);
+    else if (line.code == 0)
+      say(line.text);
     else
-      textline(line);
+      say(std::string(line.text) + ed::listi(line.code));
   }
   menutail();
 }
 
-// The menu until 99: the last code chosen is the one to apply.
+// The menu until the exit code: the last code chosen is the one to apply.
 void choose(int& iproj) {
   for (;;) {
     menu(iproj);
-    int answer = 99;
+    int answer = exitcode;
     int ierr = 0;
     inintegdef(answer, "your choice    ", answer, ierr);
-    if (answer == 99) return;
+    if (answer == exitcode) return;
     if (valid(answer)) {
       iproj = answer;
     } else {
       warninghead(sprojll2_id);
-      textline("UNKNOWN ANSWER !");
-      textline("==> BACK TO MENU WITHOUT ACTION");
+      say("UNKNOWN ANSWER !");
+      say("==> BACK TO MENU WITHOUT ACTION");
       warningtail00();
     }
   }
@@ -176,9 +184,9 @@ void choose(int& iproj) {
 // Standard parallels of a Lambert cone symmetric about the equator.
 void coneless() {
   warninghead(sprojll2_id);
-  textline("STANDARD PARALLELS SYMMETRIC ABOUT THE EQUATOR:");
-  textline("latp1 + latp2 = 0 ==> NO CONE");
-  textline("==> WILL ASK THEM AGAIN");
+  say("STANDARD PARALLELS SYMMETRIC ABOUT THE EQUATOR:");
+  say("latp1 + latp2 = 0 ==> NO CONE");
+  say("==> WILL ASK THEM AGAIN");
   warningtail00();
 }
 
@@ -187,57 +195,58 @@ void coneless() {
 void parameters(int code, int pm) {
   real v = 0, lon = 0, lat = 0;
   switch (code) {
-    case 1: case 2: case 13: case 24: case 25:
+    case projcode::tmsphere: case projcode::tmellipsoid: case projcode::polyconic:
+    case projcode::mollweide: case projcode::vandergrinten:
       slong1(v, pm);
       break;
-    case 3: case 4:
+    case projcode::lccsphere: case projcode::lccellipsoid:
       slong1(v, pm);
       slat1(v, pm);
       slat2(v, pm);
-      while (pm == 2 && conelessparallels()) {
+      while (dialoguemode(pm) && conelessparallels()) {
         coneless();
         slat1(v, pm);
         slat2(v, pm);
       }
-      if (code == 3)
+      if (code == projcode::lccsphere)
         slcc2();
       else
         slcce2();
       break;
-    case 5: case 7: case 9:
+    case projcode::lazeapolar: case projcode::stereopolar: case projcode::orthopolar:
       sangle1(v, pm);
       break;
-    case 6: case 8:
+    case projcode::lazeaoblique: case projcode::stereooblique:
       sangle1(v, pm);
       soblique(lon, lat, pm);
       break;
-    case 10: case 18:
+    case projcode::orthooblique: case projcode::gnomooblique:
       soblique(lon, lat, pm);
       break;
-    case 11: case 12:
+    case projcode::perspolar: case projcode::persoblique:
       sangle1(v, pm);
       spers2();
-      if (code == 12) soblique(lon, lat, pm);
+      if (code == projcode::persoblique) soblique(lon, lat, pm);
       break;
-    case 14:
+    case projcode::imw:
       // The true-scale meridian is offered (after a menu) or reset
       // (otherwise) to the central meridian plus 2 degrees.
       slong1(v, pm);
       v = v + 2.0f;
-      slong2(v, pm - 2);
+      slong2(v, dialoguemode(pm) ? setmode::askgiven : setmode::storegiven);
       slat1(v, pm);
       slat2(v, pm);
       simwpoly2();
       break;
-    case 19:
+    case projcode::albers:
       slat1(v, pm);
       salbesph2();
       break;
-    case 20:
+    case projcode::bonne:
       slat1(v, pm);
       sbonnesph2();
       break;
-    default:  // 15, 16, 17, 21, 22, 23: no parameter
+    default:  // the other projections: no parameter
       break;
   }
 }
@@ -246,19 +255,20 @@ void apply(int iproj, int inter) {
   if (!valid(iproj)) {
     errorhead(sprojll2_id);
     numberedline("iproj =", iproj, 4);
-    textline("NO SUCH PROJECTION AVALAIBLE");
-    textline("===> NO ACTION");
+    say("NO SUCH PROJECTION AVALAIBLE");
+    say("===> NO ACTION");
     errortail00();
     return;
   }
   projtype.iproj = iproj;
-  const int pm = inter % 2 == 0 ? 2 : 3;
-  if (iproj == 2 || iproj == 4 || iproj == 14 || iproj == 16) {
+  const int pm = dialoguemode(inter) ? setmode::askstored : setmode::getstored;
+  if (iproj == projcode::tmellipsoid || iproj == projcode::lccellipsoid ||
+      iproj == projcode::imw || iproj == projcode::mercatorellipsoid) {
     int number = 0;
     sellipsoid(number, pm);
   }
   submenuhead(sprojll2_id);
-  for (std::string_view line : descriptions[static_cast<std::size_t>(iproj - 1)]) textline(line);
+  for (std::string_view line : descriptions[static_cast<std::size_t>(iproj - 1)]) say(line);
   parameters(iproj, pm);
   real lon = 0, lat = 0;
   sllorig(lon, lat, pm);
@@ -267,20 +277,20 @@ void apply(int iproj, int inter) {
 }  // namespace
 
 void sprojll2(int& iproj, int inter) {
-  if (inter == 2 || inter == 3) {
+  if (storedmode(inter)) {
     iproj = projtype.iproj;
-  } else if (inter == 4 || inter == 5) {
+  } else if (defaultmode(inter)) {
     initialise(iproj, inter);
   } else if (!valid(iproj)) {
     errorhead(sprojll2_id);
     numberedline(" projection nb =", iproj, 4);
-    textline("==> NO SUCH PROJECTION NB");
+    say("==> NO SUCH PROJECTION NB");
     iproj = defaultcode;
-    textline("==> RESETTING TO:");
+    say("==> RESETTING TO:");
     numberedline(" projection nb =", iproj, 4);
     errortail00();
   }
-  if (inter % 2 == 0) {
+  if (dialoguemode(inter)) {
     if (outlevel(2)) screenproj();
     choose(iproj);
   }

@@ -5,6 +5,7 @@
 
 #include "catalogue/angles.h"
 #include "dialogue/banners.h"
+#include "dialogue/setter_modes.h"
 #include "map/menu_lines.h"
 #include "map/projection_state.h"
 
@@ -18,51 +19,54 @@ struct AngleSetter {
   std::string_view initialising, label, title, entry, question;
 };
 
+// The menu code of the value.
+constexpr int valuecode = 1;
+
 constexpr std::string_view longitudeinit = "INITIALIZING CENTRAL LONGITUDE ";
 
 const AngleSetter longitude1{{"slong1     ", " 2.0", "27-08-2002"},
                              &LlpParam::longp1, 0.0f, longitudeinit, "central longitude =",
-                             "CENTRAL LONGITUDE SET UP", "central longitude .....1",
+                             "CENTRAL LONGITUDE SET UP", "central longitude .....",
                              "central longitude in degrees"};
 const AngleSetter longitude2{{"slong2     ", " 2.0", "29-08-2002"},
                              &LlpParam::longp2, 0.0f, longitudeinit, "central longitude =",
-                             "CENTRAL LONGITUDE SET UP", "central longitude .....1",
+                             "CENTRAL LONGITUDE SET UP", "central longitude .....",
                              "central longitude in degrees"};
 const AngleSetter latitude1{{"slat1      ", " 1.0", "28-08-2002"},
                             &LlpParam::latp1, 30.0f, "INITIALIZING FIRST LATITUDE ",
-                            "first latitude =", "FIRST LATITUDE SET UP", "first latitude ........1",
+                            "first latitude =", "FIRST LATITUDE SET UP", "first latitude ........",
                             "first latitude in degrees"};
 const AngleSetter latitude2{{"slat2      ", " 1.0", "29-08-2002"},
                             &LlpParam::latp2, 60.0f, "INITIALIZING SECOND LATITUDE ",
                             "second latitude =", "SECOND LATITUDE SET UP",
-                            "second latitude ........1", "second latitude in degrees"};
+                            "second latitude ........", "second latitude in degrees"};
 const AngleSetter angle{{"sangle1    ", " 1.0", "29-08-2002"},
                         &LlpParam::angp, 180.0f, "INITIALIZING CENTRAL ANGLE ", "central angle =",
-                        "CENTRAL ANGLE SET UP", "central angle .........1",
+                        "CENTRAL ANGLE SET UP", "central angle .........",
                         "central angle in degrees"};
 
 void setangle(const AngleSetter& s, real& value, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     value = deg(llpparam.*s.field);
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     value = s.builtin;
     submenuhead(s.id);
-    textline(s.initialising);
+    say(s.initialising);
     valueline(s.label, value);
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     for (;;) {
       submenuhead(s.id);
-      ruleline();
-      textline(s.title);
-      ruleline();
-      valueline(s.entry, value);
-      ruleline();
-      textline("UPDATE & EXIT ........99");
+      wout(dashrule);
+      say(s.title);
+      wout(dashrule);
+      valueline(std::string(s.entry) + ed::listi(valuecode), value);
+      wout(dashrule);
+      say("UPDATE & EXIT ........" + ed::listi(exitcode));
       menutail();
       const int answer = yourchoice();
-      if (answer == 99) break;
-      if (answer == 1) askreal(value, s.question);
+      if (answer == exitcode) break;
+      if (answer == valuecode) askreal(value, s.question);
     }
   }
   llpparam.*s.field = rad(value);

@@ -86,8 +86,8 @@ bool known(int code) { return code >= 1 && code <= static_cast<int>(projections.
 void noprojection() {
   errorhead(projlln_id);
   wout(" " + ed::a("iproj = ", 8) + " " + ed::i(projtype.iproj, 4));
-  textline(" NO SUCH PROJECTION AVALAIBLE");
-  textline(" ==> RESET PROJECTION");
+  say(" NO SUCH PROJECTION AVALAIBLE");
+  say(" ==> RESET PROJECTION");
   errortail00();
   int code = 0;
   sprojll2(code, 4);

@@ -14,6 +14,17 @@
 
 #include "platform/real.h"
 
+// The projection codes, in the order of the table of projections.
+namespace projcode {
+inline constexpr int tmsphere = 1, tmellipsoid = 2, lccsphere = 3, lccellipsoid = 4;
+inline constexpr int lazeapolar = 5, lazeaoblique = 6, stereopolar = 7, stereooblique = 8;
+inline constexpr int orthopolar = 9, orthooblique = 10, perspolar = 11, persoblique = 12;
+inline constexpr int polyconic = 13, imw = 14, mercatorsphere = 15, mercatorellipsoid = 16;
+inline constexpr int gnomopolar = 17, gnomooblique = 18, albers = 19, bonne = 20, werner = 21;
+inline constexpr int sansonflamsteed = 22, lambertcylindrical = 23, mollweide = 24;
+inline constexpr int vandergrinten = 25;
+}  // namespace projcode
+
 // Current projection code, 1 .. 25 (15, spherical Mercator, by default);
 // written by the projection menu.
 struct ProjType {

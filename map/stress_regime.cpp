@@ -16,8 +16,7 @@ namespace {
 
 const RoutineId siap2sv_id{"siap2sv    ", " 1.0", "10-07-2002"};
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-void say(std::string_view text, int value) { wout(" " + std::string(text) + " " + ed::i(value, 10)); }
+void sayint(std::string_view text, int value) { wout(" " + std::string(text) + " " + ed::i(value, 10)); }
 
 // Absolute plunge a of axis i of datum k, brought back to pi/2 + 1e-5 with
 // an error report when it is steeper than that.
@@ -27,8 +26,8 @@ void checkplunge(real& a, int i, int k) {
   if (ierr == 0) return;
   errorhead(siap2sv_id);
   say("Out of range plunge for");
-  say("iSi     =", i);
-  say("data nb =", k);
+  sayint("iSi     =", i);
+  sayint("data nb =", k);
   errortail00();
 }
 
@@ -63,9 +62,9 @@ void siap2sv(std::span<real> azshmax, std::span<int> isv, std::span<const real> 
     } else {  // only plunges that are not numbers come here
       errorhead(siap2sv_id);
       say("Out of range value");
-      say("iShmax  =", ishmax);
-      say("iSv     =", iv);
-      say("data nb =", k);
+      sayint("iShmax  =", ishmax);
+      sayint("iSv     =", iv);
+      sayint("data nb =", k);
       errortail00();
     }
     isv[j] = amax < threshold ? -iv : iv;

@@ -11,6 +11,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/value_checks.h"
 #include "map/plane_shapes.h"
@@ -27,10 +28,16 @@ const RoutineId dmapsh2_id{"dmapsh2    ", " 5.0", "23-11-2009"};
 
 constexpr MapShPar defaults{0.4f, 0.13f, -1, 0};
 
-const std::string rule43(43, '-');
 const std::string rule30(30, '-');
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
+// The menu codes.
+namespace code {
+constexpr int majorsize = 10;  // size of the major symbol
+constexpr int minorsize = 20;  // size of the minor symbol
+constexpr int epicentre = 30;  // marker type of the epicentre
+constexpr int shtype = 40;     // which horizontal stresses are drawn
+}  // namespace code
+
 std::string shown(real v) { return ed::f(v, 10, 3); }
 std::string shown(int v) { return ed::i(v, 6); }
 
@@ -53,38 +60,38 @@ void checkvalues(MapShPar& p) {
 
 void showmenu(const MapShPar& p) {
   submenuhead(smapsh2_id);
-  say(rule43);
+  wout(dashrule);
   say("Sh MAP PARAMETERS :");
-  say(rule43);
+  wout(dashrule);
   say(rule30);
-  say("Major size ................10 " + shown(p.sizmaxa));
-  say("Minor size ................20 " + shown(p.sizmina));
-  say("Epicenter type ............30 " + shown(p.iepia));
-  say("Sh type ...................40 " + shown(p.isha));
+  say("Major size ................" + ed::listi(code::majorsize) + " " + shown(p.sizmaxa));
+  say("Minor size ................" + ed::listi(code::minorsize) + " " + shown(p.sizmina));
+  say("Epicenter type ............" + ed::listi(code::epicentre) + " " + shown(p.iepia));
+  say("Sh type ..................." + ed::listi(code::shtype) + " " + shown(p.isha));
   say(rule30);
-  say("EXIT ..........................99");
+  say("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
 void menu(MapShPar& p) {
   for (;;) {
     showmenu(p);
-    int icode = 99, ierr = 0;
+    int icode = exitcode, ierr = 0;
     inintegdef(icode, "your choice", icode, ierr);
     switch (icode) {
-      case 10:
+      case code::majorsize:
         inrealvindef(p.sizmaxa, "Major size", p.sizmaxa, 0.0f, 100.0f, ierr);
         break;
-      case 20:
+      case code::minorsize:
         inrealvindef(p.sizmina, "Minor size", p.sizmina, 0.0f, 100.0f, ierr);
         break;
-      case 30:
+      case code::epicentre:
         say(rule30);
         for (const char* line : {"epicenter type:", "0 => no plot", "else = symbol #"}) say(line);
         say(rule30);
         inintegdef(p.iepia, "Epicenter type", p.iepia, ierr);
         break;
-      case 40:
+      case code::shtype:
         say(rule30);
         for (const char* line : {"Sh type:", "-2 => Shmin only", "-1 => Shmin + Shmax small",
                                  "0  => Shmin + Shmax", "+1 => Shmax + Shmin small",
@@ -93,7 +100,7 @@ void menu(MapShPar& p) {
         say(rule30);
         inintegvindef(p.isha, "Sh type", p.isha, -2, 2, ierr);
         break;
-      case 99:
+      case exitcode:
         return;
     }
   }
@@ -136,16 +143,16 @@ void warnisv(int i, int isv, std::string_view pass) {
 
 void smapsh2(real& sizmaxa, real& sizmina, int& iepia, int& isha, int mode) {
   MapShPar p{sizmaxa, sizmina, iepia, isha};
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     p = mapshpar;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(smapsh2_id);
     say("INITIALIZING Sh MAP PARAMETERS");
     p = defaults;
   } else {
     checkvalues(p);
   }
-  if (mode % 2 == 0) menu(p);
+  if (dialoguemode(mode)) menu(p);
   sizmaxa = p.sizmaxa, sizmina = p.sizmina, iepia = p.iepia, isha = p.isha;
   mapshpar = p;
 }

@@ -82,13 +82,13 @@ bool gshhsoutside(const LineFile& file, const GshhsHeader& h) {
   bool outside = false;
   if (h.east < h.west) {
     warninghead(contours1_id);
-    textitem("PROBLEM IN INPUT FILE ?");
+    say("PROBLEM IN INPUT FILE ?");
     listrule();
     listhead(gshhslabels);
     gshhsrow(file, h);
     listrule();
-    textitem("longitude mini > maxi");
-    textitem("=> No global longitude clipping for this polygon");
+    say("longitude mini > maxi");
+    say("=> No global longitude clipping for this polygon");
     warningtail00();
   } else if (east >= west) {
     outside = west > w.longmax || east < w.longmin;

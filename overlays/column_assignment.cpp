@@ -7,6 +7,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "dialogue/value_checks.h"
@@ -18,15 +19,18 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
 using columnlines::shown;
 
 const RoutineId scol2var2_id{"scol2var2  ", "    ", "          "};
 
+// The menu codes, after the variable numbers.
+namespace code {
+constexpr int count = 200;    // the number of variables
+constexpr int listing = 300;  // the listing type
+}  // namespace code
+
 // Width of the titles shown here.
 constexpr std::size_t titlewidth = 50;
-
-const std::string rule43(43, '-');
 
 std::size_t at(int n) { return static_cast<std::size_t>(n - 1); }
 
@@ -78,9 +82,9 @@ void limitcount(int& nvar, int capacity, bool stored) {
 // Where the correspondence starts from, by mode.
 void startvalues(const Variables& v, int nvardim, int& ncolused, int mode) {
   ReadRealSetup& r = readrealsetup;
-  if (mode == 0 || mode == 1) {
+  if (givenmode(mode)) {
     limitcount(v.nvar, v.capacity, false);
-  } else if (mode == 2 || mode == 3) {
+  } else if (storedmode(mode)) {
     limitcount(r.nvar, v.capacity, true);
     v.nvar = r.nvar;
     for (int n = 1; n <= v.nvar; ++n) {
@@ -88,7 +92,7 @@ void startvalues(const Variables& v, int nvardim, int& ncolused, int mode) {
       v.jfcol(n) = r.jfcol[at(n)];
       v.name(n) = ed::pad(r.namvar[at(n)], v.name(n).size());
     }
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(scol2var2_id);
     say("INITIALIZING VARIABLES<->COLUMNS");
     v.nvar = 0;
@@ -119,7 +123,7 @@ void readtitle(int& ierr, std::string& title, bool open, std::string_view fname,
     return;
   }
   title = ed::pad("Untitled", titlewidth);
-  if (mode == 4) {
+  if (mode == setmode::askdefault) {
     submenuhead(scol2var2_id);
     say("Input file not yet open");
     say("===> initializing title = " + title);
@@ -186,7 +190,7 @@ void namefilecolumns(int& ierr, bool open, std::string_view fname, int iunit, in
       ierr = 1;
       errortail00();
     }
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(scol2var2_id);
     say("Input file not yet open");
     say("===> initializing header");
@@ -219,11 +223,11 @@ void showstatus(const Variables& v, const std::string& title, std::string_view f
   const ReadRealSetup& r = readrealsetup;
   submenuhead(scol2var2_id);
   say(std::string(8, ' ') + "PROGRAM            <-->  INPUT FILE");
-  say(rule43);
+  wout(dashrule);
   say("VARIABLE <--> ARRAY COLUMN <--> FILE COLUMN");
   say("RECORD   <--> ARRAY LINE   <--> FILE LINE");
   say(" CAN ALTER THE COLUMN CORRESPONDANCE ONLY ");
-  say(rule43);
+  wout(dashrule);
   say("    Input file status");
   say("Input file name: " + shown(fname));
   say("Title: " + std::string(ed::trim(title)));
@@ -265,18 +269,18 @@ void showstatus(const Variables& v, const std::string& title, std::string_view f
     say(row);
   }
   if (v.editable()) {
-    say("------------------------------------------- |");
+    wout(dashrule + " |");
     say("Command to modify correspondance <----------+");
   } else {
-    say(rule43);
+    wout(dashrule);
   }
-  if (v.ialter == 4) say("Change nb of variables to read...200");
-  say("Change listing type .............300");
-  say("SET UP IS OK, EXIT AND PROCEED ...99");
+  if (v.ialter == 4) say("Change nb of variables to read..." + ed::listi(code::count));
+  say("Change listing type ............." + ed::listi(code::listing));
+  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(exitcode));
   menutail();
 }
 
-// Code 200: a new number of variables; those from the previous last one
+// A new number of variables; those from the previous last one
 // on receive the default correspondence.
 void changecount(const Variables& v) {
   const int previous = v.nvar;
@@ -285,7 +289,7 @@ void changecount(const Variables& v) {
   for (int n = std::max(previous, 1); n <= v.nvar; ++n) v.setdefault(n);
 }
 
-// Code n: what the edit level lets the user change of variable n.
+// What the edit level lets the user change of variable n.
 void changevariable(const Variables& v, int n) {
   say("Modifying correspondance");
   say(" Variable name  = " + v.name(n));
@@ -316,24 +320,24 @@ void scol2var2(int& ierr, std::span<int> jcola, std::span<int> jfcola,
   startvalues(v, nvardim, ncolused, mode);
   const bool open = unitopen(iunit);
   std::string title(titlewidth, ' ');
-  if (mode % 2 == 0) readtitle(ierr, title, open, fname, iunit, mode);
+  if (dialoguemode(mode)) readtitle(ierr, title, open, fname, iunit, mode);
 
   for (;;) {
     checkfilecolumns(v);
     checktablecolumns(v, ncolused);
     namefilecolumns(ierr, open, fname, iunit, mode);
     nametablecolumns(v);
-    if (mode % 2 != 0) break;
+    if (!dialoguemode(mode)) break;
     showstatus(v, title, fname, ncolused, ilist);
-    int code = 99, jerr = 0;
+    int code = exitcode, jerr = 0;
     inintegdef(code, question("your choice"), code, jerr);
-    if (code == 200) {
+    if (code == code::count) {
       if (ialter == 4) changecount(v);
     } else if (code >= 1 && code <= nvar && v.editable()) {
       changevariable(v, code);
-    } else if (code == 300) {
+    } else if (code == code::listing) {
       inintegvindef(ilist, question("Show array status ? (0/1)"), ilist, 0, 1, jerr);
-    } else if (code == 99) {
+    } else if (code == exitcode) {
       break;
     }
   }

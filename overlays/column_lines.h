@@ -12,8 +12,6 @@ namespace columnlines {
 
 inline std::string item(std::string_view text) { return " " + std::string(text); }
 inline std::string item(int v, int w = 3) { return " " + ed::i(v, w); }
-// A line of one text item on the standard output unit.
-inline void say(std::string_view text) { wout(item(text)); }
 
 // Width in which a file name is held for showing.
 constexpr std::size_t namewidth = 40;

@@ -9,6 +9,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "dialogue/value_checks.h"
@@ -20,7 +21,6 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
 using columnlines::shown;
 
 const RoutineId readreal6_id{"readreal6  ", "    ", "          "};
@@ -109,7 +109,7 @@ void readsummary(const std::string& title, int nrowread, int ncolused, int nrowt
                  std::string_view fname, int iunit, int mode) {
   const int nvar = readrealsetup.nvar;
   submenuhead(getfreal_id);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     say("Input file name: " + shown(fname));
     say("Title: " + std::string(ed::trim(title)));
     say("    Number of variable status");
@@ -127,26 +127,36 @@ void readsummary(const std::string& title, int nrowread, int ncolused, int nrowt
   menutail();
 }
 
+// The mode in which getftitle1 and getfnamcol show what they read.
+constexpr int showmode = 0;
+
 // What follows an attempt at reading the open file.
 enum class Next { done, again, newfile, quit };
+
+// The codes of the menu after a failed step and of the menu before reading.
+namespace code {
+constexpr int again = 1;    // the same file again
+constexpr int newfile = 0;
+constexpr int read = 1000;  // read and exit
+}  // namespace code
 
 // The menu after a failed step: same file again (rewound), another file
 // (this one closed), or give up (closed).
 Next recovery(std::string_view fname, int iunit) {
   say("IN FILE: " + shown(fname));
   say(std::string(30, '-'));
-  say("Try again on same file ......1");
-  say("New file ....................0");
-  say("Exit .......................99");
+  say("Try again on same file ......" + ed::listi(code::again));
+  say("New file ...................." + ed::listi(code::newfile));
+  say("Exit ......................." + ed::listi(exitcode));
   errortail00();
-  int choice = 0, jerr = 0;
+  int choice = code::newfile, jerr = 0;
   inintegdef(choice, question("your choice"), choice, jerr);
-  if (choice == 1) {
+  if (choice == code::again) {
     filerewound(fname, iunit);
     return Next::again;
   }
   fileclosed(fname, iunit);
-  return choice == 0 ? Next::newfile : Next::quit;
+  return choice == code::newfile ? Next::newfile : Next::quit;
 }
 
 Next failed(std::string_view what, std::string_view fname, int iunit) {
@@ -155,13 +165,13 @@ Next failed(std::string_view what, std::string_view fname, int iunit) {
   return recovery(fname, iunit);
 }
 
-// Read and exit (1000), or exit without reading (99); an odd mode reads.
+// Read and exit, or exit without reading; an odd mode reads.
 int readchoice(int mode) {
-  int choice = 1000;
-  if (mode % 2 != 0) return choice;
+  int choice = code::read;
+  if (!dialoguemode(mode)) return choice;
   submenuhead(readreal6_id);
-  say("READ AND EXIT ..................1000");
-  say("EXIT WITHOUT READING .............99");
+  say("READ AND EXIT .................." + ed::listi(code::read));
+  say("EXIT WITHOUT READING ............." + ed::listi(exitcode));
   menutail();
   int jerr = 0;
   inintegdef(choice, question("your choice"), choice, jerr);
@@ -177,7 +187,7 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
                int nrowtab, int ncoltab, int ialter, int mode) {
   ierr = 0;
   int jerr = 0;
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(readreal6_id);
     say("INITIALIZING INPUT FILE TYPE");
     sfheader1(jerr, ndisp, iskip, ititle, iheader, fname, iunit, mode);
@@ -198,7 +208,7 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
               ialter, mode);
     if (kerr == 1) return failed("WHILE READING COLUMN HEADERS", fname, iunit);
     const int choice = readchoice(mode);
-    if (choice == 99) {
+    if (choice == exitcode) {
       closeunit(iunit);
       submenuhead(readreal6_id);
       say("EXITING WITHOUT READING DATA FILE");
@@ -206,14 +216,14 @@ void readreal6(int& ierr, std::string& title, std::string& fname, std::string_vi
       menutail();
       return Next::quit;
     }
-    if (choice != 1000) return recovery(fname, iunit);
+    if (choice != code::read) return recovery(fname, iunit);
     getfreal(kerr, nrowread, ncolused, rdat, nrowtab, ncoltab, fname, iunit, mode);
     if (kerr == 1) return failed("WHILE READING DATA", fname, iunit);
     return Next::done;
   };
 
   for (;;) {
-    opef2(fname, expl, iunit, "old", mode % 2 == 0 ? 0 : 1, columnlines::namewidth);
+    opef2(fname, expl, iunit, "old", dialoguemode(mode) ? 0 : 1, columnlines::namewidth);
     Next next = Next::again;
     while (next == Next::again) next = attempt();
     if (next == Next::done) return;
@@ -250,7 +260,7 @@ void getftitle1(int& ierr, std::string& title, std::string_view fname, int iunit
   } else {
     title = ed::pad(line, title.size());
     rewindunit(iunit);
-    if (mode == 0) {
+    if (mode == showmode) {
       submenuhead(getftitle1_id);
       say("Input file name: " + shown(fname));
       say("Read title from header: " + std::string(ed::trim(title)));
@@ -273,7 +283,7 @@ void getfnamcol(int& ierr, std::span<std::string> names, int nnamdim, int ncol,
   const auto n = static_cast<std::size_t>(std::clamp(ncol, 0, nnamdim));
   for (std::size_t k = 0; k < n; ++k) names[k] = defaultcolname(static_cast<int>(k + 1));
   auto listnames = [&] {
-    if (mode != 0) return;
+    if (mode != showmode) return;
     for (std::size_t k = 0; k < n; ++k)
       wout(item("Name of column") + item(static_cast<int>(k + 1)) + item(names[k]));
   };
@@ -300,7 +310,7 @@ void getfnamcol(int& ierr, std::span<std::string> names, int nnamdim, int ncol,
   } else {
     rewindunit(iunit);
     submenuhead(getfnamcol_id);
-    if (mode == 0) say("Input file name  : " + shown(fname));
+    if (mode == showmode) say("Input file name  : " + shown(fname));
     listnames();
     say("INPUT FILE " + shown(fname) + " IS REWOUND");
     menutail();

@@ -6,6 +6,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "dialogue/value_checks.h"
@@ -17,13 +18,19 @@ namespace {
 
 using columnlines::item;
 using columnlines::question;
-using columnlines::say;
+
+// The menu codes.
+namespace code {
+constexpr int display = 100;  // lines of the file shown in the dialogue
+constexpr int skip = 110;     // header lines without data
+constexpr int title = 120;    // line of the title
+constexpr int header = 130;   // line of the column names
+constexpr int help = 900;
+}  // namespace code
 using columnlines::shown;
 
 const RoutineId sfheader1_id{"sfheader1  ", "    ", "          "};
 const RoutineId showfhead1_id{"showfhead1 ", "    ", "          "};
-
-const std::string rule43(43, '-');
 
 // A title or name line beyond the header lines: warned and set to 0.
 void resetbeyond(std::string_view name, int& line, int iskip) {
@@ -38,17 +45,17 @@ void resetbeyond(std::string_view name, int& line, int iskip) {
 void help() {
   submenuhead(sfheader1_id);
   say(std::string(10, ' ') + "ACCEPTABLE FILE FORMAT" + std::string(11, ' '));
-  say(rule43);
+  wout(dashrule);
   say("Default file header");
   wout(item("line nb") + item("content"));
-  say(rule43);
+  wout(dashrule);
   wout(item("1") + item("  'Title of the data set'"));
   wout(item("2") + item("  'header1'   'header2'   'header3'"));
   wout(item("3") + item("      65.3           5         6.3"));
-  say(rule43);
+  wout(dashrule);
   say("line nb for title  = 0 => do not read title");
   say("line nb for header = 0 => do not read header");
-  say(rule43);
+  wout(dashrule);
   say("numerical data are read in");
   say("  free format (list-directed)");
   say("  => they can be separated by tabs or spaces");
@@ -63,17 +70,17 @@ void help() {
 void showmenu(int ndisp, int iskip, int ititle, int iheader) {
   submenuhead(sfheader1_id);
   say(std::string(12, ' ') + "FILE HEADER SET UP" + std::string(13, ' '));
-  say(rule43);
-  wout(item("nb of lines to display in dialog.100") + item(ndisp));
-  wout(item("nb of header lines without data .110") + item(iskip));
-  wout(item("line nb to read title ...........120") + item(ititle));
-  wout(item("line nb to read column header....130") + item(iheader));
-  say("HELP ............................900");
-  say("SET UP IS OK, EXIT AND PROCEED ...99");
+  wout(dashrule);
+  wout(item("nb of lines to display in dialog." + ed::listi(code::display)) + item(ndisp));
+  wout(item("nb of header lines without data ." + ed::listi(code::skip)) + item(iskip));
+  wout(item("line nb to read title ..........." + ed::listi(code::title)) + item(ititle));
+  wout(item("line nb to read column header...." + ed::listi(code::header)) + item(iheader));
+  say("HELP ............................" + ed::listi(code::help));
+  say("SET UP IS OK, EXIT AND PROCEED ..." + ed::listi(exitcode));
   menutail();
 }
 
-// The menu loop, until 99. The title and name lines are asked within 0 to
+// The menu loop, until the exit code. The title and name lines are asked within 0 to
 // iskip, or 0 alone when iskip is negative, so that the question can
 // always be answered.
 void menu(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::string_view fname,
@@ -88,27 +95,27 @@ void menu(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::str
       warningtail00();
     }
     showmenu(ndisp, iskip, ititle, iheader);
-    int code = 99, jerr = 0;
+    int code = exitcode, jerr = 0;
     inintegdef(code, question("your choice"), code, jerr);
     const int top = std::max(iskip, 0);
     switch (code) {
-      case 100:
+      case code::display:
         inintegdef(ndisp, question("Number of header lines to display"), ndisp, jerr);
         break;
-      case 110:
+      case code::skip:
         inintegdef(iskip, question("Number of dataless lines to skip"), iskip, jerr);
         break;
-      case 120:
+      case code::title:
         inintegvindef(ititle, question("line number to read title from"), ititle, 0, top, jerr);
         break;
-      case 130:
+      case code::header:
         inintegvindef(iheader, question("line number to read column headers from"), iheader, 0, top,
                       jerr);
         break;
-      case 900:
+      case code::help:
         help();
         break;
-      case 99:
+      case exitcode:
         return;
     }
   }
@@ -147,19 +154,19 @@ void rewound(std::string_view fname, int iunit) {
 void sfheader1(int& ierr, int& ndisp, int& iskip, int& ititle, int& iheader, std::string_view fname,
                int iunit, int mode) {
   ReadRealSetup& r = readrealsetup;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     ndisp = r.ndisp, iskip = r.iskip, ititle = r.ititle, iheader = r.iheader;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(sfheader1_id);
     say("INITIALIZING INPUT FILE HEADER");
     ndisp = 3, iskip = 2, ititle = 1, iheader = 2;
-  } else if (mode != 0 && mode != 1) {
+  } else if (!givenmode(mode)) {
     int jerr = 0;
     cinvin(mode, 0, 5, "sfheader1", "inter", jerr);
   }
   resetbeyond("ititle", ititle, iskip);
   resetbeyond("iheader", iheader, iskip);
-  if (mode % 2 == 0) menu(ierr, ndisp, iskip, ititle, iheader, fname, iunit);
+  if (dialoguemode(mode)) menu(ierr, ndisp, iskip, ititle, iheader, fname, iunit);
   r.ndisp = ndisp, r.iskip = iskip, r.ititle = ititle, r.iheader = iheader;
 }
 
@@ -169,7 +176,7 @@ void showfhead1(int& ierr, std::string_view fname, int iunit, int ndisp, int isk
   submenuhead(showfhead1_id);
   say(std::string(9, ' ') + "DISPLAYING FILE HEADER" + std::string(12, ' '));
   say("OF FILE: " + shown(fname));
-  say(rule43);
+  wout(dashrule);
   std::string line;
   for (int k = 0; k < ndisp; ++k) {
     const int i = k + 1;

@@ -14,14 +14,13 @@
 
 const RoutineId contours1_id{"contours1  ", " 7.4", "13-05-2010"};
 
-void textitem(std::string_view text) { wout(" " + std::string(text)); }
 void intitem(std::string_view text, long long v) { wout(" " + std::string(text) + " " + ed::i(v, 6)); }
 void realitem(std::string_view text, real v) {
   wout(" " + std::string(text) + " " + ed::f(v, 9, 3));
 }
 
-void listrule() { textitem(std::string(65, '-')); }
-void listtitle(std::string_view title) { textitem(title); }
+void listrule() { say(std::string(65, '-')); }
+void listtitle(std::string_view title) { say(title); }
 
 void listhead(std::initializer_list<std::string_view> labels) {
   std::string head = " |";

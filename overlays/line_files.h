@@ -52,9 +52,8 @@ Ending drawgshhs(LineFile& file);
 // The selection polygon file's points per degree are stored in nptdeg.
 Ending drawselpolygon(LineFile& file, real& nptdeg);
 
-// Message lines on the standard output unit: a text; a text and an integer
-// in I6; a text and a real in F9.3.
-void textitem(std::string_view text);
+// Message lines on the standard output unit: a text and an integer in I6;
+// a text and a real in F9.3.
 void intitem(std::string_view text, long long v);
 void realitem(std::string_view text, real v);
 

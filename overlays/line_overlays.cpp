@@ -10,6 +10,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/file_table.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "overlays/line_files.h"
@@ -41,7 +42,14 @@ constexpr std::array<Kind, 6> kinds{{
     {"Selection polygon", "Selection polygons (no clipping)", "Selection polygons (no clipping)"},
 }};
 
-const std::string rule43(43, '-');
+
+// The menu codes: the kinds of line file, in the order of kinds, then the
+// settings.
+namespace code {
+constexpr int utig = 1, ign = 2, gebco = 3, usgs = 4, gshhs = 5, selection = 6;
+constexpr int clip = 10;    // switch the clipping to the map box
+constexpr int nptdeg = 11;  // points per degree of a selection polygon's sides
+}  // namespace code
 
 // The window of longitudes in which the GSHHS kind tests its points: it
 // begins a margin of up to 3 degrees west of the box, so that its seam
@@ -53,7 +61,7 @@ LonWindow longitudewindow(real longmin, real longmax) {
     const real raw = longmax - longmin;
     if (raw <= 0.0f) {
       warninghead(contours1_id);
-      textitem("INCONSISTENT BOUNDS");
+      say("INCONSISTENT BOUNDS");
       realitem("longitude min =", longmin);
       realitem("longitude max =", longmax);
       warningtail00();
@@ -74,11 +82,11 @@ LonWindow longitudewindow(real longmin, real longmax) {
 void boxlines(const LlBox& box, const LonWindow& w) {
   const std::string side = "   |                 |";
   realitem("  _|_________________|_ latmax =", box.latmax);
-  textitem(side);
-  textitem(side);
+  say(side);
+  say(side);
   realitem("  _|_________________|_ latmin =", box.latmin);
-  textitem(side);
-  textitem("longmin           longmax");
+  say(side);
+  say("longmin           longmax");
   wout(" " + ed::f(box.lonmin, 9, 3) + std::string(7, ' ') + ed::f(box.lonmax, 9, 3));
   wout(" " + ed::f(w.longmin, 9, 3) + std::string(7, ' ') + ed::f(w.longmax, 9, 3));
   realitem("Longitude origin =", w.origin);
@@ -87,39 +95,40 @@ void boxlines(const LlBox& box, const LonWindow& w) {
 void menu(const LlBox& box, const LonWindow& w) {
   submenuhead(contours1_id);
   if (!outlevel(2)) return;
-  textitem(rule43);
-  textitem(" MAPPING CONTOURS");
-  textitem(rule43);
-  textitem("Clipping on ................10 " + ed::l(settings.clipgrid, 1));
+  wout(dashrule);
+  say(" MAPPING CONTOURS");
+  wout(dashrule);
+  say("Clipping on ................" + ed::listi(code::clip) + " " +
+           ed::l(settings.clipgrid, 1));
   if (settings.clipgrid) boxlines(box, w);
-  realitem("Nb of points for 1 deg .....11", settings.nptdeg);
-  textitem(std::string(30, '-'));
-  textitem("TYPE OF LINE FILE:");
-  textitem(" UTIG coast file.............1");
-  textitem(" IGN  coast file.............2");
-  textitem(" GEBCO file..................3");
-  textitem(" USGS ascii dump file .......4");
-  textitem(" Korvel gshhs ascii file ....5");
-  textitem(" Selection polygon file .....6");
-  textitem(rule43);
-  textitem("EXIT .......................99");
+  realitem("Nb of points for 1 deg ....." + ed::listi(code::nptdeg), settings.nptdeg);
+  say(std::string(30, '-'));
+  say("TYPE OF LINE FILE:");
+  say(" UTIG coast file............." + ed::listi(code::utig));
+  say(" IGN  coast file............." + ed::listi(code::ign));
+  say(" GEBCO file.................." + ed::listi(code::gebco));
+  say(" USGS ascii dump file ......." + ed::listi(code::usgs));
+  say(" Korvel gshhs ascii file ...." + ed::listi(code::gshhs));
+  say(" Selection polygon file ....." + ed::listi(code::selection));
+  wout(dashrule);
+  say("EXIT ......................." + ed::listi(exitcode));
   menutail();
 }
 
-void closedline(const std::string& name) { textitem("input file " + name + " closed"); }
+void closedline(const std::string& name) { say("input file " + name + " closed"); }
 
 // Closes the file and says how its reading ended.
 void endfile(const LineFile& file, Ending ending) {
   closeunit(lineunit);
   const std::string name = ed::pad(file.fname, linenamewidth);
   if (ending == Ending::normal) {
-    textitem(rule43);
+    wout(dashrule);
     intitem("total nb of plotted curves = ", file.ncurve);
     closedline(name);
     menutail();
   } else {
     errorhead(contours1_id);
-    textitem("WHILE READING FILE " + name);
+    say("WHILE READING FILE " + name);
     closedline(name);
     errortail00();
   }
@@ -133,28 +142,28 @@ void drawfile(int code, const LlBox& box, const LonWindow& window) {
   opef2(file.fname, kind.expl, lineunit, "old", 0, linenamewidth);
   Ending ending = Ending::normal;
   switch (code) {
-    case 1: ending = drawutig(file); break;
-    case 2: ending = drawign(file); break;
-    case 3: ending = drawgebco(file); break;
-    case 4: ending = drawusgs(file); break;
-    case 5: ending = drawgshhs(file); break;
+    case code::utig: ending = drawutig(file); break;
+    case code::ign: ending = drawign(file); break;
+    case code::gebco: ending = drawgebco(file); break;
+    case code::usgs: ending = drawusgs(file); break;
+    case code::gshhs: ending = drawgshhs(file); break;
     default: ending = drawselpolygon(file, settings.nptdeg); break;
   }
   endfile(file, ending);
 }
 
 // One value line of locate2dbox's warnings: G12.5 after the label.
-void locateline(std::string_view text, real v) { textitem(std::string(text) + " " + ed::g(v, 12, 5)); }
+void locateline(std::string_view text, real v) { say(std::string(text) + " " + ed::g(v, 12, 5)); }
 
 // The warning of a point that cannot be placed; gives the code.
 int unplaced(int code, char axis, real v, real vmin, real vmax) {
   const std::string a(1, axis);
   warninghead(locate2dbox_id);
-  textitem(a + " RANGE TEST FAILED FOR:");
+  say(a + " RANGE TEST FAILED FOR:");
   locateline(a + "    =", v);
   locateline(a + "min =", vmin);
   locateline(a + "max =", vmax);
-  textitem("=> SET LOCATION = " + ed::i(code, 3));
+  say("=> SET LOCATION = " + ed::i(code, 3));
   warningtail00();
   return code;
 }
@@ -185,9 +194,9 @@ void locate2dbox(std::span<int> loc, real xmin, real xmax, real ymin, real ymax,
 }
 
 void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(contours1_id);
-    textitem("INITIALIZING MAP CONTOURS");
+    say("INITIALIZING MAP CONTOURS");
     settings = ContourSettings{10.0f, true};
     return;
   }
@@ -196,16 +205,16 @@ void contours1(real& longmin, real& longmax, real& latmin, real& latmax, int mod
   if (settings.clipgrid) window = longitudewindow(longmin, longmax);
   for (;;) {
     menu(box, window);
-    int code = 99;
+    int code = exitcode;
     int ierr = 0;
-    inintegvindef(code, "type of line file", code, 1, 99, ierr);
-    if (code == 99) return;
-    if (code <= 6) {
+    inintegvindef(code, "type of line file", code, code::utig, exitcode, ierr);
+    if (code == exitcode) return;
+    if (code <= code::selection) {
       drawfile(code, box, window);
-    } else if (code == 10) {
+    } else if (code == code::clip) {
       inlogicdef(settings.clipgrid, "clip to grid bounds", settings.clipgrid, ierr);
       if (settings.clipgrid) window = longitudewindow(longmin, longmax);
-    } else if (code == 11) {
+    } else if (code == code::nptdeg) {
       inrealdef(settings.nptdeg, "Nb of points for 1 deg (polygons)", settings.nptdeg, ierr);
     }
   }

@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "map/projection_state.h"
 #include "overlays/column_lines.h"
@@ -37,11 +38,19 @@ constexpr int pointunit = 12;
 constexpr int ncoltab = 2;
 constexpr std::size_t varnamewidth = 10;
 
-const std::string rule43(43, '-');
 const std::string rule22(22, '=');
 
+// The menu codes.
+namespace code {
+constexpr int project = 13;  // switch the projection of the coordinates
+constexpr int listing = 14;  // switch the screen listing
+constexpr int linecolour = 51, fillcolour = 52, symboltype = 53, symbolsize = 54;
+constexpr int x = 10, y = 20;  // the single point
+constexpr int single = 100;    // plot the single point
+constexpr int file = 200;      // plot the points of a file
+}  // namespace code
+
 using columnlines::question;
-using columnlines::say;
 
 // What one menu call keeps from one request to the next: the name and the
 // title of the last file, and the names of the table columns it filled.
@@ -55,22 +64,22 @@ struct Request {
 void showmenu(bool lproj) {
   const PointSettings& s = settings;
   submenuhead(mappoint_id);
-  say(rule43);
+  wout(dashrule);
   say("MAPPING POINTS");
-  say(rule43);
-  say("use projection .............13 " + ed::l(lproj, 1));
-  say("screen listing .............14 " + ed::l(s.lscreen, 1));
-  say("line color .................51 " + ed::i(s.ilinecol, 6));
-  say("fill color .................52 " + ed::i(s.ifillcol, 6));
-  say("symbol type ................53 " + ed::i(s.isymtype, 6));
-  say("symbol size ................54 " + ed::f(s.symsize, 8, 3));
-  say("X or longitude .............10 " + ed::f(s.xpoint, 8, 3));
-  say("Y or latitude ..............20 " + ed::f(s.ypoint, 8, 3));
-  say(rule43);
-  say("Plot single point (x,y ) ..100");
-  say("Plot set of point (file) ..200");
-  say(rule43);
-  say("RETURN TO MAIN .............99");
+  wout(dashrule);
+  say("use projection ............." + ed::listi(code::project) + " " + ed::l(lproj, 1));
+  say("screen listing ............." + ed::listi(code::listing) + " " + ed::l(s.lscreen, 1));
+  say("line color ................." + ed::listi(code::linecolour) + " " + ed::i(s.ilinecol, 6));
+  say("fill color ................." + ed::listi(code::fillcolour) + " " + ed::i(s.ifillcol, 6));
+  say("symbol type ................" + ed::listi(code::symboltype) + " " + ed::i(s.isymtype, 6));
+  say("symbol size ................" + ed::listi(code::symbolsize) + " " + ed::f(s.symsize, 8, 3));
+  say("X or longitude ............." + ed::listi(code::x) + " " + ed::f(s.xpoint, 8, 3));
+  say("Y or latitude .............." + ed::listi(code::y) + " " + ed::f(s.ypoint, 8, 3));
+  wout(dashrule);
+  say("Plot single point (x,y ) .." + ed::listi(code::single));
+  say("Plot set of point (file) .." + ed::listi(code::file));
+  wout(dashrule);
+  say("RETURN TO MAIN ............." + ed::listi(exitcode));
   menutail();
 }
 
@@ -149,7 +158,7 @@ void filepoints(bool lproj, Request& req) {
 
 void mappoint(bool& lproj, int mode) {
   PointSettings& s = settings;
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(mappoint_id);
     say("INITIALIZING PARAMETERS");
     s = defaults;
@@ -172,37 +181,37 @@ void mappoint(bool& lproj, int mode) {
     int code = 0, ierr = 0;
     ininteg1(code, question("your choice"), ierr);
     switch (code) {
-      case 10:
+      case code::x:
         inrealdef(s.xpoint, question("X or long-deg"), s.xpoint, ierr);
         break;
-      case 20:
+      case code::y:
         inrealdef(s.ypoint, question("Y or lat-deg"), s.ypoint, ierr);
         break;
-      case 13:
+      case code::project:
         inlogicdef(lproj, question("project coordinates ?"), lproj, ierr);
         break;
-      case 14:
+      case code::listing:
         inlogicdef(s.lscreen, question("coord on sreen ?"), s.lscreen, ierr);
         break;
-      case 51:
+      case code::linecolour:
         slinecolor(s.ilinecol, 0);
         break;
-      case 52:
+      case code::fillcolour:
         sfillcolor(s.ifillcol, 0);
         break;
-      case 53:
+      case code::symboltype:
         ssymboltype(s.isymtype, 0);
         break;
-      case 54:
+      case code::symbolsize:
         ssymbolsize(s.symsize, 0);
         break;
-      case 100:
+      case code::single:
         singlepoint(lproj, req);
         break;
-      case 200:
+      case code::file:
         filepoints(lproj, req);
         break;
-      case 99:
+      case exitcode:
         slinecolor(linecol, 1);
         sfillcolor(fillcol, 1);
         ssymboltype(symtype, 1);

@@ -47,7 +47,7 @@ void sideparameter(int k, real angle, real ptf, real f) {
   scptend(1, 1);
   if (outlevel(2)) {
     wout(" Side # " + ed::i(k, 3) + " Angle =" + ed::f(deg(angle), 10, 4));
-    textitem(ptblock.ptlabel);
+    say(ptblock.ptlabel);
   }
 }
 
@@ -62,16 +62,16 @@ real perradian(real nptdeg) { return nptdeg * 180.0f / rad(180.0f); }
 
 void degenerateside(int k) {
   errorhead(contours1_id);
-  textitem("INCONSISTENT POLYGON CONTOUR:");
+  say("INCONSISTENT POLYGON CONTOUR:");
   intitem("Side # ", k);
-  textitem(ed::a("Vertex #", 8) + ed::a("longitude", 8) + ed::a("latitude", 8));
+  say(ed::a("Vertex #", 8) + ed::a("longitude", 8) + ed::a("latitude", 8));
   for (int v = k; v <= k + 1; ++v) {
     const auto i = static_cast<std::size_t>(v - 1);
-    textitem(ed::i(v, 8) + ed::f(deg(cc2dbuff.xp[i]), 8, 3) + ed::f(deg(cc2dbuff.yp[i]), 8, 3));
+    say(ed::i(v, 8) + ed::f(deg(cc2dbuff.xp[i]), 8, 3) + ed::f(deg(cc2dbuff.yp[i]), 8, 3));
   }
-  textitem("||(OV1 x OV2) x OV1|| = 0");
-  textitem("V2 = V1 ?");
-  textitem("==> SKIPPING THIS SIDE");
+  say("||(OV1 x OV2) x OV1|| = 0");
+  say("V2 = V1 ?");
+  say("==> SKIPPING THIS SIDE");
   errortail00();
 }
 
@@ -86,7 +86,7 @@ void drawside() {
 // W, the unit vector of (V1 x V2) x V1; a side whose V1 x V2 gives no
 // direction (equal or opposite vertices) is skipped with an error.
 void greatcircles(int nplot, real nptdeg) {
-  if (outlevel(2)) textitem("Boundaries = great circles");
+  if (outlevel(2)) say("Boundaries = great circles");
   runningpoint("Angle (radians)");
   const real f = perradian(nptdeg);
   PtBlock& p = ptblock;
@@ -120,7 +120,7 @@ void greatcircles(int nplot, real nptdeg) {
 // Each side sampled linearly in longitude and latitude, with as many
 // points as its great circle would have.
 void lonlatlines(int nplot, real nptdeg) {
-  if (outlevel(2)) textitem("Boundaries = long,lat lines");
+  if (outlevel(2)) say("Boundaries = long,lat lines");
   runningpoint("Barycentic coef");
   const real f = perradian(nptdeg);
   PtBlock& p = ptblock;
@@ -140,7 +140,7 @@ void lonlatlines(int nplot, real nptdeg) {
 // The vertices joined by straight lines on the map.
 void straightlines(int nplot) {
   if (outlevel(2)) {
-    textitem("Boundaries = Xp-Yp lines");
+    say("Boundaries = Xp-Yp lines");
     intitem("Number of sides =", nplot - 1);
   }
   projlln(cc2dbuff.xp, cc2dbuff.yp, cc2dbuff.xp, cc2dbuff.yp, nplot);
@@ -171,7 +171,7 @@ Ending drawselpolygon(LineFile& file, real& nptdeg) {
   // A polygon needs a vertex: a count below 1 is refused with the line.
   if (readvalues(line1) != ReadStatus::line || nv < 1) {
     errorhead(contours1_id);
-    textitem("WHILE READING 1st LINE OF FILE " + name);
+    say("WHILE READING 1st LINE OF FILE " + name);
     errortail00();
     return Ending::readerror;
   }
@@ -184,7 +184,7 @@ Ending drawselpolygon(LineFile& file, real& nptdeg) {
     warninghead(contours1_id);
     vertexcounts(nv, wanted);
     intitem("Max number of vertices to plot =", mp);
-    textitem("=> RESETTING TO:");
+    say("=> RESETTING TO:");
     nv = close == 1 ? mp - 1 : mp;
     vertexcounts(nv, nplot);
     warningtail00();
@@ -195,7 +195,7 @@ Ending drawselpolygon(LineFile& file, real& nptdeg) {
     if (readreals(v) != ReadStatus::line) {
       errorhead(contours1_id);
       intitem("WHILE READING DATA LINE #", k);
-      textitem("IN FILE " + name);
+      say("IN FILE " + name);
       errortail00();
       return Ending::readerror;
     }

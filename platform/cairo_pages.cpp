@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <numbers>
 
+#include "platform/failures.h"
+
 namespace {
 
 // A figure that has segments but no length: drawn as a dot.
@@ -374,13 +376,12 @@ void CairoPages::checkpdf() {
   if (failed(status, pdfname_, pdfreported_)) pdfok_ = false;
 }
 
-// A failure is reported once per file, on standard error: the console may
-// be gone already when the run ends with the window open.
+// A failure is reported once per file.
 bool CairoPages::failed(cairo_status_t status, const std::string& file, bool& reported) {
   if (status == CAIRO_STATUS_SUCCESS) return false;
   if (!reported)
-    std::fprintf(stderr, "mecaro: cannot write plot file %s: %s\n", file.c_str(),
-                 cairo_status_to_string(status));
+    reportfailure("mecaro: cannot write plot file " + file + ": " +
+                  cairo_status_to_string(status));
   reported = true;
   return true;
 }

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/failures.h"
+
 DrawLog::DrawLog(std::vector<std::string>* lines, const std::string& path) : lines_(lines) {
   if (lines_ != nullptr || path.empty()) return;
   file_ = std::fopen(path.c_str(), "a");
   if (file_ == nullptr)
-    std::fprintf(stderr, "mecaro: cannot write the drawing log %s: %s\n", path.c_str(),
-                 std::strerror(errno));
+    reportfailure("mecaro: cannot write the drawing log " + path + ": " + std::strerror(errno));
 }
 
 DrawLog::~DrawLog() {

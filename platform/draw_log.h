@@ -12,7 +12,7 @@ class DrawLog {
  public:
   // Lines go to *lines when it is given, else to the end of the file named
   // path (nothing when path is empty or the file cannot be opened, which is
-  // reported on standard error).
+  // reported as a failure).
   DrawLog(std::vector<std::string>* lines, const std::string& path);
   ~DrawLog();
   DrawLog(const DrawLog&) = delete;

@@ -2,13 +2,13 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <set>
 
 #include "platform/cairo_pages.h"
 #include "platform/draw_log.h"
+#include "platform/failures.h"
 
 struct PlotWindow {
   ScreenRect content;
@@ -26,19 +26,8 @@ constexpr ScreenRect defaultscreen{0, 0, 1200, 1920};
 
 std::vector<std::string>* recording = nullptr;
 
-// Windows whose context is begun. Ending the run (std::exit, or the end of
-// main) destroys this record, which finishes their files.
-struct BegunWindows {
-  std::set<PlotWindow*> windows;
-  ~BegunWindows() {
-    for (PlotWindow* w : std::set<PlotWindow*>(windows)) endcontext(*w);
-  }
-};
-
-BegunWindows& begun() {
-  static BegunWindows record;
-  return record;
-}
+// Windows whose context is begun.
+std::set<PlotWindow*> begun;
 
 bool readsize(std::string_view text, int& v) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -72,8 +61,8 @@ ScreenRect screenbounds() {
   if (x != std::string_view::npos && readsize(text.substr(0, x), width) &&
       readsize(text.substr(x + 1), height))
     return {0, 0, static_cast<std::int16_t>(height), static_cast<std::int16_t>(width)};
-  std::fprintf(stderr, "mecaro: MECARO_SCREEN=%s is not WIDTHxHEIGHT; the screen is 1920x1200\n",
-               env);
+  reportfailure("mecaro: MECARO_SCREEN=" + std::string(text) +
+                " is not WIDTHxHEIGHT; the screen is 1920x1200");
   return defaultscreen;
 }
 
@@ -119,7 +108,7 @@ DrawContext* begincontext(PlotWindow& window) {
     const std::string stem = window.files ? filestem(window.title) : "";
     window.context = std::make_unique<DrawContext>(
         std::make_unique<CairoPages>(width, height, window.ptperpx, stem), window.log.get());
-    begun().windows.insert(&window);
+    begun.insert(&window);
   }
   return window.context.get();
 }
@@ -129,12 +118,16 @@ std::string endcontext(PlotWindow& window) {
   record(window, "endcontext");
   std::string line = window.context->finish();
   window.context.reset();
-  begun().windows.erase(&window);
+  begun.erase(&window);
   return line;
 }
 
 void showwindows() {
-  for (PlotWindow* w : begun().windows) w->context->snapshot();
+  for (PlotWindow* w : begun) w->context->snapshot();
+}
+
+void endcontexts() {
+  for (PlotWindow* w : std::set<PlotWindow*>(begun)) endcontext(*w);
 }
 
 void disposewindow(PlotWindow* window) {

@@ -5,10 +5,11 @@
 // for every clear of the whole window and the last at the end) and a PNG
 // snapshot of the same name, what a user looking at the window would see:
 // before each answer typed at a terminal (showwindows) and when the window
-// closes, if something was drawn since the last one and the page was not
-// just cleared. When the drawing log is on
+// closes, when something was drawn on its page since the last snapshot (a
+// page just cleared shows nothing). When the drawing log is on
 // (MECARO_DRAWLOG names a file), every call is also appended there as a
-// line. A run that ends with a window still open finishes its files.
+// line. The end of the run finishes the files of a window still open
+// (endcontexts).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,12 +44,16 @@ ScreenRect windowbounds(const PlotWindow& window, WindowRegion region);
 // one context: a second call returns the same one.
 DrawContext* begincontext(PlotWindow& window);
 // Ends the context: the PDF gets its last page and is closed, the PNG shows
-// the last page if it was drawn on since the last snapshot. Returns the line that tells which files were written
-// (empty when no context was begun or no files were meant).
+// the last page if it was drawn on since the last snapshot. Returns the
+// line that tells which files were written (empty when no context was
+// begun or no files were meant).
 std::string endcontext(PlotWindow& window);
 // The user is about to look at the screen: every window with a begun
 // context writes its PNG snapshot, if it was drawn on since the last one.
 void showwindows();
+// Ends the context of every window whose context is still begun; the
+// lines that tell which files were written are not kept.
+void endcontexts();
 // Ends the context if it is still begun and forgets the window.
 void disposewindow(PlotWindow* window);
 

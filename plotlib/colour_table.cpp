@@ -17,6 +17,13 @@ namespace {
 
 const RoutineId scolortable_id{"scolortable", "    ", "          "};
 
+// The menu codes.
+namespace code {
+constexpr int count = 100;  // the number of colours
+constexpr int rgb = 200;    // one colour's content
+constexpr int file = 300;   // the table read from a file
+}  // namespace code
+
 // Unit of the colour table file, and the width in which its name is shown.
 constexpr int colourunit = 20;
 constexpr std::size_t filenamewidth = 25;
@@ -49,12 +56,12 @@ const std::array<StartColour, maxcolor + 1> startcolours{{
 
 void starttable() {
   submenuhead(scolortable_id);
-  attrtext("INITIALIZING COLOR TABLE:");
-  attrtext("0   -> BKG = WHITE");
-  attrtext("1   -> FRG = BLACK");
-  attrtext("2-4 -> RGB COLORS");
-  attrtext("5-7 -> CMY COLORS");
-  attrtext("8   -> GREY 50%");
+  say("INITIALIZING COLOR TABLE:");
+  say("0   -> BKG = WHITE");
+  say("1   -> FRG = BLACK");
+  say("2-4 -> RGB COLORS");
+  say("5-7 -> CMY COLORS");
+  say("8   -> GREY 50%");
   int ncol = maxcolor;
   scolornb(ncol, 1);
   for (int k = 0; k <= maxcolor; ++k) {
@@ -70,14 +77,14 @@ void starttable() {
 enum class ReadFault { none, value, end };
 
 void fileclosed(const std::string& fname) {
-  attrtext("Input file " + std::string(ed::trim(ed::pad(fname, filenamewidth))) + " is closed");
+  say("Input file " + std::string(ed::trim(ed::pad(fname, filenamewidth))) + " is closed");
 }
 
 // The reading stopped at record nline: the file is closed, the banner says
 // where and why.
 void readfailed(ReadFault fault, int nline, const std::string& fname) {
   errorhead(scolortable_id);
-  if (fault == ReadFault::end) attrtext("END OF FILE REACHED UNEXPECTEDLY");
+  if (fault == ReadFault::end) say("END OF FILE REACHED UNEXPECTEDLY");
   tableline("WHILE READING LINE NUMBER ", nline);
   closeunit(colourunit);
   fileclosed(fname);
@@ -130,21 +137,21 @@ void readtablefile() {
 
 void showtable() {
   submenuhead(scolortable_id);
-  attrtext("SETTING COLOR TABLE");
-  attrtext(rule43);
+  say("SETTING COLOR TABLE");
+  wout(dashrule);
   tableline("Current nb of colors:", plt2blk.ncolor);
-  attrtext(rule43);
+  wout(dashrule);
   colourheading();
   for (int k = 0; k <= plt2blk.ncolor; ++k) {
     const std::size_t c = colorindex(k);
     colourrow(k, pltcharblk.colornam[c], plt2blk.RED[c], plt2blk.GREEN[c], plt2blk.BLUE[c]);
   }
-  attrtext(rule43);
-  attrtext("modify nb of colors ..........100");
-  attrtext("modify rgb color content .....200");
-  attrtext("read color table from file ...300");
-  attrtext(rule43);
-  attrtext("EXIT ..........................99");
+  wout(dashrule);
+  say("modify nb of colors .........." + ed::listi(code::count));
+  say("modify rgb color content ....." + ed::listi(code::rgb));
+  say("read color table from file ..." + ed::listi(code::file));
+  wout(dashrule);
+  say("EXIT .........................." + ed::listi(exitcode));
   menutail();
 }
 
@@ -160,20 +167,20 @@ void editcolour() {
 }  // namespace
 
 void scolortable(int mode) {
-  if (mode == 4 || mode == 5) starttable();
-  if (mode % 2 != 0) return;
+  if (defaultmode(mode)) starttable();
+  if (!dialoguemode(mode)) return;
   int ierr = 0;
   for (;;) {
     showtable();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
-    if (choice == 99) return;
-    if (choice == 100) {
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
+    if (choice == exitcode) return;
+    if (choice == code::count) {
       int ncol = 0;
       scolornb(ncol, 2);
-    } else if (choice == 200) {
+    } else if (choice == code::rgb) {
       editcolour();
-    } else if (choice == 300) {
+    } else if (choice == code::file) {
       readtablefile();
     }
   }

@@ -15,6 +15,14 @@ namespace {
 const RoutineId scolornb_id{"scolornb   ", "    ", "          "};
 const RoutineId scolorrgb_id{"scolorrgb  ", "    ", "          "};
 
+// The menu codes of the number of colours and of one colour.
+namespace code {
+constexpr int count = 10;  // the new number of colours
+constexpr int index = 10, name = 20;
+constexpr int components = 30;  // red, green and blue
+constexpr int cancel = 98;      // leave, keeping nothing
+}  // namespace code
+
 // Lines with a number: FORMAT (5(1x,a,1x,i3)) in scolornb,
 // (5(1x,a,1x,i)) in scolorrgb.
 void countline(std::string_view text, int v) { attrint(text, v, 3); }
@@ -31,7 +39,7 @@ void checkcount(int& ncol) {
   } else if (ncol < 1) {
     warninghead(scolornb_id);
     countline("trying to set nb of color  =", ncol);
-    attrtext("min nb of color  = 1");
+    say("min nb of color  = 1");
     ncol = 1;
     countline("===> RESET nb of color =", ncol);
     warningtail00();
@@ -43,33 +51,33 @@ bool countmenu(int& ncol) {
   int ierr = 0;
   for (;;) {
     submenuhead(scolornb_id);
-    attrtext("SETTING THE NUMBER OF COLORS:");
-    attrtext(rule43);
+    say("SETTING THE NUMBER OF COLORS:");
+    wout(dashrule);
     countline("max nb of colors ................", maxcolor);
     countline("current nb of colors ............", plt2blk.ncolor);
-    countline("new nb of colors to apply .....10", ncol);
-    attrtext(rule43);
-    attrtext("CANCEL AND EXIT ...............98");
-    attrtext("UPDATE AND EXIT ...............99");
+    countline("new nb of colors to apply ....." + ed::listi(code::count), ncol);
+    wout(dashrule);
+    say("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    say("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
-    if (choice == 10) inintegvindef(ncol, "new nb of colors", ncol, 1, maxcolor, ierr);
-    if (choice == 98) return false;
-    if (choice == 99) return true;
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
+    if (choice == code::count) inintegvindef(ncol, "new nb of colors", ncol, 1, maxcolor, ierr);
+    if (choice == code::cancel) return false;
+    if (choice == exitcode) return true;
   }
 }
 
 // The line, fill and text colour indices checked against a number of
 // colours that has become smaller.
 void checkindices() {
-  attrtext("The nb of colors has been reduced");
-  attrtext("==> checking current set up versus new max");
+  say("The nb of colors has been reduced");
+  say("==> checking current set up versus new max");
   int icol = 0;
   slinecolor(icol, 3);
   sfillcolor(icol, 3);
   stextcolor(icol, 3);
-  attrtext("==> checking done");
+  say("==> checking done");
 }
 
 void setentry(int index, std::string_view name, real red, real green, real blue) {
@@ -84,7 +92,7 @@ void setentry(int index, std::string_view name, real red, real green, real blue)
 // number of colours goes.
 void defaultrgb() {
   submenuhead(scolorrgb_id);
-  attrtext("INITIALIZING RGB: 4 COLORS + BKG");
+  say("INITIALIZING RGB: 4 COLORS + BKG");
   setentry(0, "White-bkg", 100.0f, 100.0f, 100.0f);
   if (plt2blk.ncolor >= 1) setentry(1, "Black", 0.0f, 0.0f, 0.0f);
   if (plt2blk.ncolor >= 4) {
@@ -105,7 +113,7 @@ void checkrgbindex(int& index) {
   } else if (index < 0) {
     warninghead(scolorrgb_id);
     rgbline("trying to set nb of color  =", index);
-    attrtext("min nb of color  = 0");
+    say("min nb of color  = 0");
     index = 1;
     rgbline("===> RESET nb of color =", index);
     warningtail00();
@@ -124,40 +132,40 @@ bool rgbmenu(int& index, std::string& name, real& red, real& green, real& blue) 
   for (;;) {
     const std::size_t k = colorindex(index);
     submenuhead(scolorrgb_id);
-    attrtext("SETTING RGB COLORS:");
-    attrtext(rule43);
+    say("SETTING RGB COLORS:");
+    wout(dashrule);
     rgbline("max nb of colors ................", maxcolor);
     rgbline("current nb of colors ............", plt2blk.ncolor);
-    rgbline("color index ...................10", index);
-    attrtext("current color name .............. " + pltcharblk.colornam[k]);
-    attrtext("new    color  name ............20 " + name);
-    attrtext(rule43);
+    rgbline("color index ..................." + ed::listi(code::index), index);
+    say("current color name .............. " + pltcharblk.colornam[k]);
+    say("new    color  name ............" + ed::listi(code::name) + " " + name);
+    wout(dashrule);
     wout(" " + ed::a(" ", 7) + "| " + ed::a("red%", 6) + " | " + ed::a("green%", 6) + " | " +
          ed::a("blue%", 6) + " |");
     componentrow("current", plt2blk.RED[k], plt2blk.GREEN[k], plt2blk.BLUE[k]);
     componentrow("new", red, green, blue);
-    attrtext(rule43);
-    attrtext("modify rgb setting ............30");
-    attrtext("CANCEL AND EXIT ...............98");
-    attrtext("UPDATE AND EXIT ...............99");
+    wout(dashrule);
+    say("modify rgb setting ............" + ed::listi(code::components));
+    say("CANCEL AND EXIT ..............." + ed::listi(code::cancel));
+    say("UPDATE AND EXIT ..............." + ed::listi(exitcode));
     menutail();
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
     switch (choice) {
-      case 10:
+      case code::index:
         inintegvindef(index, "new color index", index, 1, plt2blk.ncolor, ierr);
         break;
-      case 20:
+      case code::name:
         inchardef(name, "new color name", name, ierr);
         break;
-      case 30:
+      case code::components:
         inrealvindef(red, "red component (%)", red, 0.0f, 100.0f, ierr);
         inrealvindef(green, "green component (%)", green, 0.0f, 100.0f, ierr);
         inrealvindef(blue, "blue component (%)", blue, 0.0f, 100.0f, ierr);
         break;
-      case 98:
+      case code::cancel:
         return false;
-      case 99:
+      case exitcode:
         return true;
       default:
         break;
@@ -196,7 +204,7 @@ void checkcolourindex(const IndexSetter& s, int& icol) {
   } else if (icol < 0) {
     warninghead(s.id);
     indexline("trying to set color nb =", icol);
-    attrtext("when min color nb      = 0");
+    say("when min color nb      = 0");
     icol = 1;
     indexline("===> RESET color nb    =", icol);
     warningtail00();
@@ -206,18 +214,18 @@ void checkcolourindex(const IndexSetter& s, int& icol) {
 void scolorindex(const IndexSetter& s, int& icol, int mode) {
   int& stored = plt2blk.*s.field;
   int ierr = 0;
-  if (mode == 2 || mode == 3) icol = stored;
-  if (mode == 4 || mode == 5) icol = s.defaultindex;
-  if (mode == 5) {
+  if (storedmode(mode)) icol = stored;
+  if (defaultmode(mode)) icol = s.defaultindex;
+  if (mode == setmode::setdefault) {
     submenuhead(s.id);
-    attrtext(std::string(s.initline) + " " + pltcharblk.colornam[colorindex(icol)]);
+    say(std::string(s.initline) + " " + pltcharblk.colornam[colorindex(icol)]);
   }
   checkcolourindex(s, icol);
   if (askingmode(mode)) {
     submenuhead(s.id);
-    attrtext(rule43);
-    attrtext(s.title);
-    attrtext(rule43);
+    wout(dashrule);
+    say(s.title);
+    wout(dashrule);
     indexline("current value:", stored);
     indexline("new     value:", icol);
     for (int k = 0; k <= plt2blk.ncolor; ++k)
@@ -235,9 +243,9 @@ void scolorindex(const IndexSetter& s, int& icol, int mode) {
 }  // namespace
 
 void scolornb(int& ncol, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     ncol = plt2blk.ncolor;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     ncol = 4;
     plt2blk.ncolor = ncol;
     plt2blk.icolorplot = 1;
@@ -246,10 +254,10 @@ void scolornb(int& ncol, int mode) {
   } else {
     checkcount(ncol);
   }
-  const bool asking = mode % 2 == 0;
+  const bool asking = dialoguemode(mode);
   if (asking && !countmenu(ncol)) return;
   plt2blk.icolorplot = ncol == 1 ? 0 : 1;
-  if (mode == 5 || asking)
+  if (mode == setmode::setdefault || asking)
     wout(" NB of colors = " + ed::i(ncol, 3) +
          (plt2blk.icolorplot == 1 ? " ==> Color plot" : " ==> Black & White plot"));
   const int before = plt2blk.ncolor;
@@ -259,11 +267,11 @@ void scolornb(int& ncol, int mode) {
 
 void scolorrgb(int& index, std::string& name, real& red, real& green, real& blue, int mode) {
   int ierr = 0;
-  if (mode == 4 || mode == 5)
+  if (defaultmode(mode))
     defaultrgb();
   else
     checkrgbindex(index);
-  if (mode >= 2 && mode <= 5) {
+  if (storedmode(mode) || defaultmode(mode)) {
     const std::size_t k = colorindex(index);
     name = ed::pad(pltcharblk.colornam[k], name.size());
     red = plt2blk.RED[k];
@@ -274,7 +282,7 @@ void scolorrgb(int& index, std::string& name, real& red, real& green, real& blue
     crevin2("green (%)", green, 0.0f, 100.0f, scolorrgb_id.name, 0, ierr);
     crevin2("blue (%)", blue, 0.0f, 100.0f, scolorrgb_id.name, 0, ierr);
   }
-  if (mode % 2 == 0 && !rgbmenu(index, name, red, green, blue)) return;
+  if (dialoguemode(mode) && !rgbmenu(index, name, red, green, blue)) return;
   setentry(index, name, red, green, blue);
 }
 

@@ -7,6 +7,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/error_stops.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/value_checks.h"
 #include "plotlib/window_pages.h"
 
@@ -52,14 +53,14 @@ void affine(std::span<real> xo, std::span<real> yo, std::span<const real> xi,
 
 void ssubplot(int& isub, int mode) {
   for (;;) {
-    if (mode == 2 || mode == 3) {
+    if (storedmode(mode)) {
       isub = plt1blk.isub;
-    } else if (mode >= 4 && mode <= 7) {
+    } else if (defaultmode(mode) || allsubplotmode(mode)) {
       submenuhead(ssubplot_id);
       isub = 1;
       wout(" INITIALISING SUBPLOT = " + ed::i(isub, 2));
     }
-    if (mode % 2 == 0) subplotbox(isub);
+    if (dialoguemode(mode)) subplotbox(isub);
     int ierr = 0;
     cinvin(isub, 1, maxsubplot, ssubplot_id.name, "subplot nb.", ierr);
     if (ierr == 0) break;

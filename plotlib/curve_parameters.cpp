@@ -4,6 +4,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/value_checks.h"
 #include "plotlib/curve_points.h"
@@ -18,7 +19,32 @@ const RoutineId scparfixnb_id{"scparfixnb ", " 2.0", "21-05-2008"};
 const RoutineId scparfix1_id{"scparfix   ", " 6.0", "21-05-2008"};
 const RoutineId sclevel2_id{"sclevel2   ", " 4.0", "22-07-2008"};
 
-const std::string rule(43, '-');
+// The mode in which scall only shows the three groups.
+constexpr int showmode = 6;
+
+// The codes of the "CURVES PARAMETERS" menu, after the fixed parameters'
+// indices.
+namespace curvecode {
+constexpr int fixedcount = 100;
+constexpr int levelcount = 200, levelincrement = 210;  // the levels, by number or increment
+constexpr int points = 300, increment = 320, name = 330;
+constexpr int range = 310;  // initial and final value of the running point
+}  // namespace curvecode
+
+// The codes of the fixed parameter menus: of their number, and of one
+// parameter (the value codes edit the value of types 1, 2 and 3).
+namespace fixedcode {
+constexpr int count = 10;
+constexpr int name = 10, type = 20;
+constexpr int real = 30, integer = 40, character = 50;
+}  // namespace fixedcode
+
+// The codes of the level menu; 13 and 15 ask for three values in turn.
+namespace levelcode {
+constexpr int initial = 10, final = 11, increment = 12, byincrement = 13;
+constexpr int count = 14, bycount = 15;
+constexpr int single = 20;
+}  // namespace levelcode
 
 // The 0-based place of fixed parameter i (1..maxparfix).
 std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
@@ -38,30 +64,30 @@ void showcurves() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
   submenuhead(scall_id);
-  curvetext(rule);
-  curvetext("                 CURVES");
-  curvetext("         1 - FIXED PARAMETERS");
+  wout(dashrule);
+  say("                 CURVES");
+  say("         1 - FIXED PARAMETERS");
   curveint("max nb of fixed params    :", maxparfix, 6);
   curveint("current nb of fixed params:", pfixblock.nparfix, 6);
-  curvetext("current fixed parameters:");
+  say("current fixed parameters:");
   fixedtable();
-  curvetext(rule);
-  curvetext("         2 - LEVEL PARAMETERS");
-  curvetext("level name ...............: " + l.levnam);
+  wout(dashrule);
+  say("         2 - LEVEL PARAMETERS");
+  say("level name ...............: " + l.levnam);
   curvereal("level initial value ......:", l.levi);
   curvereal("level final   value ......:", l.levf);
   curvereal("level increment ..........:", l.levd);
   curvereal("single level value .......:", l.levi);
   curveint("nb of level curves .......:", l.nlev, 6);
-  curvetext(rule);
-  curvetext("         3 - RUNNING POINT PARAMETERS");
+  wout(dashrule);
+  say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points .........:", mp, 6);
   curveint("nb of points to draw .....:", p.np, 6);
   curvereal("nb of segments to draw ...:", p.rnseg);
   curvereal("initial value ............:", p.pti);
   curvereal("final   value ............:", p.ptf);
   curvereal("increment ................:", p.ptd);
-  curvetext("name .....................: " + p.ptnam);
+  say("name .....................: " + p.ptnam);
   menutail();
 }
 
@@ -69,28 +95,30 @@ void showcurves() {
 void curvelines() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
-  curvetext("         1 - FIXED PARAMETERS");
+  say("         1 - FIXED PARAMETERS");
   curveint("max nb of fixed params ..........", maxparfix, 6);
-  curveint("current nb of fixed params ...100", pfixblock.nparfix, 6);
-  curvetext("current fixed parameters:");
+  curveint("current nb of fixed params ..." + ed::listi(curvecode::fixedcount), pfixblock.nparfix,
+           6);
+  say("current fixed parameters:");
   fixedtable();
-  curvetext(rule);
-  curvetext("         2 - LEVEL PARAMETERS");
-  curveint("nb of level curves ...........200", l.nlev, 6);
-  curvereal("level initial value ..........210", l.levi);
-  curvereal("level final   value ..........210", l.levf);
-  curvereal("level increment ..............210", l.levd);
-  curvereal("single level value ...........210", l.levi);
-  curvetext("level name ...................210 " + l.levnam);
-  curvetext(rule);
-  curvetext("         3 - RUNNING POINT PARAMETERS");
+  wout(dashrule);
+  say("         2 - LEVEL PARAMETERS");
+  const std::string levels = ed::listi(curvecode::levelincrement);
+  curveint("nb of level curves ..........." + ed::listi(curvecode::levelcount), l.nlev, 6);
+  curvereal("level initial value .........." + levels, l.levi);
+  curvereal("level final   value .........." + levels, l.levf);
+  curvereal("level increment .............." + levels, l.levd);
+  curvereal("single level value ..........." + levels, l.levi);
+  say("level name ..................." + levels + " " + l.levnam);
+  wout(dashrule);
+  say("         3 - RUNNING POINT PARAMETERS");
   curveint("max nb of points ................", mp, 6);
-  curveint("nb of points to draw .........300", p.np, 6);
-  curvereal("nb of segments to draw .......300", p.rnseg);
-  curvereal("initial value ................310", p.pti);
-  curvereal("final   value ................310", p.ptf);
-  curvereal("increment ....................320", p.ptd);
-  curvetext("name .........................330 " + p.ptnam);
+  curveint("nb of points to draw ........." + ed::listi(curvecode::points), p.np, 6);
+  curvereal("nb of segments to draw ......." + ed::listi(curvecode::points), p.rnseg);
+  curvereal("initial value ................" + ed::listi(curvecode::range), p.pti);
+  curvereal("final   value ................" + ed::listi(curvecode::range), p.ptf);
+  curvereal("increment ...................." + ed::listi(curvecode::increment), p.ptd);
+  say("name ........................." + ed::listi(curvecode::name) + " " + p.ptnam);
 }
 
 // The information text of a fixed parameter: its name, and its value
@@ -128,21 +156,21 @@ void agree(const std::string& name, int type, real& rvalue, int& ivalue, std::st
 
 void wrongtype() {
   warninghead(scparfix1_id);
-  curvetext("Wrong type of parameter");
-  curvetext("=====> NO ACTION");
+  say("Wrong type of parameter");
+  say("=====> NO ACTION");
   warningtail0(0);
 }
 
 void choosetype(int& type) {
   const std::string dashes(28, '-');
-  curvetext(dashes);
-  curvetext("Parameter type:");
-  curvetext(dashes);
-  curvetext("name only - no value ......0");
-  curvetext("real.......................1");
-  curvetext("integer....................2");
-  curvetext("character..................3");
-  curvetext(dashes);
+  say(dashes);
+  say("Parameter type:");
+  say(dashes);
+  say("name only - no value ......0");
+  say("real.......................1");
+  say("integer....................2");
+  say("character..................3");
+  say(dashes);
   int ierr = 0;
   inintegvindef(type, "your choice", type, 0, 3, ierr);
 }
@@ -166,22 +194,22 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
         return;
       }
       errorhead(sclevel2_id);
-      curvetext("Computing increment from nb of curves");
+      say("Computing increment from nb of curves");
       curveint(" Calculation type =", itype, 4);
       curveint(" nb of curves =", nlev, 4);
-      curvetext("==> NEED nb > 0");
+      say("==> NEED nb > 0");
       nlev = 1;
       curveint("==> RESET nb =", nlev, 4);
       errortail00();
     } else if (itype == 2 || itype == 3) {
       if ((levf >= levi && levd > 0.0f) || (levf < levi && levd < 0.0f)) break;
       errorhead(sclevel2_id);
-      curvetext("Levels computed from increment:");
+      say("Levels computed from increment:");
       curveint(" Calculation type    =", itype, 4);
       bounds();
-      curvetext("==> INCONSISTENT LOOP");
-      curvetext("==> NEED TO CORRECT IT");
-      curvetext("==> SETTING SINGLE LEVEL");
+      say("==> INCONSISTENT LOOP");
+      say("==> NEED TO CORRECT IT");
+      say("==> SETTING SINGLE LEVEL");
       nlev = 1;
       itype = 1;
       curveint(" Nb of levels        =", nlev, 4);
@@ -190,12 +218,12 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
     } else {
       if (nlev == 1) return;
       warninghead(sclevel2_id);
-      curvetext("Single level:");
+      say("Single level:");
       curveint(" Calculation type    =", itype, 4);
       curveint(" nb of levels        =", nlev, 4);
       bounds();
       nlev = 1;
-      curvetext("==> RESETTING:");
+      say("==> RESETTING:");
       curveint(" Nb of levels        =", nlev, 4);
       warningtail00();
       return;
@@ -211,21 +239,21 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
   const bool large = r > 0.001f;
   if (large) {
     warninghead(sclevel2_id);
-    curvetext("Levels computed from increment:");
+    say("Levels computed from increment:");
     curveint(" Calculation type    =", itype, 4);
     curveint(" nb of levels        =", nlev, 4);
     bounds();
     curvereal(" remainder/increment =", r);
-    curvetext("==> large remainder");
+    say("==> large remainder");
   }
   if (itype == 2) {
     levd = (levf - levi) / static_cast<real>(nlev - 1);
     if (large) {
-      curvetext("==> RECOMPUTED:");
+      say("==> RECOMPUTED:");
       curvereal(" increment =", levd);
     }
   } else if (large) {
-    curvetext("==> final level not reached");
+    say("==> final level not reached");
   }
   if (large) warningtail00();
 }
@@ -245,9 +273,9 @@ void scall(int mode) {
   std::string text(35, ' ');
   int ipfixtypea = 0, ivalue = 0, nparfixa = 0, nlev = 0, itype = 0, np = 0;
   real rvalue = 0.0f, levi = 0.0f, levf = 0.0f, levd = 0.0f, pti = 0.0f, ptf = 0.0f, ptd = 0.0f;
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(scall_id);
-    curvetext("INITIALIZING CURVES PARAMETERS");
+    say("INITIALIZING CURVES PARAMETERS");
     nparfixa = maxparfix;
     scparfixnb(nparfixa, 1);
     for (int k = 1; k <= maxparfix; ++k) {
@@ -261,10 +289,10 @@ void scall(int mode) {
     scptnp(np, mode);
     scptif(pti, ptf, mode);
     scptd(ptd, mode);
-    if (mode == 5) return;
-  } else if (mode == 6) {
+    if (mode == setmode::setdefault) return;
+  } else if (mode == showmode) {
     return showcurves();
-  } else if (mode % 2 != 0) {
+  } else if (!dialoguemode(mode)) {
     return;
   }
   curvemenu(scall_id, "           CURVES PARAMETERS", curvelines, [&](int code) {
@@ -273,23 +301,23 @@ void scall(int mode) {
       return scparfix1(name, ipfixtypea, rvalue, ivalue, text, index, 2);
     }
     switch (code) {
-      case 100: return scparfixnb(nparfixa, 2);
-      case 200:
-      case 210:
-        itype = code == 200 ? 1 : 2;
+      case curvecode::fixedcount: return scparfixnb(nparfixa, 2);
+      case curvecode::levelcount:
+      case curvecode::levelincrement:
+        itype = code == curvecode::levelcount ? 1 : 2;
         return sclevel2(levi, levf, levd, nlev, itype, text, 2);
-      case 300: return scptnp(np, 2);
-      case 310: return scptif(pti, ptf, 2);
-      case 320: return scptd(ptd, 2);
-      case 330: return scptnam(text, 2);
+      case curvecode::points: return scptnp(np, 2);
+      case curvecode::range: return scptif(pti, ptf, 2);
+      case curvecode::increment: return scptd(ptd, 2);
+      case curvecode::name: return scptnam(text, 2);
     }
   });
 }
 
 void scparfixnb(int& nparfixa, int mode) {
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     nparfixa = pfixblock.nparfix;
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     nparfixa = 0;
   int ierr = 0;
   cinvin(nparfixa, 0, maxparfix, "scparfixnb", "nparfixa", ierr);
@@ -297,15 +325,16 @@ void scparfixnb(int& nparfixa, int mode) {
     nparfixa = maxparfix;
     curveint("  ===> reset nparfixa =", nparfixa, 6);
   }
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scparfixnb_id, "          CURVES FIXED PARAMETERS   ",
         [&] {
           curveint("max nb of fixed params ..........", maxparfix, 6);
-          curveint("current nb of fixed params ....10", nparfixa, 6);
+          curveint("current nb of fixed params ...." + ed::listi(fixedcode::count), nparfixa, 6);
         },
         [&](int code) {
-          if (code == 10) inintegvindef(nparfixa, "nb of fixed parameters", nparfixa, 1, maxparfix, ierr);
+          if (code == fixedcode::count)
+            inintegvindef(nparfixa, "nb of fixed parameters", nparfixa, 1, maxparfix, ierr);
         });
   pfixblock.nparfix = nparfixa;
 }
@@ -313,13 +342,13 @@ void scparfixnb(int& nparfixa, int mode) {
 void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, std::string& cvalue,
                int& ifix1, int mode) {
   PfixBlock& b = pfixblock;
-  if ((mode == 2 || mode == 3) && ifix1 >= 1 && ifix1 <= maxparfix) {
+  if (storedmode(mode) && ifix1 >= 1 && ifix1 <= maxparfix) {
     name = ed::pad(b.pfixname[slot(ifix1)], name.size());
     ipfixtypea = b.ipfixtype[slot(ifix1)];
     rvalue = b.pfix[slot(ifix1)];
     ivalue = b.ipfix[slot(ifix1)];
     cvalue = ed::pad(b.pfixvalue[slot(ifix1)], cvalue.size());
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     name = ed::pad("parameter", name.size());
     ipfixtypea = 1;
     rvalue = 0.0f;
@@ -333,8 +362,8 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
   if (b.nparfix < 1) {
     warninghead(scparfix1_id);
     curveint("nparfix =", b.nparfix, 6);
-    curvetext("need to set nparfix > 1 first");
-    curvetext("=====> NO ACTION");
+    say("need to set nparfix > 1 first");
+    say("=====> NO ACTION");
     warningtail0(0);
     return;
   }
@@ -345,43 +374,45 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
   }
   std::string info;
   agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     auto show = [&] {
       const int type = ipfixtypea;
       curveint("max nb of fixed params .........", maxparfix, 6);
       curveint("current nb of fixed params .....", b.nparfix, 6);
-      curvetext(rule);
-      curvetext("Parameter to modify");
-      curvetext(rule);
+      wout(dashrule);
+      say("Parameter to modify");
+      wout(dashrule);
       curveint("index  ..........................", ifix1, 6);
-      curvetext("name ..........................10 " + name);
-      curveint("type ..........................20", type, 6);
-      curvereal(type == 1 ? "real      value ...............30" : "real      value .................",
-              rvalue);
-      curveint(type == 2 ? "integer   value ...............40" : "integer   value .................",
-             ivalue, 6);
-      curvetext(std::string(type == 3 ? "character value ...............50"
-                                    : "character value .................") +
-              " " + cvalue);
-      curvetext("info: " + info);
+      // A value line shows its code for the type in force only.
+      auto valuetext = [type](std::string_view text, int t, int code) {
+        return std::string(text) + (type == t ? ed::listi(code) : "..");
+      };
+      say("name .........................." + ed::listi(fixedcode::name) + " " + name);
+      curveint("type .........................." + ed::listi(fixedcode::type), type, 6);
+      curvereal(valuetext("real      value ...............", 1, fixedcode::real), rvalue);
+      curveint(valuetext("integer   value ...............", 2, fixedcode::integer), ivalue, 6);
+      say(valuetext("character value ...............", 3, fixedcode::character) + " " +
+                cvalue);
+      say("info: " + info);
     };
-    // Codes 30, 40 and 50 edit the value of types 1, 2 and 3.
     auto act = [&](int code) {
-      if (code == 10) {
+      if (code == fixedcode::name) {
         const std::string current = name;
         inchardef(name, "parameter name", current, ierr);
         if (ipfixtypea == 0)
           agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
         else
           info = describe(name, ipfixtypea, cvalue);
-      } else if (code == 20) {
+      } else if (code == fixedcode::type) {
         choosetype(ipfixtypea);
-      } else if (code == 30 || code == 40 || code == 50) {
-        if (ipfixtypea != code / 10 - 2) return wrongtype();
+      } else if (code == fixedcode::real || code == fixedcode::integer ||
+                 code == fixedcode::character) {
+        const int type = code == fixedcode::real ? 1 : code == fixedcode::integer ? 2 : 3;
+        if (ipfixtypea != type) return wrongtype();
         const std::string current = cvalue;
-        if (code == 30) inrealdef(rvalue, name, rvalue, ierr);
-        if (code == 40) inintegdef(ivalue, name, ivalue, ierr);
-        if (code == 50) inchardef(cvalue, name, current, ierr);
+        if (code == fixedcode::real) inrealdef(rvalue, name, rvalue, ierr);
+        if (code == fixedcode::integer) inintegdef(ivalue, name, ivalue, ierr);
+        if (code == fixedcode::character) inchardef(cvalue, name, current, ierr);
         agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
       }
     };
@@ -399,13 +430,13 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
 void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::string& levnam,
               int mode) {
   PlevBlock& b = plevblock;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     levi = b.levi;
     levf = b.levf;
     levd = b.levd;
     nlev = b.nlev;
     levnam = ed::pad(b.levnam, levnam.size());
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     levi = 0.0f;
     levf = 1.0f;
     levd = 0.1f;
@@ -416,14 +447,14 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
   if (itype < 0 || itype > 4) {
     warninghead(sclevel2_id);
     curveint("Calculation type =", itype, 4);
-    curvetext("==> Unknown");
-    curvetext("==> RESETTING TYPE TO USE INCREMENT");
+    say("==> Unknown");
+    say("==> RESETTING TYPE TO USE INCREMENT");
     itype = 2;
     curveint("Calculation type =", itype, 4);
     warningtail00();
   }
   checklevels(levi, levf, levd, nlev, itype);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     int ierr = 0;
     auto initial = [&] { inrealdef(levi, "level initial value", levi, ierr); };
     auto finalvalue = [&] { inrealdef(levf, "level final value", levf, ierr); };
@@ -434,8 +465,8 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         if (levd != 0.0f) return;
         warninghead(sclevel2_id);
         curvereal("Increment =", levd);
-        curvetext("Increment MUST be non zero");
-        curvetext("==> BACK TO QUERY");
+        say("Increment MUST be non zero");
+        say("==> BACK TO QUERY");
         warningtail00();
       }
     };
@@ -446,24 +477,24 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         if (nlev > 0) return;
         warninghead(sclevel2_id);
         curveint("Nb of level curves =", nlev, 4);
-        curvetext("MUST BE > 0");
-        curvetext("==> BACK TO QUERY");
+        say("MUST BE > 0");
+        say("==> BACK TO QUERY");
         warningtail00();
       }
     };
     auto show = [&] {
-      curvetext("level name       : " + levnam);
+      say("level name       : " + levnam);
       curveint("Calculation type =", itype, 4);
-      curvereal("level initial value ...........10", levi);
-      curvereal("level final   value ...........11", levf);
-      curvereal("level increment ...............12", levd);
-      curvetext("modify init, final & inc ......13");
-      curveint("nb of level curves ............14", nlev, 4);
-      curvetext("modify init, final & nb .......15");
-      curvereal("single level value ............20", levi);
+      curvereal("level initial value ..........." + ed::listi(levelcode::initial), levi);
+      curvereal("level final   value ..........." + ed::listi(levelcode::final), levf);
+      curvereal("level increment ..............." + ed::listi(levelcode::increment), levd);
+      say("modify init, final & inc ......" + ed::listi(levelcode::byincrement));
+      curveint("nb of level curves ............" + ed::listi(levelcode::count), nlev, 4);
+      say("modify init, final & nb ......." + ed::listi(levelcode::bycount));
+      curvereal("single level value ............" + ed::listi(levelcode::single), levi);
     };
     auto act = [&](int code) {
-      if (code == 20) {
+      if (code == levelcode::single) {
         inrealdef(levi, "single level value", levi, ierr);
         nlev = 1;
         levf = levi;
@@ -471,10 +502,11 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         itype = 4;
         return;
       }
-      if (code == 10 || code == 13 || code == 15) initial();
-      if (code == 11 || code == 13 || code == 15) finalvalue();
-      if (code == 12 || code == 13) increment();
-      if (code == 14 || code == 15) count();
+      const bool range = code == levelcode::byincrement || code == levelcode::bycount;
+      if (code == levelcode::initial || range) initial();
+      if (code == levelcode::final || range) finalvalue();
+      if (code == levelcode::increment || code == levelcode::byincrement) increment();
+      if (code == levelcode::count || code == levelcode::bycount) count();
       checklevels(levi, levf, levd, nlev, itype);
     };
     curvemenu(sclevel2_id, "         CURVES LEVEL PARAMETER", show, act);

@@ -6,6 +6,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/value_checks.h"
 #include "plotlib/curve_parameters.h"
@@ -24,6 +25,15 @@ const RoutineId scptend_id{"scptend    ", "    ", "          "};
 
 const std::string_view pointheading = "RUNNING POINT parameters :                 ";
 
+// The menu codes of the running point setters, and the exit code of every
+// curve menu.
+namespace code {
+constexpr int np = 10;
+constexpr int initial = 10, final = 11;
+constexpr int increment = 10;
+constexpr int name = 10;
+}  // namespace code
+
 // Keeps np within 1..mp, saying why.
 void limitnp(int& np, int mode) {
   if (np > mp) {
@@ -32,20 +42,20 @@ void limitnp(int& np, int mode) {
     curveint("> plot buffer size =", mp, 7);
     np = mp;
     curveint("===> reset nb of points =", mp, 7);
-    curvetext("===> WILL NOT PLOT ALL THE DATA");
+    say("===> WILL NOT PLOT ALL THE DATA");
     warningtail00();
   }
-  if (np == 1 && mode != 6 && mode != 7) {
+  if (np == 1 && !allsubplotmode(mode)) {
     warninghead(scptnp_id);
     curveint("nb of points =", np, 7);
-    curvetext("===> WILL PLOT ONLY ONE POINT");
+    say("===> WILL PLOT ONLY ONE POINT");
     warningtail00();
   }
   if (np < 1) {
     errorhead(scptnp_id);
     curveint("nb of points np =", np, 7);
-    curvetext("===> UPSTREAM PROBLEM ?");
-    curvetext("Increment inconsistent with bounds ?");
+    say("===> UPSTREAM PROBLEM ?");
+    say("Increment inconsistent with bounds ?");
     np = 1;
     curveint("===> RESETTING np =", np, 7);
     errortail00();
@@ -60,7 +70,7 @@ void saytype(int t) { curveint("Calculation type =", t, 6); }
 void countfromincrement(int t, int mode) {
   PtBlock& p = ptblock;
   int n = stepcount((p.ptf - p.pti) / p.ptd + 0.002f);
-  scptnp(n, mode % 2 == 0 ? 0 : 1);
+  scptnp(n, dialoguemode(mode) ? setmode::askgiven : setmode::storegiven);
   p.rnp = static_cast<real>(p.np);
   p.rnseg = p.rnp - 1.0f;
   const real r = ((p.ptf - p.pti) - p.ptd * static_cast<real>(n - 1)) / p.ptd;
@@ -69,23 +79,23 @@ void countfromincrement(int t, int mode) {
   if (large) {
     warninghead(scptend_id);
     saytype(t);
-    curvetext("np computed from td with:");
+    say("np computed from td with:");
     curveint(" mp  =", mp, 6);
     curveint(" np  =", p.np, 6);
     curvereal(" pti =", p.pti);
     curvereal(" ptf =", p.ptf);
     curvereal(" ptd =", p.ptd);
     curvereal(" remainder/ptd =", r);
-    curvetext("==> large remainder");
+    say("==> large remainder");
   }
   if (t == 2) {
     p.ptd = n - 1 == 0 ? 0.0f : (p.ptf - p.pti) / p.rnseg;
     if (large) {
-      curvetext("RECOMPUTED VALUE:");
+      say("RECOMPUTED VALUE:");
       curvereal(" ptd =", p.ptd);
     }
   } else if (large) {
-    curvetext("==> final point is not reached");
+    say("==> final point is not reached");
   }
   if (large) warningtail00();
 }
@@ -109,7 +119,7 @@ bool sample(int& t, int mode) {
     errorhead(scptend_id);
     saytype(t);
     curveint("Computing increment from np =", p.np, 6);
-    curvetext("==> NEED TO SET np > 0");
+    say("==> NEED TO SET np > 0");
     errortail00();
     scall(0);
     return false;
@@ -121,20 +131,20 @@ bool sample(int& t, int mode) {
     }
     errorhead(scptend_id);
     saytype(t);
-    curvetext("Computing np from td with:");
+    say("Computing np from td with:");
     curvereal("  pti =", p.pti);
     curvereal("  ptf =", p.ptf);
     curvereal("  ptd =", p.ptd);
-    curvetext("==> INCONSISTENT LOOP");
-    curvetext("==> NEED TO CORRECT IT");
+    say("==> INCONSISTENT LOOP");
+    say("==> NEED TO CORRECT IT");
     errortail00();
     scall(0);
     return false;
   }
   warninghead(scptend_id);
   saytype(t);
-  curvetext("==> Unknown");
-  curvetext("==> RESETTING TYPE TO USE NP");
+  say("==> Unknown");
+  say("==> RESETTING TYPE TO USE NP");
   t = 1;
   saytype(t);
   warningtail00();
@@ -177,109 +187,110 @@ std::string textspan(std::string_view text) {
                                  static_cast<std::size_t>(last - first + 1)));
 }
 
-void curvetext(std::string_view text) { wout(" " + std::string(text)); }
 void curveint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
 void curvereal(std::string_view text, real v) { wout(" " + std::string(text) + " " + ed::f(v, 8, 3)); }
 
 void curvemenu(const RoutineId& id, std::string_view heading, const std::function<void()>& show,
                const std::function<void(int)>& act, bool echoed) {
-  const std::string rule(43, '-');
   for (;;) {
     submenuhead(id);
-    curvetext(rule);
-    curvetext(heading);
-    curvetext(rule);
+    wout(dashrule);
+    say(heading);
+    wout(dashrule);
     show();
-    curvetext(rule);
-    curvetext("EXIT ..........................99");
+    wout(dashrule);
+    say("EXIT .........................." + ed::listi(exitcode));
     menutail();
-    int choice = 99;
+    int choice = exitcode;
     int ierr = 0;
     const std::string prompt = ed::pad("your choice", 35);
     if (echoed)
       inintegdef(choice, prompt, choice, ierr);
     else
       inintegdefnp(choice, prompt, choice, ierr);
-    if (choice == 99) return;
+    if (choice == exitcode) return;
     act(choice);
   }
 }
 
 void scptnp(int& np, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     np = ptblock.np;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     np = 11;
     submenuhead(scptnp_id);
     curveint("INITIALIZING NUMBER OF POINTS TO:", np, 7);
   }
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scptnp_id, "RUNNING POINT PARAMETERS:                  ",
         [&] {
           curveint("max nb of points ................", mp, 7);
-          curveint("nb of points ..................10", np, 7);
+          curveint("nb of points .................." + ed::listi(code::np), np, 7);
           curveint("nb of segments ..................", np - 1, 7);
         },
         [&](int code) {
           int ierr = 0;
-          if (code == 10) inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, mp, ierr);
+          if (code == code::np)
+            inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, mp, ierr);
         });
   limitnp(np, mode);
   ptblock.np = np;
 }
 
 void scptif(real& pti, real& ptf, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     pti = ptblock.pti;
     ptf = ptblock.ptf;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     pti = 0.0f;
     ptf = 1.0f;
   }
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
         scptif_id, pointheading,
         [&] {
-          curvereal("initial value .................10", pti);
-          curvereal("final   value .................11", ptf);
+          curvereal("initial value ................." + ed::listi(code::initial), pti);
+          curvereal("final   value ................." + ed::listi(code::final), ptf);
         },
         [&](int code) {
           int ierr = 0;
-          if (code == 10) inrealdef(pti, "initial value", pti, ierr);
-          if (code == 11) inrealdef(ptf, "final value", ptf, ierr);
+          if (code == code::initial) inrealdef(pti, "initial value", pti, ierr);
+          if (code == code::final) inrealdef(ptf, "final value", ptf, ierr);
         });
   ptblock.pti = pti;
   ptblock.ptf = ptf;
 }
 
 void scptd(real& ptd, int mode) {
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     ptd = ptblock.ptd;
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     ptd = 0.1f;
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
-        scptd_id, pointheading, [&] { curvereal("increment .....................10", ptd); },
+        scptd_id, pointheading,
+        [&] { curvereal("increment ....................." + ed::listi(code::increment), ptd); },
         [&](int code) {
           int ierr = 0;
-          if (code == 10) inrealdef(ptd, "increment", ptd, ierr);
+          if (code == code::increment) inrealdef(ptd, "increment", ptd, ierr);
         });
   ptblock.ptd = ptd;
 }
 
 void scptnam(std::string& name, int mode) {
-  if (mode == 2 || mode == 3)
+  if (storedmode(mode))
     name = ed::pad(ptblock.ptnam, name.size());
-  else if (mode == 4 || mode == 5)
+  else if (defaultmode(mode))
     name = ed::pad("Point.parameter", name.size());
-  if (mode % 2 == 0)
+  if (dialoguemode(mode))
     curvemenu(
-        scptnam_id, pointheading, [&] { curvetext("name ..........................10 " + name); },
+        scptnam_id, pointheading,
+        [&] { say("name .........................." + ed::listi(code::name) + " " + name); },
         [&](int code) {
           int ierr = 0;
           const std::string current = name;
-          if (code == 10) inchardef(name, "running point parameter name", current, ierr);
+          if (code == code::name) inchardef(name, "running point parameter name", current, ierr);
         });
   ptblock.ptnam = ed::pad(name, 5);
   subtail(scptnam_id);
@@ -288,7 +299,7 @@ void scptnam(std::string& name, int mode) {
 void scptend(int itype, int mode) {
   const bool captions = itype < 100;
   int t = captions ? itype : itype - 100;
-  if (mode % 2 == 0) scall(0);
+  if (dialoguemode(mode)) scall(0);
   while (!sample(t, mode)) {
   }
   if (!captions) return;

@@ -63,8 +63,7 @@ int stepcount(real q);
 std::string textspan(std::string_view text);
 
 // Lines of the curve kit's menus and banners, on the standard output unit:
-// a text; a text and an integer in w columns; a text and a real in f8.3.
-void curvetext(std::string_view text);
+// a text and an integer in w columns; a text and a real in f8.3.
 void curveint(std::string_view text, int v, int w);
 void curvereal(std::string_view text, real v);
 

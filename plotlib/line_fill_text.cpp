@@ -37,9 +37,9 @@ constexpr real heightmin = 0.02f, heightmax = 1000.0f, heightdefault = 0.5f;
 
 void askingscreen(const RoutineId& id, std::string_view title) {
   submenuhead(id);
-  attrtext(rule43);
-  attrtext(title);
-  attrtext(rule43);
+  wout(dashrule);
+  say(title);
+  wout(dashrule);
 }
 
 void checkfillstyle(int& istyle) {
@@ -53,7 +53,7 @@ void checkfillstyle(int& istyle) {
   } else if (istyle < 0) {
     warninghead(sfillstyle_id);
     intline("trying to set nb of style  =", istyle);
-    attrtext("min style nb = 0");
+    say("min style nb = 0");
     istyle = 1;
     intline("===> RESET style nb =", istyle);
     warningtail00();
@@ -63,7 +63,7 @@ void checkfillstyle(int& istyle) {
 void checkthickness(real& thickness) {
   if (thickness > thickmin && thickness <= thickmax) return;
   warninghead(slinewidth_id);
-  attrtext("LINE THICKNESS OUT OF RANGE:");
+  say("LINE THICKNESS OUT OF RANGE:");
   realline(" line thickness (cm) =", thickness);
   realline(" min =", thickmin);
   realline(" max =", thickmax);
@@ -75,7 +75,7 @@ void checkthickness(real& thickness) {
 void checkheight(real& height) {
   if (height > heightmin && height <= heightmax) return;
   warninghead(stextsize_id);
-  attrtext("TEXT SIZE OUT OF RANGE:");
+  say("TEXT SIZE OUT OF RANGE:");
   heightline(" txtheight =", height);
   heightline(" min =", heightmin);
   heightline(" max =", heightmax);
@@ -88,7 +88,7 @@ void checkjustification(int& ijust) {
   if (ijust >= -11 && ijust <= 11) return;
   warninghead(stextalign_id);
   intline("trying to set justif =", ijust);
-  attrtext("justif must be in [-11,11]");
+  say("justif must be in [-11,11]");
   ijust = -1;
   intline("===> RESET justif =", ijust);
   warningtail00();
@@ -105,10 +105,8 @@ void placejustification(int& ijust) {
   warningtail00();
 }
 
-const std::array<std::string_view, 15> alignscreen{
-    "-------------------------------------------",
-    "          SETTING TEXT ALIGNMENT",
-    "-------------------------------------------",
+// The help screen of the alignment, between rules, in 43 columns.
+const std::array<std::string_view, 11> alignscreen{
     " |just| indicates where the x,y point",
     "      is relative to the textstring",
     " if just < 0 leading and trailing blanks",
@@ -120,20 +118,19 @@ const std::array<std::string_view, 15> alignscreen{
     "   |---------------|---------------|",
     "   1               2               3",
     "",
-    "-------------------------------------------",
 };
 
 }  // namespace
 
 void sfillstyle(int& istyle, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     istyle = plt2blk.ifillstyle;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     istyle = 1;
-    if (mode == 5) {
+    if (mode == setmode::setdefault) {
       submenuhead(sfillstyle_id);
-      attrtext("INITIALISING FILL STYLE TO: filled");
+      say("INITIALISING FILL STYLE TO: filled");
     }
   } else {
     checkfillstyle(istyle);
@@ -142,8 +139,8 @@ void sfillstyle(int& istyle, int mode) {
     askingscreen(sfillstyle_id, "     POLYGON FILL STYLES");
     intline("currently stored   :", plt2blk.ifillstyle);
     intline("suggested new value:", istyle);
-    attrtext("hollow ....................0");
-    attrtext("filled ....................1");
+    say("hollow ....................0");
+    say("filled ....................1");
     menutail();
     inintegvindef(istyle, "your choice", istyle, 0, 1, ierr);
   }
@@ -157,10 +154,10 @@ void slinestyle(int& /*istyle*/, int /*mode*/) {}
 
 void slinewidth(real& thickness, int mode) {
   int ierr = 0;
-  if (mode == 0 || mode == 1) checkthickness(thickness);
-  if (mode == 2 || mode == 3) thickness = plt2blk.thickness;
-  if (mode == 4 || mode == 5) thickness = thickdefault;
-  if (mode == 5) {
+  if (givenmode(mode)) checkthickness(thickness);
+  if (storedmode(mode)) thickness = plt2blk.thickness;
+  if (defaultmode(mode)) thickness = thickdefault;
+  if (mode == setmode::setdefault) {
     submenuhead(slinewidth_id);
     wout(" INITIALISING LINE THICKNESS TO: " + ed::f(thickness, 8, 3) + " cm");
   }
@@ -184,17 +181,17 @@ void slinewidth(real& thickness, int mode) {
 
 void stextfont(int& ifont, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) ifont = plt2blk.itextfont;
-  if (mode == 4 || mode == 5) ifont = 1;
-  if (mode == 5) {
+  if (storedmode(mode)) ifont = plt2blk.itextfont;
+  if (defaultmode(mode)) ifont = 1;
+  if (mode == setmode::setdefault) {
     submenuhead(stextfont_id);
-    attrtext("INITIALISING TEXT FONT TO: 1 =  Geneva");
+    say("INITIALISING TEXT FONT TO: 1 =  Geneva");
   }
   if (view.pathopen == 1) endpath();
   if (askingmode(mode)) {
     askingscreen(stextfont_id, "SETTING TEXT FONT");
     intline("present value.............. ", ifont);
-    attrtext("Geneva.....................1");
+    say("Geneva.....................1");
     menutail();
     inintegvindef(ifont, "your choice", ifont, 1, 15, ierr);
   }
@@ -205,7 +202,7 @@ void stextfont(int& ifont, int mode) {
       intline("font number =", ifont);
     else
       intline("inter =", mode);
-    attrtext("===> NO ACTION");
+    say("===> NO ACTION");
     warningtail00();
     return;
   }
@@ -217,10 +214,10 @@ void stextfont(int& ifont, int mode) {
 
 void stextsize(real& height, int mode) {
   int ierr = 0;
-  if (mode == 0 || mode == 1) checkheight(height);
-  if (mode == 2 || mode == 3) height = plt2blk.txtheight;
-  if (mode == 4 || mode == 5) height = heightdefault;
-  if (mode == 5) {
+  if (givenmode(mode)) checkheight(height);
+  if (storedmode(mode)) height = plt2blk.txtheight;
+  if (defaultmode(mode)) height = heightdefault;
+  if (mode == setmode::setdefault) {
     submenuhead(stextsize_id);
     wout(" INITIALISING TEXT SIZE TO: " + ed::f(height, 6, 2) + " cm");
   }
@@ -241,19 +238,19 @@ void stextsize(real& height, int mode) {
   }
   warninghead(stextsize_id);
   intline("inter =", mode);
-  attrtext("Attempting to set textsize with");
-  attrtext("a closed plot file");
-  attrtext("===> Value stored but no further call to lib");
+  say("Attempting to set textsize with");
+  say("a closed plot file");
+  say("===> Value stored but no further call to lib");
   warningtail00();
 }
 
 void stextangle(real& angle, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) angle = plt2blk.txtangle;
-  if (mode == 4 || mode == 5) angle = 0.0f;
-  if (mode == 5) {
+  if (storedmode(mode)) angle = plt2blk.txtangle;
+  if (defaultmode(mode)) angle = 0.0f;
+  if (mode == setmode::setdefault) {
     submenuhead(stextangle_id);
-    attrtext("INITIALISING TEXT ANGLE TO: 0.0");
+    say("INITIALISING TEXT ANGLE TO: 0.0");
   }
   if (askingmode(mode)) {
     askingscreen(stextangle_id, "         TEXT ANGLE (degrees)");
@@ -270,21 +267,25 @@ void stextangle(real& angle, int mode) {
 
 void stextalign(int& ijust, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     ijust = plt2blk.ijust;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     ijust = -1;
-    if (mode == 5) {
+    if (mode == setmode::setdefault) {
       submenuhead(stextalign_id);
-      attrtext("INITIALISING TEXT ALIGNMENT TO: -1");
-      attrtext("=====> left-bottom trimmed");
+      say("INITIALISING TEXT ALIGNMENT TO: -1");
+      say("=====> left-bottom trimmed");
     }
   } else {
     checkjustification(ijust);
   }
   if (askingmode(mode)) {
     submenuhead(stextalign_id);
-    for (std::string_view line : alignscreen) attrtext(ed::pad(line, rule43.size()));
+    wout(dashrule);
+    say(ed::pad("          SETTING TEXT ALIGNMENT", 43));
+    wout(dashrule);
+    for (std::string_view line : alignscreen) say(ed::pad(line, 43));
+    wout(dashrule);
     intline("currently stored   :", plt2blk.ijust);
     intline("suggested new value:", ijust);
     menutail();

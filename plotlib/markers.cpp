@@ -197,26 +197,26 @@ void typeline(std::string_view text, int v) { attrint(text, v, 4); }
 // The symbol type's screen of an even mode; false for mode 102, which
 // only shows the code table.
 bool typescreen(int itype, int mode) {
-  const bool tableonly = mode == 102;
+  const bool tableonly = mode == setmode::tableonly;
   if (!tableonly) submenuhead(ssymboltype_id);
   if (!outlevel(2)) return !tableonly;
   if (!tableonly) {
-    attrtext(rule43);
-    attrtext("SYMBOL TYPE:");
-    attrtext(" Negative number => filled symbol");
-    attrtext(" N.B. Symbols also depend on");
-    attrtext("      polygon & line attributes");
-    attrtext(rule43);
-    if (mode == 200) {
+    wout(dashrule);
+    say("SYMBOL TYPE:");
+    say(" Negative number => filled symbol");
+    say(" N.B. Symbols also depend on");
+    say("      polygon & line attributes");
+    wout(dashrule);
+    if (mode == setmode::setup) {
       typeline("ready to set type =", itype);
     } else {
       typeline("currently stored type =", plt2blk.isymbtype);
       typeline("ready to  store  type =", itype);
     }
-    attrtext(rule43);
-    attrtext("Symbol type ... symbol number");
+    wout(dashrule);
+    say("Symbol type ... symbol number");
   }
-  for (std::string_view line : codetable) attrtext(line);
+  for (std::string_view line : codetable) say(line);
   if (tableonly) return false;
   menutail();
   return true;
@@ -243,36 +243,36 @@ void ussymbol(std::span<const real> x, std::span<const real> y, int n) {
 
 void ssymboltype(int& itype, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) itype = plt2blk.isymbtype;
-  if (mode == 4 || mode == 5) itype = 1;
-  if (mode == 5) {
+  if (storedmode(mode)) itype = plt2blk.isymbtype;
+  if (defaultmode(mode)) itype = 1;
+  if (mode == setmode::setdefault) {
     submenuhead(ssymboltype_id);
     typeline("INITIALISING SYMBOL TYPE =", itype);
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     if (!typescreen(itype, mode)) return;
     inintegdef(itype, "symbol number", itype, ierr);
   }
   if (storingmode(mode))
     plt2blk.isymbtype = itype;
-  else if (mode != 200)
+  else if (mode != setmode::setup)
     noaction(ssymboltype_id, mode, 4);
 }
 
 void ssymbolsize(real& size, int mode) {
   int ierr = 0;
-  if (mode == 2 || mode == 3) size = plt2blk.symbsize;
-  if (mode == 4 || mode == 5) size = 0.4f;
-  if (mode == 5) {
+  if (storedmode(mode)) size = plt2blk.symbsize;
+  if (defaultmode(mode)) size = 0.4f;
+  if (mode == setmode::setdefault) {
     submenuhead(ssymbolsize_id);
     attrreal("INITIALISING SYMBOL SIZE (cm) =", size, 8, 3);
   }
   if (askingmode(mode)) {
     submenuhead(ssymbolsize_id);
     if (outlevel(2)) {
-      attrtext(rule43);
-      attrtext("SYMBOL SIZE (cm):");
-      attrtext(rule43);
+      wout(dashrule);
+      say("SYMBOL SIZE (cm):");
+      wout(dashrule);
       attrreal("currently stored size =", plt2blk.symbsize, 8, 3);
       attrreal("ready to  store  size =", size, 8, 3);
       menutail();

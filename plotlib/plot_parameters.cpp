@@ -26,9 +26,23 @@ constexpr std::size_t namewidth = 35;
 // Width of a run caption line.
 constexpr std::size_t captionwidth = 60;
 
+// The menu codes.
+namespace code {
+constexpr int source = 1;  // settings offered: the stored ones or the defaults
+constexpr int colourcount = 50, rgb = 51, colourtable = 52;
+constexpr int linewidth = 10, linestyle = 11, linecolour = 12;
+constexpr int fillstyle = 20, fillcolour = 21;
+constexpr int textfont = 30, textsize = 31, textalign = 32, textangle = 33, textcolour = 34;
+constexpr int symboltype = 40, symbolsize = 41;
+}  // namespace code
+
+// Modes 8 and 9 initialise the scalings and the colour table, not the
+// attributes.
+bool scalingmode(int mode) { return mode == 8 || mode == 9; }
+
 void initscaling(int mode) {
   const bool open = iocom.lplotfile;
-  const bool resetmaps = mode != 6 && mode != 7;
+  const bool resetmaps = !allsubplotmode(mode);
   if (resetmaps) trigoset();
   submenuhead(splotparam2_id);
   wout(" INITIALIZING PLOT PARAMETERS");
@@ -41,12 +55,12 @@ void initscaling(int mode) {
   }
   wout(resetmaps ? "  2: US <-> CM" : "  2: US <-> CM unchanged");
   wout(open ? "     US <-> DE" : "     US <-> DE: untouched (plot file closed)");
-  const bool asking = mode % 2 == 0;
+  const bool asking = dialoguemode(mode);
   int isub = 1;
   if (resetmaps) {
     // Every sub-plot gets the default user-to-centimetre map, from which
     // the scaling setter derives the device map of the current one.
-    const int allmode = asking ? 6 : 7;
+    const int allmode = asking ? setmode::askdefaultall : setmode::setdefaultall;
     ssubplot(isub, allmode);
     real xcm0 = 0.0f, ycm0 = 0.0f, xx = 0.0f, xy = 0.0f, yx = 0.0f, yy = 0.0f;
     sus2cm1(xcm0, ycm0, xx, xy, yx, yy, allmode);
@@ -58,7 +72,7 @@ void initscaling(int mode) {
         sus2de();
       }
     }
-    ssubplot(isub, asking ? 4 : 5);
+    ssubplot(isub, asking ? setmode::askdefault : setmode::setdefault);
   }
 }
 
@@ -84,50 +98,50 @@ void initattributes(int smode) {
 void showmenu(bool usecurrent) {
   submenuhead(splotparam2_id);
   if (!outlevel(2)) return;
-  attrtext(rule43);
-  attrtext("         SETTING PLOT ATTRIBUTES");
-  attrtext(rule43);
-  attrtext("GET SETTINGS");
-  wout("  from currently stored..... 1 " + ed::l(usecurrent, 1));
-  wout("  from initialisation....... 1 " + ed::l(!usecurrent, 1));
-  attrtext(rule43);
-  attrtext("COLOR TABLE:");
-  attrtext(" nb of color ..............50");
-  attrtext(" rgb values ...............51");
-  attrtext(" color table ..............52");
+  wout(dashrule);
+  say("         SETTING PLOT ATTRIBUTES");
+  wout(dashrule);
+  say("GET SETTINGS");
+  wout("  from currently stored..... " + ed::listi(code::source) + " " + ed::l(usecurrent, 1));
+  wout("  from initialisation....... " + ed::listi(code::source) + " " + ed::l(!usecurrent, 1));
+  wout(dashrule);
+  say("COLOR TABLE:");
+  say(" nb of color .............." + ed::listi(code::colourcount));
+  say(" rgb values ..............." + ed::listi(code::rgb));
+  say(" color table .............." + ed::listi(code::colourtable));
   if (iocom.lplotfile) {
-    attrtext("LINE ATTRIBUTES:");
-    attrtext(" thickness ................10");
-    attrtext(" style ....................11");
-    attrtext(" color ....................12");
-    attrtext("POLYGON FILL ATTRIBUTES:");
-    attrtext(" interior style ...........20");
-    attrtext(" interior color ...........21");
-    attrtext("TEXT ATTRIBUTES:");
-    attrtext(" font .....................30");
-    attrtext(" size .....................31");
-    attrtext(" justification ............32");
-    attrtext(" angle ....................33");
-    attrtext(" color ....................34");
-    attrtext("SYMBOL ATTRIBUTES:");
-    attrtext(" type .....................40");
-    attrtext(" size .....................41");
+    say("LINE ATTRIBUTES:");
+    say(" thickness ................" + ed::listi(code::linewidth));
+    say(" style ...................." + ed::listi(code::linestyle));
+    say(" color ...................." + ed::listi(code::linecolour));
+    say("POLYGON FILL ATTRIBUTES:");
+    say(" interior style ..........." + ed::listi(code::fillstyle));
+    say(" interior color ..........." + ed::listi(code::fillcolour));
+    say("TEXT ATTRIBUTES:");
+    say(" font ....................." + ed::listi(code::textfont));
+    say(" size ....................." + ed::listi(code::textsize));
+    say(" justification ............" + ed::listi(code::textalign));
+    say(" angle ...................." + ed::listi(code::textangle));
+    say(" color ...................." + ed::listi(code::textcolour));
+    say("SYMBOL ATTRIBUTES:");
+    say(" type ....................." + ed::listi(code::symboltype));
+    say(" size ....................." + ed::listi(code::symbolsize));
   } else {
-    attrtext("THE PLOT IS CLOSED:");
-    attrtext(" => OTHER SETTINGS WILL BE RESET");
-    attrtext("    UPON PLOT OPENING");
+    say("THE PLOT IS CLOSED:");
+    say(" => OTHER SETTINGS WILL BE RESET");
+    say("    UPON PLOT OPENING");
   }
-  attrtext(rule43);
-  attrtext("EXIT THIS SET UP  .........99");
+  wout(dashrule);
+  say("EXIT THIS SET UP  ........." + ed::listi(exitcode));
   menutail();
 }
 
-// Code 51: every colour listed, then one of 1..number of colours edited.
+// Every colour listed, then one of 1..number of colours edited.
 void colourlisting(int smode) {
   int ierr = 0;
   int n = 0;
   scolornb(n, 3);
-  attrtext(rule43);
+  wout(dashrule);
   colourheading();
   std::string name(namewidth, ' ');
   real red = 0.0f, green = 0.0f, blue = 0.0f;
@@ -136,7 +150,7 @@ void colourlisting(int smode) {
     scolorrgb(index, name, red, green, blue, 3);
     colourrow(index, name, red, green, blue);
   }
-  attrtext(rule43);
+  wout(dashrule);
   int index = 0;
   inintegvin1(index, "index of color to modify", 1, n, ierr);
   scolorrgb(index, name, red, green, blue, smode);
@@ -147,43 +161,43 @@ void windowsetter(int code, int smode) {
   real r = 0.0f;
   int i = 0;
   switch (code) {
-    case 10: slinewidth(r, smode); break;
-    case 11: slinestyle(i, smode); break;
-    case 12: slinecolor(i, smode); break;
-    case 20: sfillstyle(i, smode); break;
-    case 21: sfillcolor(i, smode); break;
-    case 30: stextfont(i, smode); break;
-    case 31: stextsize(r, smode); break;
-    case 32: stextalign(i, smode); break;
-    case 33: stextangle(r, smode); break;
-    case 34: stextcolor(i, smode); break;
-    case 40: ssymboltype(i, smode); break;
-    case 41: ssymbolsize(r, smode); break;
-    case 50: scolornb(i, smode); break;
+    case code::linewidth: slinewidth(r, smode); break;
+    case code::linestyle: slinestyle(i, smode); break;
+    case code::linecolour: slinecolor(i, smode); break;
+    case code::fillstyle: sfillstyle(i, smode); break;
+    case code::fillcolour: sfillcolor(i, smode); break;
+    case code::textfont: stextfont(i, smode); break;
+    case code::textsize: stextsize(r, smode); break;
+    case code::textalign: stextalign(i, smode); break;
+    case code::textangle: stextangle(r, smode); break;
+    case code::textcolour: stextcolor(i, smode); break;
+    case code::symboltype: ssymboltype(i, smode); break;
+    case code::symbolsize: ssymbolsize(r, smode); break;
+    case code::colourcount: scolornb(i, smode); break;
     default: break;
   }
 }
 
-// The menu until 99; usecurrent chooses whether the setters offer the
+// The menu until the exit code; usecurrent chooses whether the setters offer the
 // stored values (setter mode 2) or the defaults (4).
 void plotmenu(bool usecurrent) {
   int ierr = 0;
   for (;;) {
-    const int smode = usecurrent ? 2 : 4;
+    const int smode = usecurrent ? setmode::askstored : setmode::askdefault;
     showmenu(usecurrent);
-    int choice = 99;
-    inintegdef(choice, "your choice", 99, ierr);
+    int choice = exitcode;
+    inintegdef(choice, "your choice", exitcode, ierr);
     switch (choice) {
-      case 99:
+      case exitcode:
         return;
-      case 1:
+      case code::source:
         inlogicdef(usecurrent, "whether to use current(1) or initial(0) parameters", usecurrent,
                    ierr);
         break;
-      case 51:
+      case code::rgb:
         colourlisting(smode);
         break;
-      case 52:
+      case code::colourtable:
         scolortable(smode);
         break;
       default:
@@ -213,12 +227,13 @@ void halfheight(real& h0, real& h) {
 }  // namespace
 
 void splotparam2(int mode) {
-  if (mode >= 4 && mode <= 9) {
+  if (defaultmode(mode) || allsubplotmode(mode) || scalingmode(mode)) {
     initscaling(mode);
-    if (mode != 6 && mode != 7) scolortable(mode % 2 == 0 ? 4 : 5);
-    if (mode <= 7 && iocom.lplotfile) initattributes(mode == 4 || mode == 6 ? 4 : 5);
+    const int initmode = dialoguemode(mode) ? setmode::askdefault : setmode::setdefault;
+    if (!allsubplotmode(mode)) scolortable(initmode);
+    if (!scalingmode(mode) && iocom.lplotfile) initattributes(initmode);
   }
-  if (mode % 2 == 0) plotmenu(mode >= 0 && mode <= 3);
+  if (dialoguemode(mode)) plotmenu(givenmode(mode) || storedmode(mode));
 }
 
 void ssubinfo(std::string_view subnam, std::string_view subver, std::string_view subdate, int,
@@ -253,4 +268,16 @@ void cmplotcharinfo0(std::string_view text, int iline, real xcm, real ycm, int) 
   halfheight(h0, h);
   cmtext2(xcm, ycm - (1.5f * h) * static_cast<real>(iline - 1), text);
   stextsize(h0, 1);
+}
+
+void pageruncaption() {
+  int ijust = -2;  // the middle of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotruninfo0(10.5f, 28.0f, 0);
+}
+
+void pagecaption(std::string_view text, int iline) {
+  int ijust = -1;  // the left end of the baseline, blanks ignored
+  stextalign(ijust, 1);
+  cmplotcharinfo0(ed::pad(text, 35), iline, 2.0f, 28.0f, 0);
 }

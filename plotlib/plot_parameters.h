@@ -31,3 +31,10 @@ void cmplotruninfo0(real xcm, real ycm, int);
 // Writes text as caption line iline (1 at ycm), with the spacing of the
 // run caption. The integer is not read.
 void cmplotcharinfo0(std::string_view text, int iline, real xcm, real ycm, int);
+
+// The captions at the head of a page: the run caption centred at
+// (10.5, 28) cm, and the page's own caption lines from (2, 28) cm, left
+// aligned, each text in 35 characters. Each sets the text alignment it
+// needs and leaves it so.
+void pageruncaption();
+void pagecaption(std::string_view text, int iline);

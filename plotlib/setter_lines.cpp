@@ -5,8 +5,6 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 
-void attrtext(std::string_view text) { wout(" " + std::string(text)); }
-
 void attrint(std::string_view text, int v, int w) {
   wout(" " + std::string(text) + " " + (w == 0 ? ed::listi(v) : ed::i(v, w)));
 }
@@ -18,6 +16,6 @@ void attrreal(std::string_view text, real x, int w, int d) {
 void noaction(const RoutineId& id, int mode, int w) {
   warninghead(id);
   attrint("inter =", mode, w);
-  attrtext("===> NO ACTION");
+  say("===> NO ACTION");
   warningtail00();
 }

@@ -5,13 +5,9 @@
 #include <string_view>
 
 #include "dialogue/banners.h"
+#include "dialogue/setter_modes.h"
 #include "platform/real.h"
 
-// A rule of 43 hyphens.
-inline constexpr std::string_view rule43 = "-------------------------------------------";
-
-// text                        FORMAT (5(1x,a))
-void attrtext(std::string_view text);
 // text, then v in w columns   FORMAT (1x,a,1x,iw); w 0: in its own width.
 void attrint(std::string_view text, int v, int w);
 // text, then x in Fw.d        FORMAT (1x,a,1x,fw.d)
@@ -20,7 +16,3 @@ void attrreal(std::string_view text, real x, int w, int d);
 // The warning of a mode the setter does not know: "inter =" with the mode
 // in w columns and "===> NO ACTION".
 void noaction(const RoutineId& id, int mode, int w);
-
-// Modes 0 to 5 store the value; 0, 2 and 4 ask for it first.
-inline bool storingmode(int mode) { return mode >= 0 && mode <= 5; }
-inline bool askingmode(int mode) { return mode == 0 || mode == 2 || mode == 4; }

@@ -6,6 +6,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/coordinates.h"
 #include "plotlib/plot_records.h"
@@ -35,7 +36,7 @@ struct LimitsForm {
 // The sub-plots a setter mode works on: all of them in modes 6 and 7,
 // else the current one.
 std::pair<int, int> concerned(int mode) {
-  if (mode == 6 || mode == 7) return {1, maxsubplot};
+  if (allsubplotmode(mode)) return {1, maxsubplot};
   return {currentsub(), currentsub()};
 }
 
@@ -90,8 +91,6 @@ void derive() {
   scm2us();
 }
 
-void text(std::string_view line) { wout(" " + std::string(line)); }
-
 void f31(std::string_view a, real x) { wout(" " + std::string(a) + ed::f(x, 9, 3)); }
 void f31(std::string_view a, real x, std::string_view b, real y) {
   wout(" " + std::string(a) + ed::f(x, 9, 3) + " " + std::string(b) + ed::f(y, 9, 3));
@@ -111,16 +110,16 @@ void askreal(real& x, std::string_view name) {
 
 void conversionhead(std::string_view cmline, std::string_view onplot, std::string_view plotline,
                     std::string_view xline, std::string_view arrow, std::string_view yline) {
-  text(equals);
-  text("          CONVERSION SET UP               ");
-  text(equals);
-  text(cmline);
-  text(onplot);
-  text(plotline);
-  text(" ");
-  text(xline);
-  text(arrow);
-  text(yline);
+  say(equals);
+  say("          CONVERSION SET UP               ");
+  say(equals);
+  say(cmline);
+  say(onplot);
+  say(plotline);
+  say(" ");
+  say(xline);
+  say(arrow);
+  say(yline);
 }
 
 void matrixrow(std::string_view left, real a, real b, std::string_view user, real c) {
@@ -135,9 +134,9 @@ void sus2cm1(real& xcm0, real& ycm0, real& xx, real& xy, real& yx, real& yy, int
   for (int k = first; k <= last; ++k) {
     const std::size_t i = subindex(k);
     MatrixForm f{xcm0, ycm0, xx, xy, yx, yy};
-    if (mode == 2 || mode == 3) f = storedmatrix(i);
-    if (mode >= 4 && mode <= 7) f = MatrixForm{};
-    if (mode % 2 == 0) mus2cm1(f.xcm0, f.ycm0, f.xx, f.xy, f.yx, f.yy);
+    if (storedmode(mode)) f = storedmatrix(i);
+    if (defaultmode(mode) || allsubplotmode(mode)) f = MatrixForm{};
+    if (dialoguemode(mode)) mus2cm1(f.xcm0, f.ycm0, f.xx, f.xy, f.yx, f.yy);
     xcm0 = f.xcm0, ycm0 = f.ycm0, xx = f.xx, xy = f.xy, yx = f.yx, yy = f.yy;
     storematrix(i, f);
   }
@@ -150,13 +149,13 @@ void sus2cm3(real& xcm0, real& ycm0, real& xlcm, real& ylcm, real& xumin, real& 
   for (int k = first; k <= last; ++k) {
     const std::size_t i = subindex(k);
     LimitsForm f{xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, isoxy};
-    if (mode == 2 || mode == 3) f = storedlimits(i);
-    if (mode >= 4 && mode <= 7) f = LimitsForm{};
-    if (mode != 3 && mode % 2 == 0)
+    if (storedmode(mode)) f = storedlimits(i);
+    if (defaultmode(mode) || allsubplotmode(mode)) f = LimitsForm{};
+    if (dialoguemode(mode))
       mus2cm3(f.xcm0, f.ycm0, f.xlcm, f.ylcm, f.xumin, f.xumax, f.yumin, f.yumax, f.isoxy);
     xcm0 = f.xcm0, ycm0 = f.ycm0, xlcm = f.xlcm, ylcm = f.ylcm;
     xumin = f.xumin, xumax = f.xumax, yumin = f.yumin, yumax = f.yumax, isoxy = f.isoxy;
-    if (mode == 3) return;
+    if (mode == setmode::getstored) return;
     storelimits(i, f);
     storematrix(i, limitstomatrix(f));
   }
@@ -171,17 +170,17 @@ void mus2cm1(real& xcm0, real& ycm0, real& xx, real& xy, real& yx, real& yy) {
     conversionhead("|  cm  |                   |user units|", "|  on  | <---------------- |   used   |",
                    "| plot |                   | in calls |", " |xcm|                         |xu|",
                    " |   | <---------------------- |  |", " |ycm|                         |yu|");
-    text(" ");
-    text(" |xcm|     |xx   xy|   |xu|   |xcm0|");
-    text(" |   |  =  |       | * |  | + |    |");
-    text(" |ycm|     |yx   yy|   |yu|   |ycm0|");
-    text(equals);
-    text("            Current set up:");
-    text(equals);
+    say(" ");
+    say(" |xcm|     |xx   xy|   |xu|   |xcm0|");
+    say(" |   |  =  |       | * |  | + |    |");
+    say(" |ycm|     |yx   yy|   |yu|   |ycm0|");
+    say(equals);
+    say("            Current set up:");
+    say(equals);
     matrixrow("|xcm|", xx, xy, "|xu|", xcm0);
     wout(" |   | = |" + ed::x(15) + "| * |  | + |" + ed::x(7) + "|");
     matrixrow("|ycm|", yx, yy, "|yu|", ycm0);
-    text(equals);
+    say(equals);
   }
   if (!wanttoalter()) return;
   askreal(xcm0, "xcm0");
@@ -201,48 +200,48 @@ void mus2cm3(real& xcm0, real& ycm0, real& xlcm, real& ylcm, real& xumin, real& 
                    "| plot |                     | in calls |",
                    " |xcm|                           |xu|", " |   | <------------------------ |  |",
                    " |ycm|                           |yu|");
-    text(equals);
-    text("            Current set up:");
-    text(equals);
-    text(dashes);
-    text("     1 - USER UNITS IN USER SPACE         ");
-    text(dashes);
+    say(equals);
+    say("            Current set up:");
+    say(equals);
+    say(dashes);
+    say("     1 - USER UNITS IN USER SPACE         ");
+    say(dashes);
     f31("   _|_________________|_  yumax = ", yumax);
-    text("    |                 |");
-    text("    |                 |");
+    say("    |                 |");
+    say("    |                 |");
     f31("   _|_________________|_  yumin = ", yumin);
-    text("    |                 |");
-    text("  xumin             xumax");
+    say("    |                 |");
+    say("  xumin             xumax");
     wout(ed::x(2) + ed::f(xumin, 9, 3) + ed::x(9) + ed::f(xumax, 9, 3));
-    text("");
-    text(" user limits:          xu,yu in user units");
+    say("");
+    say(" user limits:          xu,yu in user units");
     f31(" xumin = ", xumin, " yumin = ", yumin);
     f31(" xumax = ", xumax, " yumax = ", yumax);
-    text(dashes);
-    text("     2 - CM UNITS ON PLOT                 ");
-    text(dashes);
-    text("   _|_________________|_  ");
-    text("    |                 |  |");
+    say(dashes);
+    say("     2 - CM UNITS ON PLOT                 ");
+    say(dashes);
+    say("   _|_________________|_  ");
+    say("    |                 |  |");
     f31("    |                 |  | ylcm = ", ylcm);
     f31("   _|_________________|_ | _ ycm0 = ", ycm0);
-    text("    |                 |");
-    text("    <---- xlcm -------> ");
+    say("    |                 |");
+    say("    <---- xlcm -------> ");
     f31("    |   ", xlcm);
     f31("  xcm0 = ", xcm0);
-    text("");
-    text(" paper limits:               xcm,ycm in cm");
+    say("");
+    say(" paper limits:               xcm,ycm in cm");
     f31(" xlcm  = ", xlcm, " ylcm  = ", ylcm);
     f31(" xcm0  = ", xcm0, " ycm0  = ", ycm0);
-    text(dashes);
+    say(dashes);
     if (isoxy == 1) {
-      text("X & Y scale imposed equal");
+      say("X & Y scale imposed equal");
     } else if (isoxy == 0) {
-      text("X & Y scale will adjust xlcm & ylcm");
+      say("X & Y scale will adjust xlcm & ylcm");
     } else {
       wout(" WARNING: ixy =  " + ed::i(isoxy, 8) + "  neither 0 nor 1");
-      text("      will have same effect as ixy = 0");
+      say("      will have same effect as ixy = 0");
     }
-    text(dashes);
+    say(dashes);
   }
   if (!wanttoalter()) return;
   askreal(xumin, "xumin");

@@ -7,6 +7,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "plotlib/device_drawing.h"
@@ -20,6 +21,13 @@ const RoutineId newpage_id{"newpage    ", " 6.0", "17-03-2009"};
 const RoutineId intplinit_id{"intplinit  ", " 6.0", "19-03-2009"};
 const RoutineId intplend_id{"intplend   ", " 6.0", "17-03-2009"};
 const RoutineId intnewpage_id{"intnewpage ", " 6.0", "17-03-2009"};
+
+// The codes of the page question.
+namespace pagecode {
+constexpr int clear = 0;   // clear the window, a new page of the file
+constexpr int reopen = 1;  // close the window and open a new one
+constexpr int append = 2;  // draw over the current page
+}  // namespace pagecode
 
 const char* const settingsfile = "dravo1_ini_u.txt";
 constexpr int settingsunit = 50;
@@ -95,7 +103,7 @@ void asksettings(Settings& s) {
   wout("           90 dpi or 0.28 pitch");
   wout(dashrule);
   wout(" Page set up .................Command");
-  for (const Setup& setup : setups) wout(" " + std::string(setup.menuline));
+  for (const Setup& setup : setups) say(setup.menuline);
   wout(dashrule);
   inintegvindef(s.pagesetup, "page setup command  ", s.pagesetup, 0, 4, ierr);
   wout(dashrule);
@@ -198,7 +206,7 @@ void plinit(std::string_view name, int mode) {
   }
   intplinit(name, mode);
   iocom.lplotfile = true;
-  splotparam2(mode == 2 || mode == 3 ? 7 : 5);
+  splotparam2(storedmode(mode) ? setmode::setdefaultall : setmode::setdefault);
 }
 
 void plend() {
@@ -216,15 +224,16 @@ void newpage() {
   submenuhead(newpage_id);
   wout(" IT IS SUGGESTED TO CLEAR THE PLOT");
   wout(" You can:");
-  wout(" clear the window / add a page to the file ..0");
-  wout(" close the window / file and open a new one .1");
-  wout(" append to the current window / file ........2");
+  wout(" clear the window / add a page to the file .." + ed::listi(pagecode::clear));
+  wout(" close the window / file and open a new one ." + ed::listi(pagecode::reopen));
+  wout(" append to the current window / file ........" + ed::listi(pagecode::append));
   menutail();
-  int choice = 0, ierr = 0;
-  inintegvindef(choice, "your choice         ", 0, 0, 2, ierr);
-  if (choice == 0) {
+  int choice = pagecode::clear, ierr = 0;
+  inintegvindef(choice, "your choice         ", pagecode::clear, pagecode::clear,
+                pagecode::append, ierr);
+  if (choice == pagecode::clear) {
     intnewpage();
-  } else if (choice == 1) {
+  } else if (choice == pagecode::reopen) {
     plend();
     plinit("Next_plot", 2);
   }
@@ -258,7 +267,7 @@ void intplinit(std::string_view /*name*/, int mode) {
   wout(dashrule);
   wout(" OPENING QUARTZ WINDOW");
   std::string title = setuptitle(s.pagesetup);
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     const std::string offered = title;
     inchardef(title, "plot window name    ", offered, ierr);
   }
@@ -297,7 +306,7 @@ void intplend() {
   const std::string files = endcontext(*view.window);
   disposewindow(view.window);
   view = View{};
-  if (!files.empty()) wout(" " + files);
+  if (!files.empty()) say(files);
   wout(" The plot window is closed");
   menutail();
 }
@@ -336,13 +345,21 @@ void intnewpage() {
   cx.flush();
 }
 
+void setupplotlines(std::string_view plotname) {
+  say("PLOT:");
+  say("plot file name: " + ed::a(plotname, 20));
+  say("open plot file  .............." + ed::listi(setupcode::open));
+  say("scaling ......................" + ed::listi(setupcode::scaling));
+  say("plot parameters .............." + ed::listi(setupcode::parameters));
+}
+
 bool plotwindowcode(int code, std::string_view plotname) {
   const bool open = iocom.lplotfile;
-  if (code == 20) {
+  if (code == setupcode::close) {
     plend();
-  } else if (code == 1000 && open) {
+  } else if (code == setupcode::run && open) {
     newpage();
-  } else if (code == 10 || code == 1000) {
+  } else if (code == setupcode::open || code == setupcode::run) {
     plinit(plotname, 2);
     return !open;
   }

@@ -40,10 +40,22 @@ void plend();
 // window, or draw over the current page.
 void newpage();
 
-// The plot-window codes of a plot's set-up menu: 20 closes the window,
-// 1000 clears its page when it is open, 10 and 1000 open it when it is
-// closed (10 on an open window only warns). True when the call opened a
-// closed window, so that the plot sets its own attributes on it.
+// The codes every plot's set-up menu shares: those of the plot window, of
+// the sub-plot's scaling and of the plot parameters.
+namespace setupcode {
+inline constexpr int open = 10, close = 20;
+inline constexpr int run = 1000;  // draw the plot, on a new page when the window is open
+inline constexpr int scaling = 11, parameters = 12;
+}  // namespace setupcode
+
+// The head of the plot part of a set-up menu: "PLOT:", the plot's name and
+// the lines of the codes open, scaling and parameters.
+void setupplotlines(std::string_view plotname);
+
+// The plot-window codes: close closes the window, run clears its page when
+// it is open, open and run open it when it is closed (open on an open
+// window only warns). True when the call opened a closed window, so that
+// the plot sets its own attributes on it.
 bool plotwindowcode(int code, std::string_view plotname);
 
 void intplinit(std::string_view name, int mode);

@@ -10,6 +10,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/markers.h"
 #include "plotlib/user_drawing.h"
@@ -25,6 +26,12 @@ constexpr int linestyle = 100;
 constexpr int arrowstyle = 101;
 constexpr int lowesttype = -99;
 
+// The menu codes.
+namespace code {
+constexpr int standard = 10;
+constexpr int alternate = 20;
+}  // namespace code
+
 // Radial length of the line and arrow styles, net units.
 constexpr real radial = 0.2f;
 // Distance from the centre below which an axis is taken as vertical, net
@@ -33,9 +40,6 @@ constexpr real radial = 0.2f;
 // centre, where its radius has no direction.
 constexpr real centre = 1.0e-3f;
 
-const std::string rule(43, '-');
-
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
 
 // The direction drawn for an axis: itself, or its opposite when it points
@@ -100,15 +104,15 @@ void checktype(int& type, std::string_view name, int reset) {
 }
 
 void symbolmenu(int& istd, int& ialt, int mode) {
-  const bool setup = mode == 200;
+  const bool setup = mode == setmode::setup;
   for (;;) {
     submenuhead(sdspaxsymb_id);
     if (outlevel(2)) {
-      say(rule);
+      wout(dashrule);
       say("STEREOPLOT AXIS SYMBOLS");
       say("Standard  symbol <-> standard hemisphere");
       say("Alternate symbol <-> opposite hemisphere");
-      say(rule);
+      wout(dashrule);
       if (setup) {
         say("set up:");
       } else {
@@ -120,24 +124,27 @@ void symbolmenu(int& istd, int& ialt, int mode) {
       }
       sayint("standard  type =", istd);
       sayint("alternate type =", ialt);
-      say(rule);
+      wout(dashrule);
       say("Axis symbol ... symbol number");
-      say("arrow    ................ 101");
-      say("line     ................ 100");
+      say("arrow    ................ " + ed::listi(arrowstyle));
+      say("line     ................ " + ed::listi(linestyle));
       int table = 0;
-      ssymboltype(table, 102);
-      say(rule);
+      ssymboltype(table, setmode::tableonly);
+      wout(dashrule);
       say("MODIFY:");
-      say(" standard type ............... 10");
-      say(" alternate type .............. 20");
-      say(setup ? "SET UP IS OK ==> EXIT ........ 99" : "STORE AND EXIT ............... 99");
+      say(" standard type ............... " + ed::listi(code::standard));
+      say(" alternate type .............. " + ed::listi(code::alternate));
+      say((setup ? "SET UP IS OK ==> EXIT ........ " : "STORE AND EXIT ............... ") +
+          ed::listi(exitcode));
       menutail();
     }
-    int code = 99, ierr = 0;
+    int code = exitcode, ierr = 0;
     inintegdef(code, ed::pad("your choice", 35), code, ierr);
-    if (code == 10) inintegvindef(istd, "standard symbol type", istd, lowesttype, arrowstyle, ierr);
-    if (code == 20) inintegvindef(ialt, "alternate symbol type", ialt, lowesttype, arrowstyle, ierr);
-    if (code == 99) return;
+    if (code == code::standard)
+      inintegvindef(istd, "standard symbol type", istd, lowesttype, arrowstyle, ierr);
+    if (code == code::alternate)
+      inintegvindef(ialt, "alternate symbol type", ialt, lowesttype, arrowstyle, ierr);
+    if (code == exitcode) return;
   }
 }
 
@@ -152,20 +159,20 @@ void dspaxfapn2(std::span<const real> az, std::span<const real> pl, int n) {
 }
 
 void sdspaxsymb(int& istd, int& ialt, int mode) {
-  if (mode == 0 || mode == 200) {
+  if (mode == setmode::askgiven || mode == setmode::setup) {
     checktype(istd, "Standard  symbol =", 1);
     checktype(ialt, "Alternate symbol =", -1);
-  } else if (mode == 2 || mode == 3) {
+  } else if (storedmode(mode)) {
     istd = dspaxbk.istdtype;
     ialt = dspaxbk.ialttype;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(sdspaxsymb_id);
     say("INITIALIZING STEREOPLOT AXIS SYMBOLS");
     istd = 1;
     ialt = -1;
   }
-  if (mode % 2 == 0) symbolmenu(istd, ialt, mode);
-  if (mode == 200) return;
+  if (dialoguemode(mode)) symbolmenu(istd, ialt, mode);
+  if (mode == setmode::setup) return;
   dspaxbk.istdtype = istd;
   dspaxbk.ialttype = ialt;
 }

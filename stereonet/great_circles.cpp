@@ -9,6 +9,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/curve_points.h"
 #include "plotlib/user_drawing.h"
@@ -19,8 +20,6 @@ DspGcBk dspgcbk;
 namespace {
 
 const RoutineId sdspgc_id{"sdspgc     ", " 1.1", "12-04-2000"};
-
-void say(std::string_view text) { wout(" " + std::string(text)); }
 
 // The unit half circle from angle 0 to pi in cc2dbuff, dspgcbk.npgc
 // points (corrected into 1..1000 first).
@@ -38,21 +37,25 @@ void halfcircle() {
   }
 }
 
+// The menu codes.
+namespace code {
+constexpr int points = 10;
+}  // namespace code
+
 void pointsmenu(int& np) {
-  const std::string rule(43, '-');
   for (;;) {
     submenuhead(sdspgc_id);
-    say(rule);
+    wout(dashrule);
     say("      GREAT CIRCLES PARAMETERS: ");
-    say(rule);
-    say("nb of points to draw ..........10 " + ed::listi(np));
-    say(rule);
-    say("EXIT ..........................99");
-    say(rule);
-    int code = 99, ierr = 0;
+    wout(dashrule);
+    say("nb of points to draw .........." + ed::listi(code::points) + " " + ed::listi(np));
+    wout(dashrule);
+    say("EXIT .........................." + ed::listi(exitcode));
+    wout(dashrule);
+    int code = exitcode, ierr = 0;
     inintegdefnp(code, ed::pad("your choice", 35), code, ierr);
-    if (code == 10) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);
-    if (code == 99) return;
+    if (code == code::points) inintegvindef(np, "nb of pts per great circle", np, 1, mp, ierr);
+    if (code == exitcode) return;
   }
 }
 
@@ -80,13 +83,13 @@ void dspgcfadn(std::span<const real> strike, std::span<const real> dip, int n) {
 }
 
 void sdspgc(int& np, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     np = dspgcbk.npgc;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(sdspgc_id);
     say("INITIALIZING GREAT CIRCLE PARAMETERS");
     np = 40;
   }
-  if (mode % 2 == 0) pointsmenu(np);
+  if (dialoguemode(mode)) pointsmenu(np);
   dspgcbk.npgc = np;
 }

@@ -12,6 +12,7 @@
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
 #include "dialogue/number_text.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/coordinates.h"
 #include "plotlib/line_fill_text.h"
@@ -30,6 +31,12 @@ namespace {
 
 const RoutineId fpsbchbll_id{"fpsbchbll  ", " 7.0", "01-05-2010"};
 const RoutineId fpsseis3_id{"fpsseis    ", " 4.0", "24-03-2010"};
+
+// The codes of the set-up menu besides those of the plot window.
+namespace code {
+constexpr int projection = 300;
+constexpr int symbols = 310;
+}  // namespace code
 
 constexpr int netsperpage = 20;
 constexpr int netspercolumn = 5;
@@ -89,8 +96,6 @@ void restoreattributes(SavedAttributes s) {
 
 void setalign(int ijust) { stextalign(ijust, 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
-
 // How a plot differs in its menu.
 struct Driver {
   const RoutineId& id;
@@ -105,10 +110,10 @@ struct Driver {
 };
 
 void showmenu(const Driver& d, int nmax, int n) {
-  const std::string rule43(43, '-'), rule32(32, '-');
+  const std::string rule32(32, '-');
   submenuhead(d.id);
   if (!outlevel(2)) return;
-  say(rule43);
+  wout(dashrule);
   say("SET UP:");
   say(rule32);
   say("DATA:");
@@ -116,28 +121,24 @@ void showmenu(const Driver& d, int nmax, int n) {
   say("current nb of data = " + ed::i(n, 6));
   if (d.radians) say("angles in radians  : " + ed::l(*d.radians, 1));
   say(rule32);
-  say("PLOT:");
-  say("plot file name: " + ed::a(d.plotname, 20));
-  say("open plot file  ..............10");
-  say("scaling ......................11");
-  say("plot parameters ..............12");
-  say("close file = end plot ........20");
-  say("stereo type..................300");
-  say("symbol types ................310");
-  say(rule43);
-  say("RUN = PLOT FPS .............1000");
-  say("EXIT .........................99");
+  setupplotlines(d.plotname);
+  say("close file = end plot ........" + ed::listi(setupcode::close));
+  say("stereo type.................." + ed::listi(code::projection));
+  say("symbol types ................" + ed::listi(code::symbols));
+  wout(dashrule);
+  say("RUN = PLOT FPS ............." + ed::listi(setupcode::run));
+  say("EXIT ........................." + ed::listi(exitcode));
   menutail();
 }
 
-// Code 310: the symbol pair of each axis, edited in the plot's own table.
+// The symbol pair of each axis, edited in the plot's own table.
 void choosesymbols(const Driver& d) {
   const std::string colons(43, ':');
   for (std::size_t i = 0; i < 3; ++i) {
     say(colons);
     say(ed::pad("choose symbols for " + std::string(d.axisnames[i]), 35));
     say(colons);
-    sdspaxsymb(d.symbols[i][0], d.symbols[i][1], 200);
+    sdspaxsymb(d.symbols[i][0], d.symbols[i][1], setmode::setup);
   }
 }
 
@@ -161,24 +162,24 @@ void scaling(const Driver& d, int isub) {
 void menuloop(const Driver& d, int nmax, int n, int isub) {
   for (;;) {
     showmenu(d, nmax, n);
-    int code = 99, ierr = 0;
+    int code = exitcode, ierr = 0;
     inintegdef(code, ed::pad("your choice", 35), code, ierr);
     if (plotwindowcode(code, d.plotname)) {
       d.opened();
-    } else if (code == 99) {
+    } else if (code == exitcode) {
       d.leave();
       return;
     }
-    if (code == 11) {
+    if (code == setupcode::scaling) {
       scaling(d, isub);
-    } else if (code == 12) {
+    } else if (code == setupcode::parameters) {
       splotparam2(0);
-    } else if (code == 300) {
+    } else if (code == code::projection) {
       int iproj = 1;
       sspro(iproj, 2);
-    } else if (code == 310) {
+    } else if (code == code::symbols) {
       choosesymbols(d);
-    } else if (code == 1000) {
+    } else if (code == setupcode::run) {
       d.run();
     }
   }
@@ -244,15 +245,13 @@ void runbchbll(const Events& ev, int n, int isub, bool degrees) {
     stextangle(angle, 1);
     const int first = netsperpage * (p - 1) + 1;
     const int last = p == npages ? n : netsperpage * p;
-    setalign(-2);
-    cmplotruninfo0(10.5f, 28.0f, 0);
-    setalign(-1);
+    pageruncaption();
     const std::string page = caption("Page ", p, "/", npages);
     say("PLOTTING " + page);
-    cmplotcharinfo0(page, 1, 2.0f, 28.0f, 0);
+    pagecaption(page, 1);
     const std::string data = caption("Data ", first, " -> ", last);
     say(data);
-    cmplotcharinfo0(data, 2, 2.0f, 28.0f, 0);
+    pagecaption(data, 2);
     setalign(-6);
     for (int j = first; j <= last; ++j) {
       placenet(bchbll.place, j - first);
@@ -269,8 +268,7 @@ void runseis3(const Events& ev, int n, int isub) {
   say(rule);
   int ijust = 0;
   stextalign(ijust, 3);
-  setalign(-2);
-  cmplotruninfo0(10.5f, 28.0f, 0);
+  pageruncaption();
   stextalign(ijust, 1);
   real height = 0.4f, angle = 0.0f;
   stextsize(height, 1);
@@ -299,7 +297,7 @@ void fpsbchbll(std::span<const real> azd1, std::span<const real> dipd1,
                std::span<const real> dipd2, std::span<const real> rakd2,
                std::span<const EventLabel> label0, int nmax, int n, int isub, int iangunit,
                int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     initialising(fpsbchbll_id);
     bchbll = BchbllKept{ed::pad("fps_bb.ps", 50), 0.3f, initialplace, initialsymbols};
     return;
@@ -327,7 +325,7 @@ void fpsseis3(std::span<const real> azd1, std::span<const real> dipd1,
               std::span<const real> rakd1, std::span<const real> azd2,
               std::span<const real> dipd2, std::span<const real> rakd2,
               std::span<const EventLabel> label0, int nmax, int n, int isub, int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     initialising(fpsseis3_id);
     seis3 = Seis3Kept{ed::pad("seis.fm.ps", 50), initialsymbols};
     ssubplot(isub, 1);

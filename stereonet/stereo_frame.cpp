@@ -7,6 +7,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 #include "plotlib/circles.h"
 #include "plotlib/line_fill_text.h"
@@ -32,11 +33,26 @@ struct Corner {
 const std::array<Corner, 4> corners{{{0.5f, 1.0f, -5}, {0.5f, -1.0f, -5}, {-0.5f, -1.0f, -7},
                                      {-0.5f, 1.0f, -7}}};
 
-const std::string rule(43, '-');
+
+// The codes of the frame menu, after the label positions 1 .. nlabels.
+namespace framecode {
+constexpr int points = 10;
+constexpr int axis = 20;
+constexpr int tics = 30;
+}  // namespace framecode
+
+// The codes of the label menu and of the menu of the number of points.
+namespace labelcode {
+constexpr int index = 1;
+constexpr int text = 2;
+constexpr int draw = 3;
+}  // namespace labelcode
+namespace pointscode {
+constexpr int points = 10;
+}  // namespace pointscode
 
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
 
-void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
 
 int choose() {
@@ -93,18 +109,18 @@ void framemenu() {
   Stefram2& f = stefram2;
   for (;;) {
     submenuhead(srepstereo0_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME PARAMETERS");
-    say(rule);
+    wout(dashrule);
     say("position   :     label     :?:command");
     for (int k = 1; k <= nlabels; ++k)
       wout(" " + ed::a(labelname[at(k)], 11) + ":" + ed::a(f.label[at(k)], 15) + ":" +
            ed::l(f.llabel[at(k)], 1) + ":.." + ed::i(k, 1));
-    sayint("nb of points to draw ..........10", f.npfram, 7);
-    say("draw axis......................20 " + ed::l(f.laxis, 1));
-    say("draw tics......................30 " + ed::l(f.ltics, 1));
-    say(rule);
-    say("EXIT ..........................99");
+    sayint("nb of points to draw .........." + ed::listi(framecode::points), f.npfram, 7);
+    say("draw axis......................" + ed::listi(framecode::axis) + " " + ed::l(f.laxis, 1));
+    say("draw tics......................" + ed::listi(framecode::tics) + " " + ed::l(f.ltics, 1));
+    wout(dashrule);
+    say("EXIT .........................." + ed::listi(exitcode));
     menutail();
     const int code = choose();
     int ierr = 0;
@@ -112,14 +128,14 @@ void framemenu() {
       std::string text(35, ' ');
       int idraw = 0, index = code;
       srepstereolabel1(text, idraw, index, 2);
-    } else if (code == 10) {
+    } else if (code == framecode::points) {
       int np = 0;
       srepstereonp(np, 2);
-    } else if (code == 20) {
+    } else if (code == framecode::axis) {
       inlogicdef(f.laxis, ed::pad("whether to draw axis", 35), f.laxis, ierr);
-    } else if (code == 30) {
+    } else if (code == framecode::tics) {
       inlogicdef(f.ltics, ed::pad("whether to draw ticks", 35), f.ltics, ierr);
-    } else if (code == 99) {
+    } else if (code == exitcode) {
       return;
     }
   }
@@ -128,26 +144,26 @@ void framemenu() {
 void labelmenu(std::string& text, int& idraw, int& index) {
   for (;;) {
     submenuhead(srepstereolabel1_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME LABELS");
-    say(rule);
+    wout(dashrule);
     say("label position        : " + std::string(labelname[at(index)]));
-    sayint("label index...........1", index, 4);
-    say("label text............2 " + text);
-    sayint("draw label (0/1)......3", idraw, 4);
-    say(rule);
-    say("EXIT ................99");
+    sayint("label index..........." + ed::listi(labelcode::index), index, 4);
+    say("label text............" + ed::listi(labelcode::text) + " " + text);
+    sayint("draw label (0/1)......" + ed::listi(labelcode::draw), idraw, 4);
+    wout(dashrule);
+    say("EXIT ................" + ed::listi(exitcode));
     menutail();
     const int code = choose();
     int ierr = 0;
-    if (code == 1) {
+    if (code == labelcode::index) {
       inintegvindef(index, ed::pad("label index", 35), index, 1, nlabels, ierr);
-    } else if (code == 2) {
+    } else if (code == labelcode::text) {
       const std::string current = text;
       inchardef(text, ed::pad("text to draw", 35), current, ierr);
-    } else if (code == 3) {
+    } else if (code == labelcode::draw) {
       inintegvindef(idraw, ed::pad("whether to draw label (0=no/1=yes)", 35), idraw, 0, 1, ierr);
-    } else if (code == 99) {
+    } else if (code == exitcode) {
       return;
     }
   }
@@ -156,17 +172,18 @@ void labelmenu(std::string& text, int& idraw, int& index) {
 void pointsmenu(int& np) {
   for (;;) {
     submenuhead(srepstereonp_id);
-    say(rule);
+    wout(dashrule);
     say("STEREO FRAME NUMBER OF POINT:              ");
-    say(rule);
-    sayint("nb of points to draw ..........10", np, 5);
-    say(rule);
-    say("EXIT ..........................99");
+    wout(dashrule);
+    sayint("nb of points to draw .........." + ed::listi(pointscode::points), np, 5);
+    wout(dashrule);
+    say("EXIT .........................." + ed::listi(exitcode));
     menutail();
     const int code = choose();
     int ierr = 0;
-    if (code == 10) inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, 1000, ierr);
-    if (code == 99) return;
+    if (code == pointscode::points)
+      inintegvindef(np, ed::pad("nb of pts per curve", 35), np, 1, 1000, ierr);
+    if (code == exitcode) return;
   }
 }
 
@@ -203,7 +220,7 @@ void repstereo() {
 }
 
 void srepstereo0(int mode) {
-  if (mode == 4 || mode == 5) {
+  if (defaultmode(mode)) {
     submenuhead(srepstereo0_id);
     say("INITIALIZING STEREO FRAME");
     stefram2.npfram = 200;
@@ -214,7 +231,7 @@ void srepstereo0(int mode) {
                       ed::pad("None", labelwidth),  ed::pad("None", labelwidth),
                       ed::pad("None", labelwidth),  ed::pad("None", labelwidth)};
   }
-  if (mode % 2 == 0) framemenu();
+  if (dialoguemode(mode)) framemenu();
 }
 
 void srepstereolabel1(std::string& text, int& idraw, int& index, int mode) {
@@ -227,10 +244,10 @@ void srepstereolabel1(std::string& text, int& idraw, int& index, int mode) {
     errortail00();
     mode = 2;
   }
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     text = ed::pad(stefram2.label[at(index)], text.size());
     idraw = stefram2.llabel[at(index)] ? 1 : 0;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(srepstereolabel1_id);
     say("INITIALIZING STEREO FRAME LABEL");
     idraw = index <= 2 ? 1 : 0;
@@ -244,19 +261,19 @@ void srepstereolabel1(std::string& text, int& idraw, int& index, int mode) {
     errortail00();
     mode = 2;
   }
-  if (mode % 2 == 0) labelmenu(text, idraw, index);
+  if (dialoguemode(mode)) labelmenu(text, idraw, index);
   stefram2.llabel[at(index)] = idraw == 1;
   stefram2.label[at(index)] = ed::pad(text, labelwidth);
 }
 
 void srepstereonp(int& np, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     np = stefram2.npfram;
-  } else if (mode == 4 || mode == 5) {
+  } else if (defaultmode(mode)) {
     submenuhead(srepstereonp_id);
     say("INITIALIZING STEREO FRAME: number of points");
     np = 200;
   }
-  if (mode % 2 == 0) pointsmenu(np);
+  if (dialoguemode(mode)) pointsmenu(np);
   stefram2.npfram = np;
 }

@@ -8,6 +8,7 @@
 #include "dialogue/banners.h"
 #include "dialogue/console_state.h"
 #include "dialogue/edit_descriptors.h"
+#include "dialogue/setter_modes.h"
 #include "dialogue/typed_input.h"
 
 SprojType sprojtype;
@@ -21,11 +22,14 @@ const RoutineId spron_id{"spron      ", " 2.4", "07-10-2009"};
 const RoutineId sschmidt_id{"sschmidt   ", "1.20", "06-01-99  "};
 const RoutineId swulf_id{"swulf      ", " 1.3", "07-10-2009"};
 
-constexpr int defaultprojection = 4;
-
-void say(std::string_view text) { wout(" " + std::string(text)); }
-
-const std::string rule(43, '-');
+// The projection numbers, as the menu offers them.
+namespace proj {
+constexpr int wulff = 1;
+constexpr int wulffretrograde = 2;
+constexpr int schmidt = 3;
+constexpr int schmidtretrograde = 4;
+}  // namespace proj
+constexpr int defaultprojection = proj::schmidtretrograde;
 
 // The report of a projection number that names no projection; width is
 // the field of the number.
@@ -47,18 +51,18 @@ void projectionmenu(int iproj) {
   submenuhead(sspro_id);
   say("STEREOGRAPHIC PROJECTION SET UP");
   say("(azimuth,plunge) ---> (x,y) in plane");
-  say(rule);
+  wout(dashrule);
   for (const char* row : picture) say(row);
-  say(rule);
+  wout(dashrule);
   wout(" current projection number = " + ed::i(iproj, 4));
-  say(rule);
+  wout(dashrule);
   say("Projection                   command");
   say("Wulff = conformal = Inversion");
-  say("   direct     X,Y axis ............1");
-  say("   retrograde X,Y axis ............2");
+  say("   direct     X,Y axis ............" + ed::listi(proj::wulff));
+  say("   retrograde X,Y axis ............" + ed::listi(proj::wulffretrograde));
   say("Schmidt = Lambert Azimuthal equal area");
-  say("   direct     X,Y axis ............3");
-  say("   retrograde X,Y axis ............4");
+  say("   direct     X,Y axis ............" + ed::listi(proj::schmidt));
+  say("   retrograde X,Y axis ............" + ed::listi(proj::schmidtretrograde));
   menutail();
 }
 
@@ -81,13 +85,13 @@ void project(std::span<real> first, std::span<real> second, std::span<const real
 // The common course of sschmidt and swulf, up to storing dmax.
 void setbound(real& dmax, int mode, const RoutineId& id, std::string_view title,
               std::string_view subtitle) {
-  if (mode >= 4 && mode <= 7) {
+  if (defaultmode(mode) || allsubplotmode(mode)) {
     submenuhead(id);
     say("INITIALIZING " + std::string(title));
     say(subtitle);
     dmax = 180.0f;
   }
-  if (mode % 2 == 0) {
+  if (dialoguemode(mode)) {
     submenuhead(id);
     say(title);
     say(subtitle);
@@ -98,25 +102,26 @@ void setbound(real& dmax, int mode, const RoutineId& id, std::string_view title,
 }  // namespace
 
 void sspro(int& iproj, int mode) {
-  if (mode == 2 || mode == 3) {
+  if (storedmode(mode)) {
     iproj = sprojtype.iproj;
-  } else if (mode >= 4 && mode <= 7) {
+  } else if (defaultmode(mode) || allsubplotmode(mode)) {
     iproj = defaultprojection;
     submenuhead(sspro_id);
     say("INITIALIZING STEREOGRAPHIC PROJECTION");
     wout(" projection number = " + ed::i(iproj, 4));
     say("projection = Schmidt, retrograde X,Y axis");
   }
-  for (bool ask = mode % 2 == 0;; ask = true) {
+  for (bool ask = dialoguemode(mode);; ask = true) {
     if (ask) {
       projectionmenu(iproj);
       int ierr = 0;
-      inintegvindef(iproj, "projection number   ", iproj, 1, 4, ierr);
+      inintegvindef(iproj, "projection number   ", iproj, proj::wulff, proj::schmidtretrograde,
+                    ierr);
     }
     sprojtype.iproj = iproj;
     real dmax = 0.0f;
-    if (iproj == 1 || iproj == 2) return swulf(dmax, 5);
-    if (iproj == 3 || iproj == 4) return sschmidt(dmax, 5);
+    if (iproj == proj::wulff || iproj == proj::wulffretrograde) return swulf(dmax, 5);
+    if (iproj == proj::schmidt || iproj == proj::schmidtretrograde) return sschmidt(dmax, 5);
     noprojection(sspro_id, iproj, 4);
   }
 }
@@ -125,10 +130,10 @@ void spron(std::span<real> x, std::span<real> y, std::span<const real> az,
            std::span<const real> pl, int n) {
   for (;;) {
     switch (sprojtype.iproj) {
-      case 1: return wulfn(x, y, az, pl, n);
-      case 2: return wulfn(y, x, az, pl, n);
-      case 3: return schmidtn(x, y, az, pl, n);
-      case 4: return schmidtn(y, x, az, pl, n);
+      case proj::wulff: return wulfn(x, y, az, pl, n);
+      case proj::wulffretrograde: return wulfn(y, x, az, pl, n);
+      case proj::schmidt: return schmidtn(x, y, az, pl, n);
+      case proj::schmidtretrograde: return schmidtn(y, x, az, pl, n);
     }
     noprojection(spron_id, sprojtype.iproj, 5);
     int iproj = defaultprojection;

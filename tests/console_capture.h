@@ -2,6 +2,8 @@
 // Test helper: the keyboard (unit 5) reads a given text and the console
 // (unit 6) is captured, so that the exact lines a routine prints can be
 // compared. The console state is reset to its start values, silently.
+// Below, the checks of what was printed.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -52,6 +54,12 @@ class ConsoleCapture {
   size_t size_ = 0;
 };
 
+// A console fed with answers, whose banner tails do not pause.
+class Answers : public ConsoleCapture {
+ public:
+  explicit Answers(const std::string& input = "") : ConsoleCapture(input) { iocom.lpause = false; }
+};
+
 // For the child of a death test, where nothing captured survives the end of
 // the process: the keyboard reads input and the console (unit 6) writes to
 // standard error, which EXPECT_EXIT matches. The console state is reset.
@@ -63,4 +71,33 @@ inline void consoletostderr(const std::string& input) {
                                      : fmemopen(text.data(), text.size(), "r");
   attachunit(keyboard_unit, keyboard, true);
   attachunit(console_unit, stderr, false);
+}
+
+// How many lines equal line.
+inline long countof(const std::vector<std::string>& lines, const std::string& line) {
+  return std::count(lines.begin(), lines.end(), line);
+}
+
+// Whether some line equals line.
+inline bool contains(const std::vector<std::string>& lines, const std::string& line) {
+  return countof(lines, line) > 0;
+}
+
+// The lines of wanted that lines does not hold. Compared with an empty list,
+// a failure names every line that was not printed.
+inline std::vector<std::string> missing(const std::vector<std::string>& lines,
+                                        const std::vector<std::string>& wanted) {
+  std::vector<std::string> out;
+  for (const std::string& w : wanted)
+    if (!contains(lines, w)) out.push_back(w);
+  return out;
+}
+
+// The lines of wanted that lines does not hold exactly once.
+inline std::vector<std::string> notonce(const std::vector<std::string>& lines,
+                                        const std::vector<std::string>& wanted) {
+  std::vector<std::string> out;
+  for (const std::string& w : wanted)
+    if (countof(lines, w) != 1) out.push_back(w);
+  return out;
 }

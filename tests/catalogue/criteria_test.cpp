@@ -32,8 +32,7 @@ class Criteria : public ::testing::Test {
   }
   // Runs the criteria menu on the given answer lines and returns the console.
   static std::vector<std::string> menu(const std::string& answers, int mode = 2) {
-    ConsoleCapture console(answers);
-    iocom.lpause = false;
+    Answers console(answers);
     setseistest6(mode);
     return console.lines();
   }
@@ -257,8 +256,7 @@ TEST_F(Criteria, GreatCircleEdgeBetweenOppositeVerticesHasNoDirection) {
     seistest2.vrtxlong[0] = lon, seistest2.vrtxlat[0] = lat;
     seistest2.vrtxlong[1] = lon > 0 ? lon - 180.0f : lon + 180.0f, seistest2.vrtxlat[1] = -lat;
     seistest2.vrtxlong[2] = lon + 90.0f, seistest2.vrtxlat[2] = 0.0f;
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     int ierr = 0;
     spolygontst(ierr, 0);
     EXPECT_EQ(ierr, 10) << lon;
@@ -274,8 +272,7 @@ TEST_F(Criteria, StraightEdgeWithoutDirectionAndOddModes) {
   seistest2.vrtxlat[2] = 60;  // vertex 3 equal to vertex 2
   // Under a command file the check only warns and returns.
   {
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     iocom.lcomfile = true;
     setseistest6(1);
     const auto lines = console.lines();

@@ -64,8 +64,7 @@ TEST(Banners, WarningBannerWithPause) {
 }
 
 TEST(Banners, ErrorBannerWithoutPause) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   errorhead({"a-name-longer-than-17", "1.0 ", "01-01-2000"});
   errortail00();
   const std::string frame = " " + std::string(43, '*');
@@ -88,8 +87,7 @@ TEST(Banners, PauseUnderCommandFileReadsTheErrorInput) {
 }
 
 TEST(Banners, OutdatedTailsPrintTheirFunnel) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   errortail0(42);
   const auto lines = console.lines();
   ASSERT_EQ(lines.size(), 16u);

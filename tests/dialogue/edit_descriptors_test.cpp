@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -232,6 +237,47 @@ TEST(EditDescriptors, FixedColumnFields) {
   EXPECT_FALSE(ed::fieldi("  - ", 1, 4, iv));
   EXPECT_FALSE(ed::fieldi("1.0", 1, 3, iv));
   EXPECT_EQ(ed::fielda("abc", 2, 4), "bc  ");
+}
+
+// The quick ways of writing Fw.d and reading real fields against printf
+// and strtof, the C library's correctly rounded conversions: random bit
+// patterns, decimal values, exact halves, and fields with and without
+// their point.
+TEST(EditDescriptors, QuickConversionsMatchTheCLibrary) {
+  std::mt19937 random(20101);
+  auto fixedtext = [](float x, int d) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%#60.*f", d, static_cast<double>(x));
+    return std::string(buf);
+  };
+  for (int k = 0; k < 100000; ++k) {
+    const std::uint32_t bits = random();
+    float x;
+    std::memcpy(&x, &bits, sizeof x);
+    const int d = static_cast<int>(random() % 14);
+    const float decimal = static_cast<float>(static_cast<int>(random() % 2000001) - 1000000) /
+                          std::pow(10.0f, static_cast<float>(random() % 7));
+    const float half = static_cast<float>(static_cast<int>(random() % 200001) - 100000) / 8.0f;
+    for (float v : {x, decimal, half}) {
+      if (std::isfinite(v)) {
+        ASSERT_EQ(ed::f(v, 60, d), fixedtext(v, d)) << v << " " << d;
+      }
+    }
+    std::string digits = std::to_string(random() % 1000000000u);
+    const std::size_t at = random() % (digits.size() + 1);
+    const int implied = static_cast<int>(random() % 11);
+    std::string withpoint = "-" + digits.substr(0, at) + "." + digits.substr(at);
+    std::string implicit = digits;
+    if (implicit.size() <= static_cast<std::size_t>(implied)) implicit.insert(0, static_cast<std::size_t>(implied) - implicit.size() + 1, '0');
+    implicit.insert(implicit.size() - static_cast<std::size_t>(implied), ".");
+    float v = 0;
+    ASSERT_TRUE(ed::fieldf(" " + withpoint, 1, 16, implied, v));
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(v), std::bit_cast<std::uint32_t>(std::strtof(withpoint.c_str(), nullptr)))
+        << withpoint;
+    ASSERT_TRUE(ed::fieldf(digits, 1, 16, implied, v));
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(v), std::bit_cast<std::uint32_t>(std::strtof(implicit.c_str(), nullptr)))
+        << digits << " " << implied;
+  }
 }
 
 }  // namespace

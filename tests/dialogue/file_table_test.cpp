@@ -13,7 +13,16 @@
 
 namespace {
 
-const std::string missing = "/nonexistent-mecaro-folder/catalogue.fps";
+// Opens a file that does not exist with flag iflag, the keyboard answering
+// answers and the console written to standard error: the body of a death
+// test, which ends with status 0 only if the opener returns.
+void openmissing(const std::string& answers, int iflag) {
+  alarm(1);
+  consoletostderr(answers);
+  std::string fname = "/nonexistent-mecaro-folder/catalogue.fps";
+  opef2(fname, "polygon input", 61, "old", iflag);
+  std::exit(0);
+}
 
 TEST(FileTable, GivenNameOpensWithoutAsking) {
   const std::string name = testing::TempDir() + "mecaro_opef2_given.txt";
@@ -39,17 +48,10 @@ TEST(FileTable, GivenNameOpensWithoutAsking) {
 
 TEST(FileTableDeathTest, FailedOpenWithFlagOneStopsWithStatusOne) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        alarm(1);
-        consoletostderr("\n");
-        std::string fname = missing;
-        opef2(fname, "polygon input", 61, "old", 1);
-        std::exit(0);
-      },
-      testing::ExitedWithCode(1),
-      " COULD NOT OPEN FILE /nonexistent-mecaro-folder/catalogue.fps\\s*\n"
-      " for unit =   61\n ===> STOPPING EXECUTION\n ===> HIT RETURN TO CONTINUE\n \\*{43}\n$");
+  EXPECT_EXIT(openmissing("\n", 1), testing::ExitedWithCode(1),
+              " COULD NOT OPEN FILE /nonexistent-mecaro-folder/catalogue.fps\\s*\n"
+              " for unit =   61\n ===> STOPPING EXECUTION\n ===> HIT RETURN TO CONTINUE\n"
+              " \\*{43}\n$");
 }
 
 TEST(FileTableDeathTest, FailedOpenWithFlagTwoRetriesTheSameNameAfterEachReturn) {
@@ -61,18 +63,10 @@ TEST(FileTableDeathTest, FailedOpenWithFlagTwoRetriesTheSameNameAfterEachReturn)
       " ///               WARNING               ///\n /{43}\n"
       " COULD NOT OPEN FILE /nonexistent-mecaro-folder/catalogue.fps\\s*\n"
       " ===> RETRYING\n ===> HIT RETURN TO CONTINUE\n";
-  EXPECT_EXIT(
-      {
-        alarm(1);
-        consoletostderr("\n\n");
-        std::string fname = missing;
-        opef2(fname, "polygon input", 61, "old", 2);
-        std::exit(0);
-      },
-      testing::ExitedWithCode(2),
-      attempt + " /{43}\n @{43}\n @ subroutine opef2      \n @={42}\n" + attempt +
-          " /{43}\n @{43}\n @ subroutine opef2      \n @={42}\n" + attempt +
-          " END OF STANDARD INPUT ===> STOPPING EXECUTION\n$");
+  EXPECT_EXIT(openmissing("\n\n", 2), testing::ExitedWithCode(2),
+              attempt + " /{43}\n @{43}\n @ subroutine opef2      \n @={42}\n" + attempt +
+                  " /{43}\n @{43}\n @ subroutine opef2      \n @={42}\n" + attempt +
+                  " END OF STANDARD INPUT ===> STOPPING EXECUTION\n$");
 }
 
 TEST(FileTable, OpenSlotIsNotOpenedAgainAndClosedSlotNotClosedAgain) {

@@ -7,9 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "dialogue/console_state.h"
 #include "dialogue/units.h"
+#include "platform/failures.h"
 #include "platform/plot_window.h"
 
 namespace {
@@ -69,6 +71,27 @@ TEST_F(Units, WritingAfterOpeningAnExistingFileReplacesIt) {
 TEST_F(Units, AFailedWriteIsReportedAtClose) {
   ASSERT_TRUE(openunit(21, "/dev/full", OpenStatus::old));
   writeline(21, std::string(10000, 'x'));
+  EXPECT_TRUE(unitfailed(21));
+  EXPECT_FALSE(closeunit(21));
+}
+
+TEST_F(Units, ABlockIsWrittenAtOnceAndItsWrittenPartCounted) {
+  const std::string name = path("c.txt");
+  ASSERT_TRUE(openunit(21, name, OpenStatus::new_));
+  writeline(21, "head");
+  const std::string text = "one\ntwo\n" + std::string(100000, 'x') + "\n";
+  EXPECT_EQ(writeblock(21, text), text.size());
+  EXPECT_FALSE(unitfailed(21));
+  EXPECT_TRUE(closeunit(21));
+  std::ifstream in(name);
+  std::string all((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(all, "head\n" + text);
+
+  ASSERT_TRUE(openunit(21, "/dev/full", OpenStatus::old));
+  EXPECT_EQ(writeblock(21, "a short line\n"), 0u);
+  EXPECT_TRUE(unitfailed(21));
+  EXPECT_FALSE(closeunit(21));
+  EXPECT_EQ(writeblock(21, "no unit\n"), 0u);
   EXPECT_TRUE(unitfailed(21));
   EXPECT_FALSE(closeunit(21));
 }
@@ -138,6 +161,45 @@ TEST_F(Units, AnAnswerAtATerminalWritesTheSnapshotOfTheWindow) {
   std::filesystem::current_path(previous);
 }
 
+// A unit that is not open fails a write as it fails a read; the failure is
+// told at its close, which forgets it, and its next opening starts afresh.
+TEST_F(Units, AWriteToAUnitNotOpenFailsAsItsReadDoes) {
+  std::string line;
+  EXPECT_EQ(readline(31, line), ReadStatus::failed);
+  EXPECT_FALSE(unitfailed(31));
+  writeline(31, "lost");
+  EXPECT_FALSE(unitopen(31));
+  EXPECT_TRUE(unitfailed(31));
+  EXPECT_FALSE(closeunit(31));
+  EXPECT_FALSE(unitfailed(31));
+  EXPECT_TRUE(closeunit(31));
+
+  writeline(31, "lost");
+  ASSERT_TRUE(openunit(31, path("c.txt"), OpenStatus::new_));
+  EXPECT_FALSE(unitfailed(31));
+  writeline(31, "kept");
+  EXPECT_TRUE(closeunit(31));
+}
+
+// Once the console is set up, a failure of the platform is told on
+// standard error (unit 0), not on the console.
+TEST_F(Units, PlatformFailuresAreToldOnStandardError) {
+  char* told = nullptr;
+  size_t size = 0;
+  std::FILE* errors = open_memstream(&told, &size);
+  attachunit(console_unit, std::fopen("/dev/null", "w"), true);
+  attachunit(stderr_unit, errors, false);
+  initsio();
+  reportfailure("mecaro: cannot write plot file x.pdf: out of memory");
+  std::fflush(errors);
+  EXPECT_EQ(std::string(told, size), "mecaro: cannot write plot file x.pdf: out of memory\n");
+  setfailurereporter(nullptr);
+  attachunit(stderr_unit, stderr, false);
+  attachunit(console_unit, stdout, false);
+  std::fclose(errors);
+  std::free(told);
+}
+
 // A keyboard at its end, or one that cannot be read (closed, a folder, a
 // terminal that hung up: here a stream open only for writing), ends the
 // run at the first read, never retried.
@@ -180,6 +242,67 @@ TEST(UnitsDeathTest, AConsoleThatCannotBeWrittenEndsTheRunAsTheEndOfInput) {
         std::exit(0);
       },
       testing::ExitedWithCode(2), "");
+}
+
+// Every way the run ends (quit, an error stop, the end of input, a console
+// gone) finishes the files of the plot window left open; a file that cannot
+// be written is still told, on standard error.
+using RunEndDeathTest = Units;
+TEST_F(RunEndDeathTest, EveryEndOfTheRunFinishesTheFilesOfAWindowLeftOpen) {
+  GTEST_FLAG_SET(death_test_style, "fast");
+  namespace fs = std::filesystem;
+  const fs::path before = fs::current_path();
+  fs::current_path(dir_);
+  auto leaveopen = [](const char* title) {  // with a line drawn
+    PlotWindow* w = newwindow({0, 0, 100, 100}, 10.0f);
+    setwindowtitle(*w, title);
+    DrawContext& cx = *begincontext(*w);
+    cx.beginpath();
+    cx.moveto(10.0f, 10.0f);
+    cx.lineto(90.0f, 90.0f);
+    cx.strokepath();
+  };
+  EXPECT_EXIT(
+      {
+        leaveopen("quit");
+        endrun(0);
+      },
+      testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(
+      {
+        leaveopen("error stop");
+        endrun(1);
+      },
+      testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(
+      {
+        leaveopen("end of input");
+        attachunit(keyboard_unit, std::fopen("/dev/null", "r"), true);
+        std::string line;
+        readline(keyboard_unit, line);
+      },
+      testing::ExitedWithCode(2), "");
+  fs::create_directory("console_gone.pdf");  // cannot be written
+  EXPECT_EXIT(
+      {
+        attachunit(console_unit, std::fopen("/dev/null", "w"), true);
+        initsio();
+        leaveopen("console gone");
+        std::FILE* full = std::fopen("/dev/full", "w");
+        std::setvbuf(full, nullptr, _IONBF, 0);
+        attachunit(console_unit, full, true);
+        wout("a line");
+      },
+      testing::ExitedWithCode(2), "mecaro: cannot write plot file console_gone.pdf");
+  for (const char* stem : {"quit", "error_stop", "end_of_input"}) {
+    std::ifstream in(std::string(stem) + ".pdf", std::ios::binary);
+    std::stringstream pdf;
+    pdf << in.rdbuf();
+    EXPECT_NE(pdf.str().rfind("%%EOF"), std::string::npos) << stem;
+  }
+  for (const char* stem : {"quit", "error_stop", "end_of_input", "console_gone"})
+    EXPECT_TRUE(fs::file_size(std::string(stem) + ".png") > 0) << stem;
+  fs::current_path(before);
 }
 
 }  // namespace

@@ -33,8 +33,12 @@ fresh_copy() {
   cp -r "$1"/. "$copy"/ && cd "$copy" || exit 1
 }
 
+# The sanitizers' settings of the caller (make sanitize) are kept: the
+# program reads none of them.
 mecaro() {
-  timeout 20 env -i SOURCE_DATE_EPOCH=1700000000 TZ=UTC MECARO_SCREEN=1024x768 "$bin" < answers
+  timeout 20 env -i ${ASAN_OPTIONS+"ASAN_OPTIONS=$ASAN_OPTIONS"} \
+    ${UBSAN_OPTIONS+"UBSAN_OPTIONS=$UBSAN_OPTIONS"} \
+    SOURCE_DATE_EPOCH=1700000000 TZ=UTC MECARO_SCREEN=1024x768 "$bin" < answers
 }
 
 unrate() { sed -i -E 's/^( @ On system: .*-)[^-]*$/\1<rate>/' "$1"; }

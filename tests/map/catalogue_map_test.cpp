@@ -380,10 +380,8 @@ TEST_F(CatalogueMap, MarkersInForceAreGivenBackAtTheExit) {
   ssymbolsize(size, 1);
   ssymboltype(type, 1);
   mapevents(events, false, 0);
-  ssymbolsize(size, 3);
-  ssymboltype(type, 3);
-  EXPECT_FLOAT_EQ(size, 0.7f);
-  EXPECT_EQ(type, 3);
+  EXPECT_FLOAT_EQ(inforce(ssymbolsize), 0.7f);
+  EXPECT_EQ(inforce(ssymboltype), 3);
 }
 
 }  // namespace

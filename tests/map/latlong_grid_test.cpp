@@ -157,9 +157,7 @@ TEST_F(LatLongGrid, RegularGridOfACylindricalProjection) {
                                                  " nb of meridians =    4", " nb of parallels =    3",
                                                  " " + std::string(43, '@')}));
   // The labels are left justified middle right, as the western ones are.
-  int ijust = 0;
-  stextalign(ijust, 3);
-  EXPECT_EQ(ijust, -7);
+  EXPECT_EQ(inforce(stextalign), -7);
 }
 
 TEST_F(LatLongGrid, FramesDrawOnlyTheBordersWithTicksOutOrIn) {
@@ -278,8 +276,7 @@ TEST_F(LatLongGrid, MenuDrivenByAnswerLines) {
   // Bounds in one free-format read each: values split by blanks and
   // commas over two lines; an unreadable value asks again; an empty value
   // between commas keeps the longitude maximum.
-  ConsoleCapture typed("10\n-10, 50 ,\n 20\n20\nx 1 2\n5 , , 7\n32\n3\n40\n2\n\n");
-  iocom.lpause = false;
+  Answers typed("10\n-10, 50 ,\n 20\n20\nx 1 2\n5 , , 7\n32\n3\n40\n2\n\n");
   Grid g{};
   grid(g, 5);
   grid(g, 2);

@@ -23,9 +23,6 @@ Lines operator+(Lines a, const Lines& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 // The lines in order, not necessarily adjacent.
 bool inorder(const Lines& lines, const Lines& wanted) {
   auto at = lines.begin();

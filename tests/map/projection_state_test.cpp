@@ -14,10 +14,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 // A few points of every kind of place, in radians.
 std::vector<real> radians(std::initializer_list<double> degrees) {
   std::vector<real> v;

@@ -210,8 +210,7 @@ TEST_F(StressRegime, AzimuthsComeBackWithinOneTurn) {
 }
 
 TEST_F(StressRegime, PlungesBeyondTheVerticalAreReportedAndBroughtBack) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   const std::array<real, 3> az{rad(10), rad(40), rad(70)};
   // Axis 2 at 1.6 rad: taken as pi/2 + 1e-5, the steepest; then S1 (0.1)
   // is the flattest.
@@ -236,8 +235,7 @@ TEST_F(StressRegime, PlungesBeyondTheVerticalAreReportedAndBroughtBack) {
 }
 
 TEST_F(StressRegime, UndefinedPlungesLeaveTheAzimuthAsItWas) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   const real nan = std::numeric_limits<real>::quiet_NaN();
   std::array<real, 1> azshmax{1.5f}, a{0.3f}, p{nan};
   std::array<int, 1> isv{9};

@@ -263,10 +263,8 @@ TEST_F(StressSymbols, MarkersFirstThenSHmaxThenShmin) {
     EXPECT_NEAR(mean / static_cast<double>(p[k + 2].size()), xcentre[k], 2.5) << k;
   }
   // The plot's own marker is back in force.
-  ssymbolsize(size, 3);
-  ssymboltype(type, 3);
-  EXPECT_EQ(size, 0.3f);
-  EXPECT_EQ(type, 5);
+  EXPECT_EQ(inforce(ssymbolsize), 0.3f);
+  EXPECT_EQ(inforce(ssymboltype), 5);
 
   set(0, 0);  // no marker
   dmapsh2(x, y, az, isv, 2);
@@ -324,8 +322,7 @@ TEST_F(StressSymbolSettings, InitialiseGetAndSet) {
 }
 
 TEST_F(StressSymbolSettings, ValuesGivenAreCheckedAndReset) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   real a = 0, b = -1;
   int e = 123, s = 3;
   smapsh2(a, b, e, s, 1);
@@ -348,8 +345,7 @@ TEST_F(StressSymbolSettings, ValuesGivenAreCheckedAndReset) {
 
 TEST_F(StressSymbolSettings, MenuStoresAnswersUnchecked) {
   // 10: a size of 0 lies inside [0, 100]; 40: 3 is refused, then -1.
-  ConsoleCapture console("10\n0\n30\n-4\n40\n3\n-1\n99\n");
-  iocom.lpause = false;
+  Answers console("10\n0\n30\n-4\n40\n3\n-1\n99\n");
   real a = 0, b = 0;
   int e = 0, s = 0;
   smapsh2(a, b, e, s, 2);

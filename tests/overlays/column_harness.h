@@ -28,16 +28,6 @@ class InDataFolder {
   std::filesystem::path previous_;
 };
 
-// A console fed with answers, whose banner tails do not pause.
-class Answers : public ConsoleCapture {
- public:
-  explicit Answers(const std::string& input = "") : ConsoleCapture(input) { iocom.lpause = false; }
-};
-
-inline bool contains(const std::vector<std::string>& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 // The lines from the first one equal to first, count of them.
 inline std::vector<std::string> from(const std::vector<std::string>& lines,
                                      const std::string& first, std::size_t count) {

@@ -10,22 +10,25 @@ namespace {
 using Lines = std::vector<std::string>;
 constexpr int unit = 12;
 
+// The first ndisp lines of a sample file shown with the header laid out as
+// given; show returns the error flag, set beforehand to 7 so that a cleared
+// flag is seen. The file stays open on unit.
 class Preview : public ::testing::Test {
  protected:
-  void open(const std::string& name) {
+  int show(const std::string& name, int ndisp, int iskip, int ititle, int iheader) {
     path = samplefile(name);
-    ASSERT_TRUE(openunit(unit, path, OpenStatus::old));
+    EXPECT_TRUE(openunit(unit, path, OpenStatus::old));
+    int ierr = 7;
+    showfhead1(ierr, path, unit, ndisp, iskip, ititle, iheader);
+    return ierr;
   }
   void TearDown() override { closeunit(unit); }
+  Answers console;
   std::string path;
 };
 
 TEST_F(Preview, TagsEachLineByItsRole) {
-  Answers console;
-  open("layout.dat");
-  int ierr = 7;
-  showfhead1(ierr, path, unit, 4, 3, 2, 2);
-  EXPECT_EQ(ierr, 0);
+  EXPECT_EQ(show("layout.dat", 4, 3, 2, 2), 0);
   const std::string tag = " ==>Line nb:";
   EXPECT_EQ(
       from(console.lines(), tag + "   1 = Header to skip ==========", 9),
@@ -40,10 +43,7 @@ TEST_F(Preview, TagsEachLineByItsRole) {
 }
 
 TEST_F(Preview, SplitsLongLinesAndShowsBlankOnesWhole) {
-  Answers console;
-  open("wide.dat");
-  int ierr = 0;
-  showfhead1(ierr, path, unit, 3, 0, 0, 0);
+  show("wide.dat", 3, 0, 0, 0);
   const Lines lines = console.lines();
   const Lines wide = from(lines, " " + std::string(100, 'x'), 8);
   ASSERT_EQ(wide.size(), 8u);
@@ -55,15 +55,10 @@ TEST_F(Preview, SplitsLongLinesAndShowsBlankOnesWhole) {
 }
 
 TEST_F(Preview, StopsAtTheEndOfAShortFile) {
-  Answers console;
-  open("short.dat");
-  int ierr = 0;
-  showfhead1(ierr, path, unit, 5, 2, 1, 2);
-  EXPECT_EQ(ierr, 1);
+  EXPECT_EQ(show("short.dat", 5, 2, 1, 2), 1);
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " ==>Line nb:   4 = Data ===================="));
-  EXPECT_TRUE(contains(lines, " REACHED END OF FILE"));
-  EXPECT_TRUE(contains(lines, " WHILE READING   4 th LINE"));
+  EXPECT_EQ(missing(lines, {" ==>Line nb:   4 = Data ====================", " REACHED END OF FILE",
+                            " WHILE READING   4 th LINE"}), Lines{});
   EXPECT_FALSE(contains(lines, " ==>Line nb:   5 = Data ===================="));
   std::string line;
   readline(unit, line);
@@ -99,11 +94,11 @@ TEST(HeaderSetUp, MenuChangesTheSettingsAndStoresThem) {
   const ReadRealSetup& r = readrealsetup;
   EXPECT_EQ((std::array{r.ndisp, r.iskip, r.ititle, r.iheader}), (std::array{6, 3, 3, 0}));
   const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " Input file nowhere.dat is not opened"));
-  EXPECT_TRUE(contains(lines, " nb of lines to display in dialog.100   6"));
-  EXPECT_TRUE(contains(lines, " line nb to read column header....130   0"));
-  EXPECT_TRUE(contains(lines, " Enter line number to read column headers"));
-  EXPECT_TRUE(contains(lines, "           ACCEPTABLE FILE FORMAT           "));
+  EXPECT_EQ(missing(lines, {" Input file nowhere.dat is not opened",
+                            " nb of lines to display in dialog.100   6",
+                            " line nb to read column header....130   0",
+                            " Enter line number to read column headers",
+                            "           ACCEPTABLE FILE FORMAT           "}), Lines{});
 }
 
 TEST(HeaderSetUp, ANegativeHeaderCountLeavesTheLineQuestionsAnswerable) {

@@ -118,8 +118,7 @@ TEST(Locate2dBox, UncomparableCoordinatesAreWarnedOf) {
   const std::vector<real> x{nan, 5};
   const std::vector<real> y{5, nan};
   std::vector<int> loc(2, 99);
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   locate2dbox(loc, 1, 10, 0, 20, x, y, 2);
   EXPECT_EQ(loc, (std::vector<int>{-1, -2}));
   const std::vector<std::string> lines = console.lines();

@@ -73,8 +73,7 @@ class LineOverlays : public testing::Test {
   // pauses off; 5 cm per map unit, so that the drawing log's 0.01 pixel is
   // below 1e-4 map units.
   static MenuRun run(const std::string& answers, Box box = {0, 30, 30, 60}) {
-    ConsoleCapture console(answers);
-    iocom.lpause = false;
+    Answers console(answers);
     RecordedWindow window;
     real x0 = 10, y0 = 15, scale = 5, zero = 0;
     real xy = zero, yx = zero, yy = scale;

@@ -84,8 +84,7 @@ TEST_F(Circles, ArcsRunFromTheFirstAngleToTheSecond) {
 }
 
 TEST_F(Circles, CountsOutsideTheBufferAreLimitedWithABanner) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   RecordedWindow w;
   uscircle(xc, yc, r, 5000);  // 1000 points, in two pieces sharing one
   const auto pieces = w.paths();

@@ -35,6 +35,14 @@ class Colours : public ::testing::Test {
   }
 };
 
+// An entry as the colour menus take it: a blank name and zero components,
+// which the modes that return the entry fill in.
+struct Entry {
+  std::string text = std::string(35, ' ');
+  real red = 0.0f, green = 0.0f, blue = 0.0f;
+  void set(int index, int mode) { scolorrgb(index, text, red, green, blue, mode); }
+};
+
 // The colour table menu reading a file written with text, in a scratch
 // folder; console holds the dialogue.
 class ColourFile : public Colours {
@@ -76,8 +84,7 @@ TEST_F(Colours, StartUpTableSaysOnlyItsOwnLines) {
 }
 
 TEST_F(Colours, FewerColoursBringTheIndicesIntoRange) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int ncol = 1;
   scolornb(ncol, 1);
   EXPECT_EQ(plt2blk.ncolor, 1);
@@ -86,15 +93,13 @@ TEST_F(Colours, FewerColoursBringTheIndicesIntoRange) {
   EXPECT_EQ(plt2blk.ilinecolor, 1);
   EXPECT_EQ(plt2blk.itextcolor, 1);
   const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, " The nb of colors has been reduced"), 1);
-  EXPECT_EQ(countof(lines, " trying to set color nb =      8"), 1);
-  EXPECT_EQ(countof(lines, " ===> RESET color nb    =      1"), 1);
+  EXPECT_EQ(notonce(lines, {" The nb of colors has been reduced", " trying to set color nb =      8",
+                            " ===> RESET color nb    =      1"}), Lines{});
   EXPECT_EQ(lines.back(), " ==> checking done");
 }
 
 TEST_F(Colours, CountOutOfRangeIsResetWithAWarning) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int ncol = 13;
   scolornb(ncol, 1);
   EXPECT_EQ(ncol, 12);
@@ -102,16 +107,13 @@ TEST_F(Colours, CountOutOfRangeIsResetWithAWarning) {
   ncol = 0;
   scolornb(ncol, 1);
   EXPECT_EQ(plt2blk.ncolor, 1);
-  const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, " trying to set nb of color  =  13"), 1);
-  EXPECT_EQ(countof(lines, " max nb of color  =  12"), 1);
-  EXPECT_EQ(countof(lines, " min nb of color  = 1"), 1);
-  EXPECT_EQ(countof(lines, " ===> RESET nb of color =   1"), 1);
+  EXPECT_EQ(notonce(console.lines(), {" trying to set nb of color  =  13",
+                                      " max nb of color  =  12", " min nb of color  = 1",
+                                      " ===> RESET nb of color =   1"}), Lines{});
 }
 
 TEST_F(Colours, CountMenuCancelChangesNothingUpdateApplies) {
-  ConsoleCapture console("10\n3\n98\n10\n1\n99\n");
-  iocom.lpause = false;
+  Answers console("10\n3\n98\n10\n1\n99\n");
   int ncol = 0;
   scolornb(ncol, 2);
   EXPECT_EQ(plt2blk.ncolor, 12);
@@ -123,8 +125,7 @@ TEST_F(Colours, CountMenuCancelChangesNothingUpdateApplies) {
 }
 
 TEST_F(Colours, IndexSettersWrapAboveTheCountAndResetBelowZero) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int icol = 13;
   slinecolor(icol, 1);
   EXPECT_EQ(plt2blk.ilinecolor, 1);  // 13 divided by 13 leaves 0
@@ -144,21 +145,17 @@ TEST_F(Colours, IndexSettersWrapAboveTheCountAndResetBelowZero) {
 }
 
 TEST_F(Colours, IndexDialogueListsTheColoursWithinTheirRange) {
-  ConsoleCapture console("13\n4\n");
-  iocom.lpause = false;
+  Answers console("13\n4\n");
   int icol = 0;
   sfillcolor(icol, 2);
   EXPECT_EQ(plt2blk.ifillcolor, 4);
-  const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, "      FILL COLOR"), 1);
-  EXPECT_EQ(countof(lines, " current value:      8"), 1);
-  EXPECT_EQ(countof(lines, " White-bk.................  0"), 1);
-  EXPECT_EQ(countof(lines, " Grey70  ................. 12"), 1);
+  EXPECT_EQ(notonce(console.lines(), {"      FILL COLOR", " current value:      8",
+                                      " White-bk.................  0",
+                                      " Grey70  ................. 12"}), Lines{});
 }
 
 TEST_F(Colours, EntryIndexAndComponentsAreBroughtIntoRange) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   int index = 15;
   std::string text = "Orange";
   real red = 120.0f, green = -5.0f, blue = 30.0f;
@@ -180,29 +177,23 @@ TEST_F(Colours, EntryIndexAndComponentsAreBroughtIntoRange) {
 }
 
 TEST_F(Colours, EntryMenuCancelsOrStoresTheEdit) {
-  ConsoleCapture console("20\nOchre\n30\n80\n60\n10\n98\n20\nOchre\n99\n");
-  iocom.lpause = false;
-  int index = 5;
-  std::string text(35, ' ');
-  real red = 0.0f, green = 0.0f, blue = 0.0f;
-  scolorrgb(index, text, red, green, blue, 2);
+  Answers console("20\nOchre\n30\n80\n60\n10\n98\n20\nOchre\n99\n");
+  Entry entry;
+  entry.set(5, 2);
   EXPECT_EQ(name(5), "Cyan    ");
-  scolorrgb(index, text, red, green, blue, 2);
+  entry.set(5, 2);
   EXPECT_EQ(name(5), "Ochre   ");
   EXPECT_EQ(rgb(5), (std::array<real, 3>{0.0f, 50.0f, 50.0f}));
   EXPECT_EQ(countof(console.lines(), "     new|   80.0 |   60.0 |   10.0 |"), 1);
 }
 
 TEST_F(Colours, ModeFourResetsFourColoursAndTheBackground) {
-  ConsoleCapture console("99\n");
-  iocom.lpause = false;
-  int index = 3;
-  std::string text(35, ' ');
-  real red = 0.0f, green = 0.0f, blue = 0.0f;
-  scolorrgb(index, text, red, green, blue, 4);
+  Answers console("99\n");
+  Entry entry;
+  entry.set(3, 4);
   EXPECT_EQ(rgb(3), (std::array<real, 3>{0.0f, 100.0f, 0.0f}));
   EXPECT_EQ(rgb(5), (std::array<real, 3>{0.0f, 50.0f, 50.0f}));
-  EXPECT_EQ(green, 100.0f);
+  EXPECT_EQ(entry.green, 100.0f);
   EXPECT_EQ(countof(console.lines(), " INITIALIZING RGB: 4 COLORS + BKG"), 1);
 }
 
@@ -218,9 +209,8 @@ TEST_F(ColourFile, ReadsEveryColourInAnyOrderWithQuotedNames) {
   EXPECT_EQ(rgb(2), (std::array<real, 3>{10.0f, 20.0f, 30.0f}));
   EXPECT_EQ(name(3), "Green   ");  // not in the file: kept
   const Lines l = lines();
-  EXPECT_EQ(countof(l, " Input file colours.txt is closed"), 1);
-  EXPECT_EQ(countof(l, " Actually read   :    2 DATA"), 1);
-  EXPECT_EQ(countof(l, " |   2 |  Dark red|   10.0 |   20.0 |   30.0 |"), 1);
+  EXPECT_EQ(notonce(l, {" Input file colours.txt is closed", " Actually read   :    2 DATA",
+                        " |   2 |  Dark red|   10.0 |   20.0 |   30.0 |"}), Lines{});
   EXPECT_FALSE(unitopen(20));
 }
 
@@ -252,9 +242,8 @@ TEST_F(ColourFile, EarlyEndKeepsWhatWasRead) {
   EXPECT_EQ(name(1), "Soot    ");
   EXPECT_EQ(name(2), "Red     ");
   const Lines l = lines();
-  EXPECT_EQ(countof(l, " END OF FILE REACHED UNEXPECTEDLY"), 1);
-  EXPECT_EQ(countof(l, " WHILE READING LINE NUMBER     4"), 1);
-  EXPECT_EQ(countof(l, " Input file colours.txt is closed"), 1);
+  EXPECT_EQ(notonce(l, {" END OF FILE REACHED UNEXPECTEDLY", " WHILE READING LINE NUMBER     4",
+                        " Input file colours.txt is closed"}), Lines{});
   EXPECT_FALSE(unitopen(20));
 }
 

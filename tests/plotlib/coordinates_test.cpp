@@ -10,10 +10,6 @@
 
 namespace {
 
-bool contains(const std::vector<std::string>& lines, const std::string& line) {
-  return countof(lines, line) > 0;
-}
-
 }  // namespace
 
 TEST(PageMap, ScaleFollowsThePageSetUp) {

@@ -16,10 +16,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 TEST(CurveParameters, LevelLoopByType) {
   struct Case {
     const char* what;
@@ -46,8 +42,7 @@ TEST(CurveParameters, LevelLoopByType) {
       {"tiny increment", 0, 1.0e20f, 1, 9, 3, big, 3, 1, " ==> final level not reached"},
   };
   for (const Case& c : cases) {
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     real levi = c.levi, levf = c.levf, levd = c.levd;
     int nlev = c.nlev, itype = c.itype;
     std::string name = "depth";

@@ -17,14 +17,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 // Sets the running point as a curve-drawing routine does, silently.
 void setpoint(real pti, real ptf, real ptd, int np) {
-  ConsoleCapture quiet;
-  iocom.lpause = false;
+  Answers quiet;
   scptif(pti, ptf, 1);
   scptd(ptd, 1);
   scptnp(np, 1);
@@ -58,8 +53,7 @@ TEST(CurvePoints, EndOfSamplingByType) {
   for (const Case& c : cases) {
     setpoint(c.pti, c.ptf, c.ptd, c.np);
     ptblock.ptrange = std::string(51, ' ');
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     scptend(c.itype, 1);
     EXPECT_EQ(ptblock.np, c.npout) << c.what;
     EXPECT_FLOAT_EQ(ptblock.ptd, c.ptdout) << c.what;
@@ -79,15 +73,12 @@ TEST(CurvePoints, InconsistentIncrementIsMendedThroughTheMenu) {
   setpoint(1, 0, 0.25f, 3);
   // The curve parameters menu: 320 edits the increment (10, -0.25), then
   // both menus are left.
-  ConsoleCapture console("320\n10\n-0.25\n99\n99\n");
-  iocom.lpause = false;
+  Answers console("320\n10\n-0.25\n99\n99\n");
   scptend(2, 1);
   EXPECT_EQ(ptblock.np, 5);
   EXPECT_EQ(ptblock.ptd, -0.25f);
-  const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " ==> INCONSISTENT LOOP"));
-  EXPECT_TRUE(contains(lines, "   ptd =    0.250"));
-  EXPECT_TRUE(contains(lines, "            CURVES PARAMETERS"));
+  EXPECT_EQ(missing(console.lines(), {" ==> INCONSISTENT LOOP", "   ptd =    0.250",
+                                      "            CURVES PARAMETERS"}), Lines{});
 }
 
 TEST(CurvePoints, CaptionsAndName) {
@@ -118,8 +109,7 @@ TEST(CurvePoints, NumberOfPointsIsKeptWithinTheBuffer) {
       {11, 5, 11, " INITIALIZING NUMBER OF POINTS TO:      11"},
   };
   for (const Case& c : cases) {
-    ConsoleCapture console;
-    iocom.lpause = false;
+    Answers console;
     int np = c.np;
     scptnp(np, c.mode);
     EXPECT_EQ(np, c.npout);
@@ -137,11 +127,10 @@ TEST(CurvePoints, MenuOfTheNumberOfPoints) {
   int np = 11;
   scptnp(np, 0);
   EXPECT_EQ(ptblock.np, 250);
-  const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " RUNNING POINT PARAMETERS:                  "));
-  EXPECT_TRUE(contains(lines, " nb of points ..................10      11"));
-  EXPECT_TRUE(contains(lines, " nb of segments ..................     249"));
-  EXPECT_TRUE(contains(lines, " Enter your choice                        "));
+  EXPECT_EQ(missing(console.lines(), {" RUNNING POINT PARAMETERS:                  ",
+                                      " nb of points ..................10      11",
+                                      " nb of segments ..................     249",
+                                      " Enter your choice                        "}), Lines{});
 }
 
 TEST(CurvePoints, BufferWritesStayInsideTheBuffer) {

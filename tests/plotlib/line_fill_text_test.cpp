@@ -42,9 +42,10 @@ TEST_F(Attributes, FillStyleAboveOneTakesTheRemainderBelowZeroOne) {
   istyle = -3;
   sfillstyle(istyle, 1);
   EXPECT_EQ(plt2blk.ifillstyle, 1);
-  EXPECT_EQ(count(" trying to set style nb =      4"), 1);
-  EXPECT_EQ(count(" ===> RESET style nb =      0"), 1);
-  EXPECT_EQ(count(" trying to set nb of style  =     -3"), 1);
+  EXPECT_EQ(notonce(console->lines(), {" trying to set style nb =      4",
+                                       " ===> RESET style nb =      0",
+                                       " trying to set nb of style  =     -3"}),
+            Lines{});
   // An unknown mode checks the value first, then stores nothing.
   istyle = 3;
   sfillstyle(istyle, 9);
@@ -54,26 +55,31 @@ TEST_F(Attributes, FillStyleAboveOneTakesTheRemainderBelowZeroOne) {
 }
 
 TEST_F(Attributes, ThicknessAndHeightExcludeTheirLowerBoundAndResetToTheDefault) {
-  real thickness = 0.01f;
-  slinewidth(thickness, 1);
-  EXPECT_EQ(plt2blk.thickness, 0.02f);
-  EXPECT_EQ(count("  line thickness (cm) =    0.010"), 1);
-  EXPECT_EQ(count(" ==> RESET line thickness =    0.020"), 1);
-  thickness = 1000.0f;
-  slinewidth(thickness, 1);
-  EXPECT_EQ(plt2blk.thickness, 1000.0f);
-
-  real height = 0.02f;
-  stextsize(height, 1);
-  EXPECT_EQ(plt2blk.txtheight, 0.5f);
-  EXPECT_EQ(count(" TEXT SIZE OUT OF RANGE:"), 1);
-  EXPECT_EQ(count(" ==> RESET txtheight =   0.50"), 1);
-  height = 1000.0f;
-  stextsize(height, 1);
-  EXPECT_EQ(plt2blk.txtheight, 1000.0f);
+  struct Case {
+    void (*set)(real&, int);
+    real Plt2Blk::*stored;
+    real bound, reset;
+    Lines said;
+  };
+  const Case cases[] = {
+      {slinewidth, &Plt2Blk::thickness, 0.01f, 0.02f,
+       {"  line thickness (cm) =    0.010", " ==> RESET line thickness =    0.020"}},
+      {stextsize, &Plt2Blk::txtheight, 0.02f, 0.5f,
+       {" TEXT SIZE OUT OF RANGE:", " ==> RESET txtheight =   0.50"}},
+  };
+  for (const Case& c : cases) {
+    real value = c.bound;
+    c.set(value, 1);
+    EXPECT_EQ(plt2blk.*c.stored, c.reset);
+    EXPECT_EQ(notonce(console->lines(), c.said), Lines{});
+    value = 1000.0f;
+    c.set(value, 1);
+    EXPECT_EQ(plt2blk.*c.stored, 1000.0f);
+  }
 
   // The dialogues' bounds include what the range test refuses.
   capture("0.01\n0.02\n");
+  real thickness = 1000.0f, height = 1000.0f;
   slinewidth(thickness, 0);
   stextsize(height, 0);
   EXPECT_EQ(plt2blk.thickness, 0.01f);
@@ -84,9 +90,7 @@ TEST_F(Attributes, TextSizeWithTheWindowClosedIsStoredWithAWarning) {
   real height = 0.3f;
   stextsize(height, 1);
   EXPECT_EQ(plt2blk.txtheight, 0.3f);
-  real got = 7.0f;
-  stextsize(got, 3);
-  EXPECT_EQ(got, 0.3f);
+  EXPECT_EQ(inforce(stextsize), 0.3f);
   EXPECT_EQ(count(" ===> Value stored but no further call to lib"), 2);
   EXPECT_EQ(count(" inter =      3"), 1);
 }
@@ -176,9 +180,9 @@ TEST_F(Attributes, DefaultsInitialiseAndSaySo) {
   sfillstyle(i, 5);
   EXPECT_EQ(i, 1);
   const Lines lines = console->lines();
-  EXPECT_EQ(count(" INITIALISING LINE THICKNESS TO:    0.020 cm"), 1);
-  EXPECT_EQ(count(" INITIALISING TEXT ANGLE TO: 0.0"), 1);
-  EXPECT_EQ(count(" =====> left-bottom trimmed"), 1);
+  EXPECT_EQ(notonce(lines, {" INITIALISING LINE THICKNESS TO:    0.020 cm",
+                            " INITIALISING TEXT ANGLE TO: 0.0", " =====> left-bottom trimmed"}),
+            Lines{});
   EXPECT_EQ(lines.back(), " INITIALISING FILL STYLE TO: filled");
   // The line style is offered but does nothing.
   const Plt2Blk before = plt2blk;

@@ -256,8 +256,7 @@ TEST_F(Markers, ZeroAndNegativeSizesShrinkAndTurnTheFigure) {
 }
 
 TEST(MarkerSetters, SizeInitialisesSaysSoAndRefusesUnknownModes) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   real size = 3.0f;
   ssymbolsize(size, 5);
   EXPECT_EQ(size, 0.4f);
@@ -274,8 +273,7 @@ TEST(MarkerSetters, SizeInitialisesSaysSoAndRefusesUnknownModes) {
   EXPECT_EQ(countof(lines, " inter =      7"), 1);
   EXPECT_EQ(countof(lines, " inter =     -1"), 1);
   EXPECT_EQ(countof(lines, " ===> NO ACTION"), 2);
-  ssymbolsize(size, 3);
-  EXPECT_EQ(size, 0.4f);
+  EXPECT_EQ(inforce(ssymbolsize), 0.4f);
 }
 
 TEST(MarkerSetters, SizeDialogueOffersTheValueAndStoresAnyNumber) {
@@ -284,15 +282,12 @@ TEST(MarkerSetters, SizeDialogueOffersTheValueAndStoresAnyNumber) {
   ssymbolsize(size, 0);
   EXPECT_EQ(size, -1.5f);
   EXPECT_EQ(plt2blk.symbsize, -1.5f);
-  const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, " SYMBOL SIZE (cm):"), 1);
-  EXPECT_EQ(countof(lines, " ready to  store  size =    0.700"), 1);
-  EXPECT_EQ(countof(lines, " Enter symbol size in cm"), 1);
+  EXPECT_EQ(notonce(console.lines(), {" SYMBOL SIZE (cm):", " ready to  store  size =    0.700",
+                                      " Enter symbol size in cm"}), Lines{});
 }
 
 TEST(MarkerSetters, TypeTableOnlyAskWithoutStoringAndAskThenRefuse) {
-  ConsoleCapture console("7\n50\n12\n");
-  iocom.lpause = false;
+  Answers console("7\n50\n12\n");
   int itype = 0;
   ssymboltype(itype, 5);
   EXPECT_EQ(plt2blk.isymbtype, 1);

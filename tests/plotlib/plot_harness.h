@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "console_capture.h"
 #include "dialogue/console_state.h"
+#include "dialogue/setter_modes.h"
 #include "platform/plot_window.h"
 #include "plotlib/colour_table.h"
 #include "plotlib/coordinates.h"
@@ -103,9 +105,11 @@ inline void plinitsmallscreen() {
   unsetenv("MECARO_SCREEN");
 }
 
-// How many lines equal line.
-inline long countof(const std::vector<std::string>& lines, const std::string& line) {
-  long n = 0;
-  for (const std::string& l : lines) n += l == line;
-  return n;
+// The value a setter holds in force: what it returns in the mode that gives
+// back the stored value.
+template <class T>
+T inforce(void (*setter)(T&, int)) {
+  T value{};
+  setter(value, setmode::getstored);
+  return value;
 }

@@ -163,8 +163,7 @@ TEST(ZeroWidthScaling, DrawsNothingAndBreaksNothing) {
   // Equal limits make an infinite scale; what is drawn through it must
   // leave the page blank and the files sound.
   ScratchDirectory dir;
-  ConsoleCapture console("\nzero width\n\n");
-  iocom.lpause = false;
+  Answers console("\nzero width\n\n");
   plinitsmallscreen();
   Limits flat{2.0f, 2.0f, 15.0f, 15.0f, 3.0f, 3.0f, 3.0f, 3.0f, 0};
   flat.set(1);

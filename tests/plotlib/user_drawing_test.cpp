@@ -57,8 +57,7 @@ TEST(Buffer, PiecesShareTheirEndPoints) {
 }
 
 TEST(Buffer, ReadingPastTheArrayIsAnErrorAndCopiesNothing) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   const Points p(3);
   std::array<real, mbuff> xbuf{}, ybuf{};
   int nbuff = 7, is = 4;
@@ -72,8 +71,7 @@ TEST(Buffer, ReadingPastTheArrayIsAnErrorAndCopiesNothing) {
 }
 
 TEST(UserLines, PolylinesAreDrawnPieceByPiece) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   RecordedWindow w;
   for (const auto& [n, starts] : std::vector<std::pair<int, std::vector<int>>>{
            {1, {1}}, {501, {1}}, {502, {1, 501}}, {1001, {1, 501}}, {1002, {1, 501, 1001}}}) {
@@ -92,8 +90,7 @@ TEST(UserLines, PolylinesAreDrawnPieceByPiece) {
 }
 
 TEST(UserLines, LargePolygonsAreSplitWithOneWarningBetweenPieces) {
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   RecordedWindow w;
   const Points p(600);
   uspolygon(p.x, p.y, 600);

@@ -16,6 +16,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
 
 constexpr ScreenRect small{0, 0, 768, 1024};
 constexpr ScreenRect large{0, 0, 1200, 1920};
@@ -37,10 +38,6 @@ std::string readfile(const std::string& name) {
 
 void writefile(const std::string& name, const std::string& text) {
   std::ofstream(name, std::ios::binary) << text;
-}
-
-bool contains(const std::vector<std::string>& lines, const std::string& line) {
-  return countof(lines, line) > 0;
 }
 
 // intplinit run on the 1024 x 768 screen in a scratch directory holding the
@@ -108,39 +105,36 @@ TEST(WindowGeometry, LabelsTitlesAndPageScale) {
 
 TEST(SettingsFile, MissingIsWrittenWithTheDefaults) {
   Opening o(nullptr);
-  EXPECT_TRUE(contains(o.lines, " Page setup = Fit Portrait A4          "));
-  EXPECT_TRUE(contains(o.lines, " Aliasing on"));
-  EXPECT_TRUE(contains(o.lines, " dravo1_ini_u.txt updated or created"));
+  EXPECT_EQ(missing(o.lines, {" Page setup = Fit Portrait A4          ", " Aliasing on",
+                              " dravo1_ini_u.txt updated or created"}), Lines{});
   EXPECT_EQ(o.file, " 1 1\n    \n");
-  EXPECT_TRUE(contains(o.calls, "newwindow 44 544 724 1024"));
-  EXPECT_TRUE(contains(o.calls, "windowtitle \"QZ Fit A4P\""));
-  EXPECT_TRUE(contains(o.calls, "antialias on"));
+  EXPECT_EQ(missing(o.calls, {"newwindow 44 544 724 1024", "windowtitle \"QZ Fit A4P\"",
+                              "antialias on"}), Lines{});
   EXPECT_EQ(view.context, nullptr);
 }
 
 TEST(SettingsFile, ReadAsItStandsAndKept) {
   Opening o(" 3 0\n    \n");
-  EXPECT_TRUE(contains(o.lines, " Page setup = 100% Portrait A4         "));
-  EXPECT_TRUE(contains(o.lines, " Aliasing off"));
+  EXPECT_EQ(missing(o.lines, {" Page setup = 100% Portrait A4         ", " Aliasing off"}),
+            Lines{});
   EXPECT_FALSE(contains(o.lines, " dravo1_ini_u.txt updated or created"));
   EXPECT_EQ(o.file, " 3 0\n    \n");
-  EXPECT_TRUE(contains(o.calls, "newwindow 44 280 724 1024"));
-  EXPECT_TRUE(contains(o.calls, "antialias off"));
+  EXPECT_EQ(missing(o.calls, {"newwindow 44 280 724 1024", "antialias off"}), Lines{});
   EXPECT_EQ(windevsize.pagesetup, 3);
   EXPECT_EQ(windevsize.pxpercm, pxpercm);
 
   // Blank digits read as 0; a switch other than 1 is off.
   Opening blank("    \n");
-  EXPECT_TRUE(contains(blank.lines, " Page setup = Fit Portrait A4 + Full sc"));
-  EXPECT_TRUE(contains(blank.lines, " Aliasing off"));
+  EXPECT_EQ(missing(blank.lines, {" Page setup = Fit Portrait A4 + Full sc", " Aliasing off"}),
+            Lines{});
   EXPECT_EQ(blank.file, "    \n");
 }
 
 TEST(SettingsFile, AnUnexpectedSetUpTakesTheUsableAreaAndStays) {
   Opening o(" 7 1\n");
   EXPECT_TRUE(contains(o.lines, " Page setup = ERROR: Unexpected set up "));
-  EXPECT_TRUE(contains(o.calls, "newwindow 44 0 724 1024"));
-  EXPECT_TRUE(contains(o.calls, "windowtitle \"ERROR: Unexpected set up\""));
+  EXPECT_EQ(missing(o.calls, {"newwindow 44 0 724 1024",
+                              "windowtitle \"ERROR: Unexpected set up\""}), Lines{});
   EXPECT_EQ(o.file, " 7 1\n");
 
   // Its PDF page is the window at the screen's 100% resolution, 1024 x 680
@@ -148,8 +142,7 @@ TEST(SettingsFile, AnUnexpectedSetUpTakesTheUsableAreaAndStays) {
   // would make a page no reader opens.
   ScratchDirectory dir;
   writefile("dravo1_ini_u.txt", " 7 1\n");
-  ConsoleCapture console("\nodd\n\n");
-  iocom.lpause = false;
+  Answers console("\nodd\n\n");
   plinitsmallscreen();
   plend();
   const std::string pdf = readfile("odd.pdf");
@@ -173,11 +166,10 @@ TEST(SettingsFile, EmptyShortOrUnreadableIsTreatedAsMissing) {
 TEST(SettingsFile, TheDialogueChangesAndWritesThem) {
   // No to the defaults, set-up 2, aliasing 0; mode 2 asks for the title.
   Opening o(" 1 1\n    \n", "n\n2\n0\nmy window\n", 2);
-  EXPECT_TRUE(contains(o.lines, " Fit  Landscape A4.................2"));
-  EXPECT_TRUE(contains(o.lines, " dravo1_ini_u.txt updated or created"));
+  EXPECT_EQ(missing(o.lines, {" Fit  Landscape A4.................2",
+                              " dravo1_ini_u.txt updated or created"}), Lines{});
   EXPECT_EQ(o.file, " 2 0\n    \n");
-  EXPECT_TRUE(contains(o.calls, "newwindow 44 63 724 1024"));
-  EXPECT_TRUE(contains(o.calls, "windowtitle \"my window\""));
+  EXPECT_EQ(missing(o.calls, {"newwindow 44 63 724 1024", "windowtitle \"my window\""}), Lines{});
 }
 
 TEST(SettingsFile, OneThatCannotBeWrittenIsNotReportedAsWritten) {
@@ -197,8 +189,7 @@ TEST(SettingsFile, OneThatCannotBeWrittenIsNotReportedAsWritten) {
 }
 
 TEST(PlotWindow, OpenAndCloseTwiceOnlyWarnTheSecondTime) {
-  ConsoleCapture console("\n\n\n");
-  iocom.lpause = false;
+  Answers console("\n\n\n");
   ScratchDirectory dir;
   trigoset();
   std::vector<std::string> calls;
@@ -224,8 +215,7 @@ TEST(PlotWindow, OpenAndCloseTwiceOnlyWarnTheSecondTime) {
 TEST(PlotWindow, WritesAPdfAndAPngNamedAfterItsTitle) {
   ScratchDirectory dir;
   // Defaults, title, page 0 (clear), a line on page 2, then Return to close.
-  ConsoleCapture console("\nfiles test\n0\n\n");
-  iocom.lpause = false;
+  Answers console("\nfiles test\n0\n\n");
   plinitsmallscreen();
   newpage();
   const std::array<real, 2> x{10.0f, 100.0f}, y{10.0f, 100.0f};

@@ -70,14 +70,11 @@ TEST_F(AxisSymbols, MarkersSitAtTheProjectedDirectionsOfTheLowerHemisphere) {
   // The standard circle is outlined, the alternate one (negative) filled.
   EXPECT_EQ(w.only("drawpath"), std::vector<std::string>{"drawpath 3"});
   EXPECT_EQ(w.only("strokepath").size(), 2u);
-  int after = 0;
-  ssymboltype(after, 3);
-  EXPECT_EQ(after, 7);
+  EXPECT_EQ(inforce(ssymboltype), 7);
 
   ssymboltype(before = 9, 1);
   EXPECT_TRUE(drawaxes(w, {}, {}).empty());
-  ssymboltype(after, 3);
-  EXPECT_EQ(after, 9);
+  EXPECT_EQ(inforce(ssymboltype), 9);
 }
 
 TEST_F(AxisSymbols, LinesAndArrowsRunAlongTheRadius) {
@@ -152,8 +149,7 @@ TEST_F(AxisSymbols, SetterModes) {
 }
 
 TEST(AxisSymbolsMenu, SetUpEditsTheCallersPairOnly) {
-  ConsoleCapture console("10\n4\n20\n-4\n\n");
-  iocom.lpause = false;
+  Answers console("10\n4\n20\n-4\n\n");
   dspaxbk = {1, -1};
   int istd = 3, ialt = 200;
   sdspaxsymb(istd, ialt, 200);

@@ -74,8 +74,7 @@ TEST(GreatCircles, HorizontalPlaneIsHalfThePrimitiveCircle) {
 
 TEST(GreatCircles, EachPlaneIsOnePolylineAndCountsAreCorrectedInTheRecord) {
   setprojection(4);
-  ConsoleCapture console;
-  iocom.lpause = false;
+  Answers console;
   NetWindow w;
   dspgcbk.npgc = 1500;
   const std::array<real, 2> s{0.0f, 1.0f}, d{0.5f, 1.0f};

@@ -105,8 +105,7 @@ bool markerat(const RecordedWindow& w, DrawPoint c) {
 TEST_F(MechanismPages, TwentyNetsToAPageWithCaptions) {
   Events ev(21);
   // Run, drawing over the page both times newpage asks; then leave.
-  ConsoleCapture console("1000\n2\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n2\n\n");
   RecordedWindow w;
   startup();
   real size = 0.7f, height = 0.9f;
@@ -117,10 +116,10 @@ TEST_F(MechanismPages, TwentyNetsToAPageWithCaptions) {
   ev.bchbll(0);
 
   const Lines lines = console.lines();
-  EXPECT_EQ(countof(lines, " PLOTTING " + ed::pad("Page 1/2", 35)), 1);
-  EXPECT_EQ(countof(lines, " " + ed::pad("Data 1 -> 20", 35)), 1);
-  EXPECT_EQ(countof(lines, " PLOTTING " + ed::pad("Page 2/2", 35)), 1);
-  EXPECT_EQ(countof(lines, " " + ed::pad("Data 21 -> 21", 35)), 1);
+  EXPECT_EQ(notonce(lines, {" PLOTTING " + ed::pad("Page 1/2", 35),
+                            " " + ed::pad("Data 1 -> 20", 35),
+                            " PLOTTING " + ed::pad("Page 2/2", 35),
+                            " " + ed::pad("Data 21 -> 21", 35)}), Lines{});
   EXPECT_EQ(countof(lines, " angles in radians  : F"), 2);
 
   const Lines drawn = texts(w);
@@ -139,18 +138,14 @@ TEST_F(MechanismPages, TwentyNetsToAPageWithCaptions) {
   EXPECT_EQ(xx, 1.5f);
 
   // The attributes are given back at the exit.
-  ssymbolsize(size = 0, 3);
-  stextsize(height = 0, 3);
-  stextalign(just = 0, 3);
-  EXPECT_EQ(size, 0.7f);
-  EXPECT_EQ(height, 0.9f);
-  EXPECT_EQ(just, 3);
+  EXPECT_EQ(inforce(ssymbolsize), 0.7f);
+  EXPECT_EQ(inforce(stextsize), 0.9f);
+  EXPECT_EQ(inforce(stextalign), 3);
 }
 
 TEST_F(MechanismPages, AxesOfAKnownMechanismAtTheirProjectedPlaces) {
   Events ev(20);
-  ConsoleCapture console("1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.bchbll(0);
@@ -171,8 +166,7 @@ TEST_F(MechanismPages, AxesOfAKnownMechanismAtTheirProjectedPlaces) {
 
 TEST_F(MechanismPages, NoEventsDrawNothing) {
   Events ev(0);
-  ConsoleCapture console("1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.bchbll(0);
@@ -184,8 +178,7 @@ TEST_F(MechanismPages, NoEventsDrawNothing) {
 
 TEST_F(MechanismPages, StressAxesAllOnTheCurrentPage) {
   Events ev(7);
-  ConsoleCapture console("1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.seis3(0);
@@ -204,8 +197,7 @@ TEST_F(MechanismPages, MenusChangeTheKeptScalingAndSymbols) {
   Events ev(1);
   // 11: scaling, altered to (5, 6) cm at 2 cm per unit; 310: the P pair
   // made (40, -40), B and T kept; 1000: run, drawn over the page.
-  ConsoleCapture console("11\ny\n5\n6\n2\n0\n0\n2\n310\n10\n40\n20\n-40\n\n\n\n1000\n2\n\n");
-  iocom.lpause = false;
+  Answers console("11\ny\n5\n6\n2\n0\n0\n2\n310\n10\n40\n20\n-40\n\n\n\n1000\n2\n\n");
   RecordedWindow w;
   startup();
   ev.bchbll(0);
@@ -234,7 +226,6 @@ TEST(MechanismPagesStart, InitialiseModesSetTheKeptStateOnly) {
   EXPECT_EQ(stefram2.npfram, 200);
   const Lines lines = console.lines();
   EXPECT_EQ(countof(lines, " INITIALIZING FPS PLOT PARAMETERS"), 2);
-  EXPECT_EQ(countof(lines, " @ subroutine fpsseis    "), 1);
-  EXPECT_EQ(countof(lines, " @ subroutine fpsbchbll  "), 1);
-  EXPECT_EQ(countof(lines, " INITIALIZING STEREO FRAME"), 1);
+  EXPECT_EQ(notonce(lines, {" @ subroutine fpsseis    ", " @ subroutine fpsbchbll  ",
+                            " INITIALIZING STEREO FRAME"}), Lines{});
 }

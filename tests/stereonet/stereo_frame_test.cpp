@@ -79,12 +79,8 @@ TEST(StereoFrame, DefaultFrameOnTheRetrogradeNet) {
   EXPECT_NEAR(t[1].x, netx0 + 1.1f * netpixels, 0.01f);
   EXPECT_TRUE(w.only("settextmatrix").empty());  // not turned
 
-  real angleafter = 0.0f;
-  int justafter = 0;
-  stextangle(angleafter, 3);
-  stextalign(justafter, 3);
-  EXPECT_EQ(angleafter, 15.0f);
-  EXPECT_EQ(justafter, 3);
+  EXPECT_EQ(inforce(stextangle), 15.0f);
+  EXPECT_EQ(inforce(stextalign), 3);
 }
 
 TEST(StereoFrame, DirectNetCornerLabelsAndBareFrame) {
@@ -133,8 +129,7 @@ TEST(StereoFrame, FrameMenuSetsFlagsCountAndLabels) {
 
 TEST(StereoFrame, LabelSetterMendsBadIndexAndFlag) {
   defaults();
-  ConsoleCapture console("\n\n");
-  iocom.lpause = false;
+  Answers console("\n\n");
   std::string text = "Top";
   int idraw = 1, index = 9;
   srepstereolabel1(text, idraw, index, 1);  // position 6, as stored, with its menu

@@ -29,10 +29,6 @@ class StereoProjections : public testing::Test {
   void SetUp() override { sprojtype.iproj = 4; }
 };
 
-bool contains(const Lines& lines, const std::string& line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 struct Projected {
   real x, y;
 };
@@ -113,41 +109,34 @@ TEST_F(StereoProjections, StartUpSetsSchmidtRetrograde) {
                                     " Azimuthal Equal Area (Lambert,1772)"}));
 }
 
-TEST_F(StereoProjections, MenuRefusesWhatIsNotAProjection) {
-  // Mode 0 offering 9: the default is refused (error banner, pause), then 2.
-  ConsoleCapture console("\n\n2\n");
-  int iproj = 9;
-  sspro(iproj, 0);
-  EXPECT_EQ(iproj, 2);
-  EXPECT_EQ(sprojtype.iproj, 2);
-  const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " STEREOGRAPHIC PROJECTION SET UP"));
-  EXPECT_TRUE(contains(lines, " current projection number =    9"));
-  EXPECT_TRUE(contains(lines, " /*****************************/     "));
-  EXPECT_TRUE(contains(lines, "    retrograde X,Y axis ............4"));
-  EXPECT_TRUE(contains(lines, " inside  [1,4]"));
-  EXPECT_TRUE(contains(lines, " INITIALIZING WULFF PROJECTION"));
-}
-
-TEST_F(StereoProjections, NumberGivenSilentlyThatIsNoProjection) {
-  // Mode 1 with 7: the error banner (pause), then the menu insists on 1..4.
-  ConsoleCapture console("\n3\n");
-  int iproj = 7;
-  sspro(iproj, 1);
-  EXPECT_EQ(sprojtype.iproj, 3);
-  const Lines lines = console.lines();
-  EXPECT_TRUE(contains(lines, " iproj =     7"));
-  EXPECT_TRUE(contains(lines, " NO SUCH PROJECTION AVALAIBLE"));
-  EXPECT_TRUE(contains(lines, " current projection number =    7"));
-}
-
-TEST_F(StereoProjections, ModeThreeReturnsTheStoredNumberAndSetsItUpAgain) {
-  ConsoleCapture console;
-  sprojtype.iproj = 1;
-  int iproj = 0;
-  sspro(iproj, 3);
-  EXPECT_EQ(iproj, 1);
-  EXPECT_TRUE(contains(console.lines(), " INITIALIZING WULFF PROJECTION"));
+// Each mode of the setter from a stored projection and a given number: the
+// number returned and stored after, and lines printed on the way.
+TEST_F(StereoProjections, SetterRefusesWhatIsNotAProjectionAndReturnsTheStoredOne) {
+  struct Case {
+    const char* what;
+    const char* answers;
+    int stored, given, mode, after;
+    Lines shown;
+  };
+  const Case cases[] = {
+      {"mode 0 offering 9: refused (error banner, pause), then 2", "\n\n2\n", 4, 9, 0, 2,
+       {" STEREOGRAPHIC PROJECTION SET UP", " current projection number =    9",
+        " /*****************************/     ", "    retrograde X,Y axis ............4",
+        " inside  [1,4]", " INITIALIZING WULFF PROJECTION"}},
+      {"mode 1 with 7: the error banner (pause), then the menu insists on 1..4", "\n3\n", 4, 7, 1,
+       3, {" iproj =     7", " NO SUCH PROJECTION AVALAIBLE", " current projection number =    7"}},
+      {"mode 3: the stored number, set up again", "", 1, 0, 3, 1,
+       {" INITIALIZING WULFF PROJECTION"}},
+  };
+  for (const Case& c : cases) {
+    ConsoleCapture console(c.answers);
+    sprojtype.iproj = c.stored;
+    int iproj = c.given;
+    sspro(iproj, c.mode);
+    EXPECT_EQ(iproj, c.after) << c.what;
+    EXPECT_EQ(sprojtype.iproj, c.after) << c.what;
+    EXPECT_EQ(missing(console.lines(), c.shown), Lines{}) << c.what;
+  }
 }
 
 TEST_F(StereoProjections, ProjectingWithoutAProjectionAsksForOne) {
