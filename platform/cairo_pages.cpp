@@ -125,9 +125,9 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
                                                       : CAIRO_ANTIALIAS_NONE);
     fontoptions_[static_cast<std::size_t>(on)] = options;
   }
-  screen_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
-  targets_[0].cr = cairo_create(screen_);
-  paintwhite(targets_[0].cr, 0.0, 0.0, width_, height_);
+  screensurface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+  screen_.cr = cairo_create(screensurface_);
+  paintwhite(screen_.cr, 0.0, 0.0, width_, height_);
   if (stem.empty()) return;
   pdfname_ = stem + ".pdf";
   pngname_ = stem + ".png";
@@ -139,17 +139,17 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   // Only a plain file is ours to remove when it cannot be finished.
   struct stat st {};
   pdfmade_ = fstat(fileno(pdffile_), &st) == 0 && S_ISREG(st.st_mode);
-  pdf_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_, width_ * ptperpx,
+  pdfsurface_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_, width_ * ptperpx,
                                              height_ * ptperpx);
-  targets_[1].cr = cairo_create(pdf_);
-  cairo_scale(targets_[1].cr, ptperpx, ptperpx);
+  pdf_.cr = cairo_create(pdfsurface_);
+  cairo_scale(pdf_.cr, ptperpx, ptperpx);
   checkpdf();
 }
 
 CairoPages::~CairoPages() {
   if (!pngname_.empty()) finish();
-  cairo_destroy(targets_[0].cr);
-  cairo_surface_destroy(screen_);
+  cairo_destroy(screen_.cr);
+  cairo_surface_destroy(screensurface_);
   for (cairo_font_options_t* options : fontoptions_) cairo_font_options_destroy(options);
 }
 
@@ -210,7 +210,7 @@ void CairoPages::paint(const std::vector<Subpath>& path, bool fill, const DrawSt
   if (fills.empty() && outlines.empty()) return;
   due_ = true;
   if (!pngname_.empty()) screendrawing_.paint(fills, outlines, state, box);
-  if (targets_[1].cr == nullptr) return;
+  if (pdf_.cr == nullptr) return;
   if (!joins(fills, state, box)) paintbatch();
   Batch& b = batch_;
   if (b.paints == 0) b.state = state;
@@ -245,7 +245,7 @@ bool CairoPages::joins(const std::vector<Subpath>& fills, const DrawState& state
 void CairoPages::paintbatch() {
   Batch& b = batch_;
   if (b.paints == 0) return;
-  paintpath(targets_[1], b.fills, b.outlines, b.state);
+  paintpath(pdf_, b.fills, b.outlines, b.state);
   b.fills.clear();
   b.outlines.clear();
   b.boxes.clear();
@@ -277,18 +277,23 @@ void CairoPages::clearrect(real x, real y, real width, real height, const DrawSt
                      y + height >= static_cast<real>(height_);
   paintbatch();
   if (whole) {
-    if (targets_[1].cr != nullptr) endpage();  // the new page is blank
+    if (pdf_.cr != nullptr) endpage();  // the new page is blank
     due_ = false;  // a blank page is no picture
     screendrawing_.clear();
-    paintwhite(targets_[0].cr, 0.0, 0.0, width_, height_);
+    paintwhite(screen_.cr, 0.0, 0.0, width_, height_);
     return;
   }
-  if (targets_[1].cr != nullptr) paintwhite(targets_[1].cr, x, height_ - y - height, width, height);
+  if (pdf_.cr != nullptr) paintwhite(pdf_.cr, x, height_ - y - height, width, height);
   DrawState white = state;
   white.fill = {1.0f, 1.0f, 1.0f, 1.0f};
-  if (!pngname_.empty())
-    screendrawing_.paint(rectangle(x, y, width, height), {}, white,
-                         widened(bounds(rectangle(x, y, width, height)), 0.0, 0.0f));
+  keeprectangle(x, y, width, height, white);
+}
+
+// A rectangle filled for the screen to show.
+void CairoPages::keeprectangle(real x, real y, real width, real height, const DrawState& state) {
+  if (pngname_.empty()) return;
+  const std::vector<Subpath> r = rectangle(x, y, width, height);
+  screendrawing_.paint(r, {}, state, widened(bounds(r), 0.0, 0.0f));
 }
 
 // White only takes drawing away, as a clear does (a page clear fills the
@@ -297,22 +302,19 @@ void CairoPages::fillrect(real x, real y, real width, real height, const DrawSta
   const DrawColor& c = state.fill;
   due_ = due_ || c.red != 1.0f || c.green != 1.0f || c.blue != 1.0f;
   paintbatch();
-  if (!pngname_.empty())
-    screendrawing_.paint(rectangle(x, y, width, height), {}, state,
-                         widened(bounds(rectangle(x, y, width, height)), 0.0, 0.0f));
-  if (targets_[1].cr == nullptr) return;
-  Target& t = targets_[1];
-  setstate(t, state);
-  setcolor(t, state.fill);
-  cairo_rectangle(t.cr, x, height_ - y - height, width, height);
-  cairo_fill(t.cr);
+  keeprectangle(x, y, width, height, state);
+  if (pdf_.cr == nullptr) return;
+  setstate(pdf_, state);
+  setcolor(pdf_, state.fill);
+  cairo_rectangle(pdf_.cr, x, height_ - y - height, width, height);
+  cairo_fill(pdf_.cr);
 }
 
 DrawPoint CairoPages::advance(const std::string& text, const DrawState& state) {
   if (!textdrawable(state)) return {0.0f, 0.0f};
-  setstate(targets_[0], state);
+  setstate(screen_, state);
   cairo_text_extents_t extents;
-  cairo_text_extents(targets_[0].cr, text.c_str(), &extents);
+  cairo_text_extents(screen_.cr, text.c_str(), &extents);
   return {static_cast<real>(extents.x_advance), static_cast<real>(-extents.y_advance)};
 }
 
@@ -325,7 +327,7 @@ void CairoPages::showtext(real x, real y, const TextMatrix& m, const std::string
   due_ = true;
   paintbatch();
   if (!pngname_.empty()) screendrawing_.text(x, y, m, text, state);
-  if (targets_[1].cr != nullptr) painttext(targets_[1], x, y, m, text, state);
+  if (pdf_.cr != nullptr) painttext(pdf_, x, y, m, text, state);
 }
 
 void CairoPages::painttext(Target& t, real x, real y, const TextMatrix& m, const std::string& text,
@@ -345,34 +347,34 @@ void CairoPages::painttext(Target& t, real x, real y, const TextMatrix& m, const
 }
 
 void CairoPages::flush() {
-  if (pdf_ != nullptr) checkpdf();
+  if (pdfsurface_ != nullptr) checkpdf();
 }
 
 void CairoPages::snapshot() {
   if (pngname_.empty() || !due_) return;
   due_ = false;
-  Target& screen = targets_[0];
-  screendrawing_.show(width_, height_, [&](const ScreenDrawing::Item& item) {
+  screendrawing_.show(width_, height_, [this](const ScreenDrawing::Item& item) {
     if (item.text)
-      painttext(screen, item.x, item.y, item.matrix, item.utf8, item.state);
+      painttext(screen_, item.x, item.y, item.matrix, item.utf8, item.state);
     else
-      paintpath(screen, item.fills, item.outlines, item.state);
+      paintpath(screen_, item.fills, item.outlines, item.state);
   });
-  cairo_surface_flush(screen_);
-  cairo_status_t status = cairo_status(targets_[0].cr);
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_write_to_png(screen_, pngname_.c_str());
+  cairo_surface_flush(screensurface_);
+  cairo_status_t status = cairo_status(screen_.cr);
+  if (status == CAIRO_STATUS_SUCCESS)
+    status = cairo_surface_write_to_png(screensurface_, pngname_.c_str());
   pngok_ = !failed(status, pngname_, pngreported_);
 }
 
 void CairoPages::endpage() {
-  cairo_show_page(targets_[1].cr);
+  cairo_show_page(pdf_.cr);
   ++pages_;
   checkpdf();
 }
 
 void CairoPages::checkpdf() {
-  cairo_status_t status = cairo_status(targets_[1].cr);
-  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(pdf_);
+  cairo_status_t status = cairo_status(pdf_.cr);
+  if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(pdfsurface_);
   if (failed(status, pdfname_, pdfreported_)) pdfok_ = false;
 }
 
@@ -390,12 +392,12 @@ bool CairoPages::failed(cairo_status_t status, const std::string& file, bool& re
 // last writes checked there.
 void CairoPages::closepdf() {
   endpage();
-  cairo_destroy(targets_[1].cr);
-  targets_[1] = Target{};
-  cairo_surface_finish(pdf_);
-  cairo_status_t status = cairo_surface_status(pdf_);
-  cairo_surface_destroy(pdf_);
-  pdf_ = nullptr;
+  cairo_destroy(pdf_.cr);
+  pdf_ = Target{};
+  cairo_surface_finish(pdfsurface_);
+  cairo_status_t status = cairo_surface_status(pdfsurface_);
+  cairo_surface_destroy(pdfsurface_);
+  pdfsurface_ = nullptr;
   const bool written = std::fflush(pdffile_) == 0 && std::ferror(pdffile_) == 0;
   if (std::fclose(pdffile_) != 0 || !written) status = CAIRO_STATUS_WRITE_ERROR;
   pdffile_ = nullptr;
@@ -407,7 +409,7 @@ std::string CairoPages::finish() {
   if (pngname_.empty()) return "";
   paintbatch();
   snapshot();
-  if (pdf_ != nullptr) closepdf();
+  if (pdfsurface_ != nullptr) closepdf();
   std::string files;
   if (pdfok_)
     files = pdfname_ + " (" + std::to_string(pages_) + (pages_ == 1 ? " page)" : " pages)");

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstdio>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,10 +27,10 @@ class CairoPages {
   // Paints a path: when fill, its figures filled (non-zero winding rule)
   // in the fill colour, then their outlines in the stroke colour; what
   // lies off the page or far outside it is left out (clippedfill,
-  // clippedstroke). Paints of one style
-  // that follow one another are painted together, as one path, while no
-  // two of them come near enough to paint one pixel: the picture stays
-  // the same, with fewer and larger cairo operations.
+  // clippedstroke). Paints of one style that follow one another are
+  // painted together, as one path, while no two of them come near enough
+  // to paint one pixel: the picture stays the same, with fewer and larger
+  // cairo operations.
   void paint(const std::vector<Subpath>& path, bool fill, const DrawState& state);
   void clearrect(real x, real y, real width, real height, const DrawState& state);
   void fillrect(real x, real y, real width, real height, const DrawState& state);
@@ -77,6 +76,7 @@ class CairoPages {
   void paintbatch();
   void paintpath(Target& t, const std::vector<Subpath>& fills,
                  const std::vector<Subpath>& outlines, const DrawState& state);
+  void keeprectangle(real x, real y, real width, real height, const DrawState& state);
   void painttext(Target& t, real x, real y, const TextMatrix& m, const std::string& text,
                  const DrawState& state);
   void endpage();
@@ -85,10 +85,10 @@ class CairoPages {
   static bool failed(cairo_status_t status, const std::string& file, bool& reported);
 
   int width_, height_;
-  cairo_surface_t* screen_ = nullptr;
+  cairo_surface_t* screensurface_ = nullptr;
   std::FILE* pdffile_ = nullptr;
-  cairo_surface_t* pdf_ = nullptr;
-  std::array<Target, 2> targets_;  // the screen, then the PDF when there is one
+  cairo_surface_t* pdfsurface_ = nullptr;
+  Target screen_, pdf_;  // the PDF's context is null when there is none
   std::array<cairo_font_options_t*, 2> fontoptions_{};  // antialiasing off, on
   Batch batch_;
   ScreenDrawing screendrawing_;  // drawn since the screen was last shown
