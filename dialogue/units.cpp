@@ -8,8 +8,6 @@
 #include <cstdlib>
 #include <map>
 
-#include "platform/plot_window.h"
-
 #include "dialogue/console_state.h"
 #include "platform/plot_window.h"
 
