@@ -101,7 +101,11 @@ ReadStatus readline(int unit, std::string& line) {
   toread(*u);
   int c = 0;
   while ((c = getc_unlocked(u->stream)) != EOF && c != '\n') {
-    if (line.size() == maxrecord) return ReadStatus::failed;
+    if (line.size() == maxrecord) {
+      // A keyboard that never ends a line (/dev/zero) gives no answer ever.
+      if (unit == keyboard_unit) endofinput();
+      return ReadStatus::failed;
+    }
     line.push_back(static_cast<char>(c));
   }
   if (c == EOF && (line.empty() || std::ferror(u->stream))) {

@@ -31,7 +31,7 @@ ReadStatus readline(int unit, std::string& line);
 void writeline(int unit, std::string_view text);
 // Writes a text of whole lines and flushes the unit; returns how many of
 // its bytes reached the file: all of them unless a write fails, which
-// marks the unit. A unit that is not open takes nothing and is not marked.
+// marks the unit. A unit that is not open takes nothing and is marked.
 std::size_t writeblock(int unit, std::string_view text);
 
 // Opens a file on a unit: "old" must exist, "new" must not, "unknown"

@@ -216,6 +216,16 @@ TEST(UnitsDeathTest, AKeyboardAtItsEndOrUnreadableEndsTheRunWithStatusTwo) {
         },
         testing::ExitedWithCode(2), "END OF STANDARD INPUT ===> STOPPING EXECUTION")
         << mode;
+  // A keyboard that never ends a line is no better.
+  EXPECT_EXIT(
+      {
+        attachunit(keyboard_unit, std::fopen("/dev/zero", "r"), true);
+        attachunit(console_unit, stderr, false);
+        std::string line;
+        readline(keyboard_unit, line);
+        std::exit(0);
+      },
+      testing::ExitedWithCode(2), "END OF STANDARD INPUT ===> STOPPING EXECUTION");
 }
 
 // A console that is gone (a closed pipe, a full disk) ends the run as the
