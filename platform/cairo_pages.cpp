@@ -41,6 +41,18 @@ bool same(const DrawColor& a, const DrawColor& b) {
 // touching figure.
 constexpr int batchpaints = 256;
 
+// The points of a figure where its outline turns: a point repeating the
+// one before adds no corner, nor does a closed figure's last point that
+// repeats its first (cairo joins the segments on either side of it).
+std::vector<DrawPoint> corners(const Subpath& figure) {
+  auto same = [](const DrawPoint& a, const DrawPoint& b) { return a.x == b.x && a.y == b.y; };
+  std::vector<DrawPoint> p;
+  for (const DrawPoint& q : figure.points)
+    if (p.empty() || !same(q, p.back())) p.push_back(q);
+  if (figure.closed && p.size() > 1 && same(p.back(), p.front())) p.pop_back();
+  return p;
+}
+
 // How far, in line widths, the outlines of a path reach beyond its
 // points: half a width, or at a corner cairo mitres (miter limit 10, so at
 // most five widths) half a width over the sine of half the corner's angle.
@@ -48,7 +60,7 @@ constexpr double farthest = 5.0;
 double reach(const std::vector<Subpath>& path) {
   double widths = 0.5;
   for (const Subpath& figure : path) {
-    const std::vector<DrawPoint>& p = figure.points;
+    const std::vector<DrawPoint> p = corners(figure);
     const std::size_t n = p.size();
     for (std::size_t k = figure.closed ? 0 : 1; k + (figure.closed ? 0 : 1) < n; ++k) {
       const DrawPoint& a = p[(k + n - 1) % n];

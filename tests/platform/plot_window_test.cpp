@@ -375,13 +375,24 @@ TEST(CairoPages, PaintsOfOneStyleThatTouchNothingAreOnePath) {
   segment(cx, 100.0f, 950.0f, 200.0f, 950.0f);  // another colour before
   cx.showtextat(300.0f, 950.0f, "text");
   segment(cx, 100.0f, 1000.0f, 200.0f, 1000.0f);  // a text before
+  // A sharp spike whose last point repeats its first: its mitred tip
+  // reaches over the square beside it, which must be painted after it.
+  cx.linewidth(8.0f);
+  cx.beginpath();
+  cx.moveto(700.0f, 700.0f);
+  cx.lineto(640.0f, 707.9f);
+  cx.lineto(640.0f, 692.1f);
+  cx.lineto(700.0f, 700.0f);
+  cx.closepath();
+  cx.drawpath(PathDrawing::fillstroke);
+  square(717.0f, 650.0f);
   EXPECT_EQ(endcontext(*w), "Plot files written: batches.pdf (1 page), batches.png");
   disposewindow(w);
   const std::vector<std::string> words = pagewords(readfile(dir.path() / "batches.pdf"));
   std::vector<std::string> painted;
   for (const std::string& word : words)
     if (word == "S" || word == "B" || word.ends_with("Tj")) painted.push_back(word);
-  EXPECT_EQ(painted, (std::vector<std::string>{"S", "B", "B", "S", "S", "(text)Tj", "S"}));
+  EXPECT_EQ(painted, (std::vector<std::string>{"S", "B", "B", "S", "S", "(text)Tj", "S", "B", "B"}));
 }
 
 TEST(CairoPages, DrawingOffThePageMakesNoSnapshot) {
