@@ -110,9 +110,9 @@ cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int leng
 }  // namespace
 
 // cairo compresses every PDF content stream at zlib's default level, which
-// takes most of the time of a page of long paths. This definition, found
-// before zlib's by cairo, starts such a stream at the fastest level: the
-// pages hold the same drawing, in a PDF about a sixth larger.
+// takes most of the time of a page of long paths. This definition, which
+// cairo finds before zlib's, starts such a stream at the fastest level:
+// the pages hold the same drawing, in a PDF about a sixth larger.
 extern "C" __attribute__((visibility("default"))) int deflateInit_(z_streamp stream, int level,
                                                                    const char* version,
                                                                    int size) {
