@@ -140,7 +140,7 @@ std::size_t quotedtext(std::string_view line, std::size_t p, std::string& text) 
   return p;
 }
 
-bool store(const ListVar& var, const std::string& text, bool quoted) {
+bool store(const ListVar& var, std::string_view text, bool quoted) {
   if (std::string* const* s = std::get_if<std::string*>(&var)) {
     **s = pad(text, (*s)->size());
     return true;
@@ -163,10 +163,12 @@ bool takeline(std::string_view line, ListState& s) {
       s.aftervalue = false;
       ++p;
     } else {
-      std::string text;
+      std::string unquoted;  // a quoted text without its delimiters
+      std::string_view text;
       const bool quoted = c == '\'' || c == '"';
       if (quoted) {
-        p = quotedtext(line, p, text);
+        p = quotedtext(line, p, unquoted);
+        text = unquoted;
       } else {
         const std::size_t q = line.find_first_of(" \t,/", p);
         text = line.substr(p, q - p);
@@ -307,27 +309,37 @@ bool readint(std::string_view item, int& v) {
 }
 
 bool readreal(std::string_view item, real& v) {
-  std::string s(item);
-  size_t p = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+  size_t p = (!item.empty() && (item[0] == '+' || item[0] == '-')) ? 1 : 0;
   size_t ndigits = 0;
   bool point = false;
-  for (; p < s.size(); ++p) {
-    if (s[p] >= '0' && s[p] <= '9')
+  for (; p < item.size(); ++p) {
+    if (item[p] >= '0' && item[p] <= '9')
       ++ndigits;
-    else if (s[p] == '.' && !point)
+    else if (item[p] == '.' && !point)
       point = true;
     else
       break;
   }
   if (ndigits == 0) return false;
-  if (p < s.size()) {  // exponent: a letter, an optional sign, digits
-    if (std::string_view("eEdD").find(s[p]) == std::string_view::npos) return false;
-    s[p] = 'e';
+  if (p < item.size()) {  // exponent: a letter, an optional sign, digits
+    if (std::string_view("eEdD").find(item[p]) == std::string_view::npos) return false;
     size_t q = p + 1;
-    if (q < s.size() && (s[q] == '+' || s[q] == '-')) ++q;
-    if (!alldigits(std::string_view(s).substr(q))) return false;
+    if (q < item.size() && (item[q] == '+' || item[q] == '-')) ++q;
+    if (!alldigits(item.substr(q))) return false;
   }
-  float r = std::strtof(s.c_str(), nullptr);
+  // Read where it stands when from_chars takes it (no plus sign, no D
+  // exponent) and it is in range; otherwise as strtof reads it. Both round
+  // correctly, so the value is the same.
+  const char* end = item.data() + item.size();
+  float r = 0;
+  const bool plain = item[0] != '+' && (p == item.size() || item[p] == 'e' || item[p] == 'E');
+  std::from_chars_result quick{};
+  if (plain) quick = std::from_chars(item.data(), end, r);
+  if (!plain || quick.ec != std::errc() || quick.ptr != end) {
+    std::string s(item);
+    if (p < s.size()) s[p] = 'e';
+    r = std::strtof(s.c_str(), nullptr);
+  }
   if (!std::isfinite(r)) return false;
   v = r;
   return true;

@@ -240,7 +240,7 @@ Ending drawusgs(LineFile& file) {
   bool inline_ = false;  // a line is in progress
   for (;;) {
     if (const ReadStatus r = readline(lineunit, record); r != ReadStatus::line) return ending(r);
-    const std::string text = ed::fielda(record, 1, 25);
+    const std::string_view text = std::string_view(record).substr(0, 25);
     if (ed::trim(text).empty()) {
       inline_ = false;
       continue;

@@ -57,6 +57,7 @@ class CairoPages {
     int antialias = -1;
     std::string family;
     real fontsize = -1.0f;
+    double scale = 1.0;  // device units per pixel
   };
   // Paints waiting to be painted as one: their figures, their style, and
   // the boxes (widened by the line and its antialiasing) they cover.
@@ -69,7 +70,10 @@ class CairoPages {
 
   void setstate(Target& t, const DrawState& state);
   void setcolor(Target& t, const DrawColor& c);
-  void addpath(cairo_t* cr, const std::vector<Subpath>& path, bool withdots) const;
+  void addrectangle(const Target& t, real x, real y, real width, real height) const;
+  void paintwhite(const Target& t, real x, real y, real width, real height) const;
+  void blankscreen();
+  void addpath(const Target& t, const std::vector<Subpath>& path, bool withdots) const;
   // Whether something within the box lies on the page.
   bool onpage(const Box& box) const;
   bool joins(const std::vector<Subpath>& fills, const DrawState& state, const Box& box) const;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -207,6 +208,21 @@ TEST(EditDescriptors, ListDirectedNumbers) {
     x = 3;
     EXPECT_FALSE(ed::readreal(bad, x));
     EXPECT_EQ(x, 3.0f);
+  }
+}
+
+// Reals read in place and those strtof reads (a plus sign, a D exponent,
+// values near the ends of a float's range) are the values strtof gives.
+TEST(EditDescriptors, RealsReadAsStrtofReadsThem) {
+  for (std::string text : {"35.0004", "-119.9994", "+2.5", "16777217", "0.1", "1.17549435e-38",
+                           "1e-45", "1e-50", "-7e-46", "3.4028235e38", "3.40282356e38", "2.5D3",
+                           "-4.25d-2", "1.E5"}) {
+    SCOPED_TRACE(text);
+    float x = 3;
+    ASSERT_TRUE(ed::readreal(text, x));
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    const float expected = std::strtof(text.c_str(), nullptr);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(x), std::bit_cast<std::uint32_t>(expected));
   }
 }
 
