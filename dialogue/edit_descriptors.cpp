@@ -153,8 +153,11 @@ bool store(const ListVar& var, std::string_view text, bool quoted) {
 // Takes the values of one line into the read; false at a value that is
 // not of its variable's kind.
 bool takeline(std::string_view line, ListState& s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   std::size_t p = 0;
-  while (!s.complete() && (p = line.find_first_not_of(" \t", p)) != std::string_view::npos) {
+  while (!s.complete()) {
+    while (p < line.size() && blank(line[p])) ++p;
+    if (p == line.size()) break;
     const char c = line[p];
     if (c == '/') {
       s.slash = true;
@@ -170,9 +173,9 @@ bool takeline(std::string_view line, ListState& s) {
         p = quotedtext(line, p, unquoted);
         text = unquoted;
       } else {
-        const std::size_t q = line.find_first_of(" \t,/", p);
-        text = line.substr(p, q - p);
-        p = q;
+        const std::size_t q = p;
+        while (p < line.size() && !blank(line[p]) && line[p] != ',' && line[p] != '/') ++p;
+        text = line.substr(q, p - q);
       }
       if (!store(s.vars[s.got++], text, quoted)) return false;
       s.aftervalue = true;
