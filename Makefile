@@ -1,12 +1,14 @@
-# make run  - install what is missing, configure, build, start mecaro in examples/
+# make run  - install what is missing, configure, build the program, start it in examples/
 # make test - install what is missing, configure, build, run every test through CTest
 BUILD    ?= build
 PACKAGES := cmake g++ make pkg-config libgtest-dev libreadline-dev libcairo2-dev zlib1g-dev fonts-dejavu-core
 
 .PHONY: run test sanitize deps configure build clean
 
-run: build
-	cd examples && ../$(BUILD)/mecaro
+# Only the program is built: a first run waits for no test.
+run: configure
+	cmake --build $(BUILD) -j$$(nproc) --target mecaro
+	cd examples && ../$(BUILD)/app/mecaro
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$$(nproc)

@@ -6,7 +6,7 @@
 # the ratios printed.
 #
 # Usage: bench/large.sh [-r reps] [-s] [-g] [-c] [path to mecaro], from the
-# source tree; without a path it builds build/mecaro first.
+# source tree; without a path it builds build/app/mecaro first.
 #   -r reps  repetitions of each plot line (default 3), three times as many
 #            of the reading and writing lines, which take a fraction of a
 #            second; the median is printed

@@ -2,14 +2,14 @@
 # Times mecaro reading a catalogue of 60000 FPFIT events (the store's
 # capacity): with no extraction test, with the polygon test, and with the
 # rake test. Usage: bench/run.sh [path to mecaro], from the source tree;
-# without an argument it builds build/mecaro first.
+# without an argument it builds build/app/mecaro first.
 set -eu
 src=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-}
 if [ -z "$bin" ]; then
   cmake -S "$src" -B "$src/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$src/build" -j2 --target mecaro >/dev/null
-  bin=$src/build/mecaro
+  bin=$src/build/app/mecaro
 fi
 bin=$(realpath "$bin")
 work=$(mktemp -d)
