@@ -481,10 +481,6 @@ TEST(CairoPages, APathThroughAFarPointDrawsWhatLiesOnThePage) {
   EXPECT_LT(page.grey(600, 1100), 60);
 }
 
-TEST(CairoPagesDeathTest, ARunEndingWithTheWindowOpenFinishesItsFiles) {
-  GTEST_FLAG_SET(death_test_style, "fast");
-}
-
 // What the end of the run does with windows left open; a window ended
 // before is left alone.
 TEST(CairoPages, EndingEveryBegunContextFinishesTheFilesOfWindowsLeftOpen) {
