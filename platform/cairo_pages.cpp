@@ -2,7 +2,6 @@
 
 #include <cairo-pdf.h>
 #include <sys/stat.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -120,18 +119,6 @@ cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int leng
 }
 
 }  // namespace
-
-// cairo compresses every PDF content stream at zlib's default level, which
-// takes most of the time of a page of long paths. This definition, which
-// cairo finds before zlib's, starts such a stream at the fastest level:
-// the pages hold the same drawing, in a PDF about a sixth larger.
-extern "C" __attribute__((visibility("default"))) int deflateInit_(z_streamp stream, int level,
-                                                                   const char* version,
-                                                                   int size) {
-  if (level == Z_DEFAULT_COMPRESSION) level = Z_BEST_SPEED;
-  return deflateInit2_(stream, level, Z_DEFLATED, MAX_WBITS, 8 /* zlib's default memory level */,
-                       Z_DEFAULT_STRATEGY, version, size);
-}
 
 CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem)
     : width_(std::max(width, 1)), height_(std::max(height, 1)) {
