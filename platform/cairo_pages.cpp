@@ -235,7 +235,7 @@ void CairoPages::paint(const std::vector<Subpath>& path, bool fill, const DrawSt
   std::vector<Subpath> fills = fill ? clippedfill(path) : std::vector<Subpath>{};
   std::vector<Subpath> outlines = clippedstroke(path);
   if (fills.empty() && outlines.empty()) return;
-  due_ = true;
+  changed(false);
   if (!pngname_.empty()) screendrawing_.paint(fills, outlines, state, box);
   if (pdf_.cr == nullptr) return;
   if (!joins(fills, state, box)) paintbatch();
@@ -306,14 +306,24 @@ void CairoPages::clearrect(real x, real y, real width, real height, const DrawSt
   if (whole) {
     if (pdf_.cr != nullptr) endpage();  // the new page is blank
     due_ = false;  // a blank page is no picture
+    blank_ = true;
     screendrawing_.clear();
     blankscreen();
     return;
   }
+  changed(true);
   if (pdf_.cr != nullptr) paintwhite(pdf_, x, y, width, height);
   DrawState white = state;
   white.fill = {1.0f, 1.0f, 1.0f, 1.0f};
   keeprectangle(x, y, width, height, white);
+}
+
+// Something was painted on the page; white on a blank page leaves it
+// blank (a page clear fills the page white after clearing it).
+void CairoPages::changed(bool white) {
+  if (white && blank_) return;
+  due_ = true;
+  blank_ = false;
 }
 
 // A rectangle filled for the screen to show.
@@ -323,11 +333,9 @@ void CairoPages::keeprectangle(real x, real y, real width, real height, const Dr
   screendrawing_.paint(r, {}, state, widened(bounds(r), 0.0, 0.0f));
 }
 
-// White only takes drawing away, as a clear does (a page clear fills the
-// page white after clearing it): it makes no snapshot due.
 void CairoPages::fillrect(real x, real y, real width, real height, const DrawState& state) {
   const DrawColor& c = state.fill;
-  due_ = due_ || c.red != 1.0f || c.green != 1.0f || c.blue != 1.0f;
+  changed(c.red == 1.0f && c.green == 1.0f && c.blue == 1.0f);
   paintbatch();
   keeprectangle(x, y, width, height, state);
   if (pdf_.cr == nullptr) return;
@@ -351,7 +359,7 @@ void CairoPages::showtext(real x, real y, const TextMatrix& m, const std::string
   if (!textdrawable(state) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(det) ||
       det == 0.0f || !onpage(textcover(x, y, m, text.size(), state.fontsize)))
     return;
-  due_ = true;
+  changed(false);
   paintbatch();
   if (!pngname_.empty()) screendrawing_.text(x, y, m, text, state);
   if (pdf_.cr != nullptr) painttext(pdf_, x, y, m, text, state);

@@ -80,6 +80,7 @@ class CairoPages {
   void paintbatch();
   void paintpath(Target& t, const std::vector<Subpath>& fills,
                  const std::vector<Subpath>& outlines, const DrawState& state);
+  void changed(bool white);
   void keeprectangle(real x, real y, real width, real height, const DrawState& state);
   void painttext(Target& t, real x, real y, const TextMatrix& m, const std::string& text,
                  const DrawState& state);
@@ -100,5 +101,6 @@ class CairoPages {
   int pages_ = 0;  // PDF pages ended so far
   bool pdfok_ = true, pdfreported_ = false, pdfmade_ = false;
   bool pngok_ = false, pngreported_ = false;
-  bool due_ = false;  // drawn on since the last snapshot or whole clear
+  bool due_ = false;   // drawn on since the last snapshot or whole clear
+  bool blank_ = true;  // nothing painted since the last whole clear
 };

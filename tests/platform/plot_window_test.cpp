@@ -419,6 +419,45 @@ TEST(CairoPages, PdfStreamsAreCompressedAtTheFastestLevel) {
   EXPECT_GE(streams, 2);  // the page and the font at least
 }
 
+// White painted over a drawing changes what the screen shows, as a part
+// of the page cleared does; white on a page just cleared leaves it blank.
+TEST(CairoPages, WhiteOverADrawingMakesTheSnapshotDue) {
+  ScratchDirectory dir;
+  const fs::path png = dir.path() / "white.png";
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "white");
+  DrawContext& cx = *begincontext(*w);
+  cx.linewidth(5.0f);
+  segment(cx, 100.0f, 500.0f, 600.0f, 500.0f);
+  segment(cx, 100.0f, 700.0f, 600.0f, 700.0f);
+  showwindows();
+  cx.fillcolor(1.0f, 1.0f, 1.0f, 1.0f);
+  cx.fillrect(50.0f, 450.0f, 600.0f, 100.0f);  // over the first line
+  showwindows();
+  {
+    const Snapshot seen(png);
+    ASSERT_TRUE(seen.ok());
+    EXPECT_EQ(seen.grey(350, 500), 255);
+    EXPECT_LT(seen.grey(350, 700), 60);
+  }
+  cx.clearrect(50.0f, 650.0f, 600.0f, 100.0f);  // the second line
+  endcontext(*w);
+  disposewindow(w);
+  {
+    const Snapshot last(png);
+    ASSERT_TRUE(last.ok());
+    EXPECT_EQ(last.grey(350, 700), 255);
+  }
+
+  PlotWindow* again = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*again, "cleared");
+  DrawContext& next = *begincontext(*again);
+  segment(next, 100.0f, 500.0f, 600.0f, 500.0f);
+  clearpage(next);  // its white fill leaves the page blank: no snapshot
+  EXPECT_EQ(endcontext(*again), "Plot files written: cleared.pdf (2 pages)");
+  disposewindow(again);
+}
+
 TEST(CairoPages, DrawingOffThePageMakesNoSnapshot) {
   ScratchDirectory dir;
   PlotWindow* w = newwindow(a4portrait, a4pxpercm);
