@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <numbers>
 
+#include "platform/clock.h"
 #include "platform/failures.h"
 
 namespace {
@@ -118,6 +120,21 @@ cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int leng
              : CAIRO_STATUS_WRITE_ERROR;
 }
 
+// The run's date and time as the PDF's metadata takes it:
+// YYYY-MM-DDThh:mm:ss and the offset from UTC (Z, or +hh:mm / -hh:mm).
+std::string isodate(const ClockTime& t) {
+  char text[64];
+  const int minutes = static_cast<int>(std::labs(t.utcoffset) / 60);
+  const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year,
+                                   t.month, t.day, t.hour, t.minute, t.second);
+  if (t.utcoffset == 0)
+    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), "Z");
+  else
+    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), "%c%02d:%02d",
+                  t.utcoffset < 0 ? '-' : '+', minutes / 60, minutes % 60);
+  return text;
+}
+
 }  // namespace
 
 CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem)
@@ -148,6 +165,10 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   pdfmade_ = fstat(fileno(pdffile_), &st) == 0 && S_ISREG(st.st_mode);
   pdfsurface_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_, width_ * ptperpx,
                                              height_ * ptperpx);
+  // Dated by the program's clock, as its transcript is: the same run
+  // gives the same file.
+  cairo_pdf_surface_set_metadata(pdfsurface_, CAIRO_PDF_METADATA_CREATE_DATE,
+                                 isodate(clocknow()).c_str());
   pdf_.cr = cairo_create(pdfsurface_);
   pdf_.scale = ptperpx;
   checkpdf();

@@ -12,5 +12,6 @@ ClockTime clocknow() {
   } else {
     localtime_r(&t, &tm);
   }
-  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec,
+          tm.tm_gmtoff};
 }

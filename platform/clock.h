@@ -3,6 +3,7 @@
 // set, that instant read as UTC (reproducible transcripts).
 struct ClockTime {
   int year, month, day, hour, minute, second;
+  long utcoffset;  // seconds east of UTC (0 for SOURCE_DATE_EPOCH)
 };
 
 ClockTime clocknow();

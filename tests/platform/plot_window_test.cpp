@@ -458,6 +458,38 @@ TEST(CairoPages, WhiteOverADrawingMakesTheSnapshotDue) {
   disposewindow(again);
 }
 
+// The PDF is dated by the program's clock: the instant SOURCE_DATE_EPOCH
+// fixes, in UTC (so that the same run gives the same file), else the local
+// time with its offset from UTC.
+TEST(CairoPages, ThePdfIsDatedByTheProgramsClock) {
+  ScratchDirectory dir;
+  auto creation = [](const char* title) {
+    PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+    setwindowtitle(*w, title);
+    begincontext(*w);
+    endcontext(*w);
+    disposewindow(w);
+    const std::string pdf = readfile(std::string(title) + ".pdf");
+    const std::size_t at = pdf.find("/CreationDate (");
+    return at == std::string::npos ? "" : pdf.substr(at + 15, pdf.find(')', at) - at - 15);
+  };
+  setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  // cairo writes the date it is given without the D: prefix, which PDF
+  // readers take as well.
+  EXPECT_TRUE(std::regex_match(creation("fixed"), std::regex("(D:)?20231114221320Z")));
+  unsetenv("SOURCE_DATE_EPOCH");
+  const char* zone = std::getenv("TZ");
+  const std::string saved = zone == nullptr ? "" : zone;
+  setenv("TZ", "IST-05:30", 1);
+  tzset();
+  EXPECT_TRUE(std::regex_match(creation("local"), std::regex(R"((D:)?\d{14}\+05'30'?)")));
+  if (zone == nullptr)
+    unsetenv("TZ");
+  else
+    setenv("TZ", saved.c_str(), 1);
+  tzset();
+}
+
 TEST(CairoPages, DrawingOffThePageMakesNoSnapshot) {
   ScratchDirectory dir;
   PlotWindow* w = newwindow(a4portrait, a4pxpercm);
