@@ -134,8 +134,7 @@ void closeslot(const RoutineId& id, bool input, int k) {
         wout(named + " CLOSED");
       } else {
         errorhead(id);
-        wout(" WRITE ERROR ON FILE " + ed::pad(sl->name, slotwidth));
-        wout(" ==> FILE CLOSED, ITS CONTENT IS INCOMPLETE");
+        for (const std::string& line : incompletefile(ed::pad(sl->name, slotwidth))) wout(line);
         errortail00();
       }
     }

@@ -23,6 +23,7 @@ struct Unit {
   bool failed = false;    // a write has failed
   bool writing = false;   // last transfer was a write
   bool reported = false;  // the failure has been told to the user
+  std::string name{};     // the file opened on the unit; empty for a stream attached
 };
 
 std::map<int, Unit>& table() {
@@ -71,6 +72,16 @@ bool ending = false;  // endrun has begun
 void writefailed(int unit, Unit& u) {
   u.failed = true;
   if (unit == console_unit && !ending) endofinput();
+}
+
+// Closes the stream of a unit it owns, flushes one it does not; true when
+// everything written to the unit reached its file.
+bool release(Unit& u) {
+  bool ok = !u.failed;
+  if (u.stream != nullptr && (u.owned ? std::fclose(u.stream) : std::fflush(u.stream)) != 0)
+    ok = false;
+  u.stream = nullptr;
+  return ok;
 }
 
 // The open unit a write goes to, made ready for writing; null when the
@@ -166,19 +177,20 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
     std::fclose(f);
     return false;
   }
-  table()[unit] = Unit{f, true, false, false};
+  table()[unit] = Unit{f, true, false, false, false, name};
   return true;
 }
 
 bool closeunit(int unit) {
   Unit* u = known(unit);
   if (u == nullptr) return true;
-  bool ok = !u->failed;
-  if (u->stream != nullptr && (u->owned ? std::fclose(u->stream) : std::fflush(u->stream)) != 0)
-    ok = false;
-  const bool reported = u->reported;
+  const bool ok = release(*u) || u->reported;
   table().erase(unit);
-  return ok || reported;
+  return ok;
+}
+
+std::array<std::string, 2> incompletefile(std::string_view name) {
+  return {" WRITE ERROR ON FILE " + std::string(name), " ==> FILE CLOSED, ITS CONTENT IS INCOMPLETE"};
 }
 
 bool unitopen(int unit) { return find(unit) != nullptr; }
@@ -216,14 +228,14 @@ void endrun(int status) {
     ending = true;
     endcontexts();
   }
+  // A file that could not take all its lines (the end of its buffer
+  // included) is told on standard error, which is finished last, unless its
+  // failure was told already.
   for (auto& [unit, u] : table()) {
-    if (u.stream == nullptr) continue;
-    if (u.owned)
-      std::fclose(u.stream);
-    else
-      std::fflush(u.stream);
-    u.stream = nullptr;
+    if (unit == stderr_unit || release(u) || u.reported || u.name.empty()) continue;
+    for (const std::string& line : incompletefile(u.name)) writeline(stderr_unit, line);
   }
+  release(table()[stderr_unit]);
   std::fflush(stdout);
   std::exit(status);
 }

@@ -3,6 +3,7 @@
 // addresses them (0 standard error, 5 keyboard, 6 console, 15 command file,
 // 11/21/22 file table, 50 settings file, ...). Every line read or written
 // goes through here.
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -44,6 +45,11 @@ bool openunit(int unit, const std::string& name, OpenStatus status);
 // unit that is not open only forgets the failed writes to it.
 bool closeunit(int unit);
 
+// The two lines that tell a file whose lines could not all be written: its
+// close in the dialogue shows them on the console, the end of the run on
+// standard error.
+std::array<std::string, 2> incompletefile(std::string_view name);
+
 bool unitopen(int unit);
 bool unitterminal(int unit);  // the unit is connected to a terminal
 bool unitfailed(int unit);   // a write to the unit has failed
@@ -57,5 +63,6 @@ void attachunit(int unit, std::FILE* stream, bool owned);
 // The one process-end path, whatever ends the run: finishes the files of a
 // plot window still open, flushes and closes every open unit and ends the
 // process with the status (0 normal end, 1 error stop, 2 end of input or a
-// console gone).
+// console gone). A file that could not take all its lines, and whose
+// failure nobody has told, is told on standard error (incompletefile).
 [[noreturn]] void endrun(int status);

@@ -146,6 +146,19 @@ int intervals(real span, real spacing) {
   return std::clamp(intpart(q), 1, maxintervals);
 }
 
+// The grid as drawn and measured: a latitude bound beyond a pole (a slip
+// of the keyboard such as -1e30, which the menu takes as typed) stands at
+// that pole, so that no line or label of the grid lies beyond 90 degrees
+// and no span of millions of degrees is divided into thousands of parallels
+// whose labels cannot be written. The record keeps the bounds as stored.
+GridLl drawngrid() {
+  GridLl g = gridll;
+  const real pole = rad(90.0f);
+  g.latmin = std::clamp(g.latmin, -pole, pole);
+  g.latmax = std::clamp(g.latmax, -pole, pole);
+  return g;
+}
+
 // One point, radians, projected and handed to the pen (0 move, 1 draw).
 void plotll(real lon, real lat, int ipen) {
   std::array<real, 1> x{lon}, y{lat};
@@ -193,7 +206,7 @@ void sllgrid3(real& latmin, real& latmax, real& lonmin, real& lonmax, real& lati
 }
 
 void drawllgrid() {
-  const GridLl g = gridll;
+  const GridLl g = drawngrid();
   submenuhead(drawllgrid_id);
   if (g.igridt == 0) {
     say("NO LAT-LONG GRID");
@@ -265,7 +278,7 @@ void drawllgrid() {
 }
 
 void extrllgrid(real& xmin, real& ymin, real& xmax, real& ymax) {
-  const GridLl& g = gridll;
+  const GridLl g = drawngrid();
   std::array<real, 4> x{g.lonmin, g.lonmax, g.lonmax, g.lonmin};
   std::array<real, 4> y{g.latmin, g.latmin, g.latmax, g.latmax};
   projlln(x, y, x, y, 4);

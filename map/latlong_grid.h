@@ -33,8 +33,9 @@ void sllgrid3(real& latmin, real& latmax, real& lonmin, real& lonmax, real& lati
 // their labels in the current sub-plot, every point projected on its own.
 // The borders always carry a line; the span between them is divided into
 // as many equal intervals as the spacing asked for fits into it (at least
-// one).
+// one). A latitude bound beyond a pole is drawn at that pole.
 void drawllgrid();
 
-// The extent of the four projected corners of the grid box, in map units.
+// The extent of the four projected corners of the grid box, in map units,
+// a latitude bound beyond a pole taken at that pole as it is drawn.
 void extrllgrid(real& xmin, real& ymin, real& xmax, real& ymax);

@@ -315,4 +315,68 @@ TEST_F(RunEndDeathTest, EveryEndOfTheRunFinishesTheFilesOfAWindowLeftOpen) {
   fs::current_path(before);
 }
 
+// The text of a file, empty when it is missing.
+std::string contents(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A file still open when the run ends is closed then. One that could not
+// take all its lines (a full disk, here /dev/full) is told on standard
+// error in the words of its close in the dialogue, unless its failure was
+// told already; the exit status is that of the end of the run.
+TEST_F(RunEndDeathTest, AFileThatCannotTakeItsLinesIsToldWhenTheRunEnds) {
+  GTEST_FLAG_SET(death_test_style, "fast");
+  const std::string told = path("told.txt");
+  const std::string report =
+      " WRITE ERROR ON FILE /dev/full\n ==> FILE CLOSED, ITS CONTENT IS INCOMPLETE\n";
+  auto start = [&told] {
+    attachunit(stderr_unit, std::fopen(told.c_str(), "w"), true);
+    attachunit(console_unit, std::fopen("/dev/null", "w"), true);
+  };
+  // A line still in the buffer of a table on a full disk at the end of input.
+  EXPECT_EXIT(
+      {
+        start();
+        openunit(22, "/dev/full", OpenStatus::old);
+        writeline(22, " 1997-01-01 02:24:06.90  36.51 -121.08   5.5");
+        attachunit(keyboard_unit, std::fopen("/dev/null", "r"), true);
+        std::string line;
+        readline(keyboard_unit, line);
+      },
+      testing::ExitedWithCode(2), "");
+  EXPECT_EQ(contents(told), report);
+  // A catalogue whose write failed, the console gone while that is told.
+  EXPECT_EXIT(
+      {
+        start();
+        openunit(21, "/dev/full", OpenStatus::old);
+        writeblock(21, "19970101 0224  6.90 36 30.64\n");
+        std::FILE* full = std::fopen("/dev/full", "w");
+        std::setvbuf(full, nullptr, _IONBF, 0);
+        attachunit(console_unit, full, true);
+        wout("   WHILE WRITING      1 th DATA");
+      },
+      testing::ExitedWithCode(2), "");
+  EXPECT_EQ(contents(told), report);
+  // An error stop: a failure told already is not told again, and a file
+  // that took every line is closed whole, without a word.
+  const std::string kept = path("kept.txt");
+  EXPECT_EXIT(
+      {
+        start();
+        openunit(21, "/dev/full", OpenStatus::old);
+        writeblock(21, "19970101 0224  6.90 36 30.64\n");
+        failurereported(21);
+        openunit(22, kept, OpenStatus::new_);
+        writeline(22, "kept");
+        endrun(1);
+      },
+      testing::ExitedWithCode(1), "");
+  EXPECT_EQ(contents(told), "");
+  EXPECT_EQ(contents(kept), "kept\n");
+}
+
 }  // namespace

@@ -240,6 +240,39 @@ TEST_F(LatLongGrid, LineCountsFromSpansAndSpacings) {
   EXPECT_NEAR(lines[2][0][0], 0, 2e-4);
 }
 
+// Latitude bounds beyond a pole (a slip of the keyboard such as -1e30)
+// are drawn at that pole and kept as stored: no line or label of the grid
+// lies beyond 90 degrees, and none of thousands of parallels is drawn, each
+// label of which would be an error that cannot be written, with its pause.
+TEST_F(LatLongGrid, LatitudeBoundsBeyondThePolesAreDrawnAtThePoles) {
+  setgrid({-1e30f, 80, -30, 30, 10, 20, 3, 1, 2, 1, 1});
+  drawllgrid();
+  EXPECT_EQ(printed().size(), 7u);  // the head, the two counts and the tail: no error
+  EXPECT_EQ(counts(printed()), (std::array<std::string, 2>{"   4", "  18"}));
+  const auto lines = polylines();
+  ASSERT_EQ(lines.size(), 4u + 8u + 18u + 36u);
+  expectline(lines[0], {cylindrical(30, -90), cylindrical(30, -90 + 170.0 / 3),
+                        cylindrical(30, -90 + 340.0 / 3), cylindrical(30, 80)},
+             "eastern border");
+  const std::vector<std::string> drawn = labels();
+  ASSERT_EQ(drawn.size(), 8u + 36u);
+  EXPECT_EQ(drawn[8], "-90.0");   // the first parallel, on the eastern border
+  EXPECT_EQ(drawn[25], "80.0");   // the last
+  real xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+  extrllgrid(xmin, ymin, xmax, ymax);
+  EXPECT_NEAR(ymin, -1, 1e-6);
+  EXPECT_NEAR(ymax, std::sin(80 * d2r), 1e-6);
+  EXPECT_FLOAT_EQ(getgrid().latmin, -1e30f);
+
+  // Both bounds beyond the poles: the grid from pole to pole.
+  window->calls.clear();
+  start = console->lines().size();
+  setgrid({-100, 1e30f, -30, 30, 10, 20, 3, 1, 2, 1, 1});
+  drawllgrid();
+  EXPECT_EQ(counts(printed()), (std::array<std::string, 2>{"   4", "  19"}));
+  EXPECT_EQ(labels()[26], "90.0");
+}
+
 TEST_F(LatLongGrid, ExtentOfTheProjectedCorners) {
   setgrid({-30, 30, -30, 30, 30, 20, 3, 1, 2, 1, 1});
   real xmin = 0, ymin = 0, xmax = 0, ymax = 0;
