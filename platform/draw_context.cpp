@@ -79,17 +79,21 @@ bool cut(DrawPoint& a, DrawPoint& b) {
 }
 
 // The lines of a finite figure inside the guard box: the figure itself
-// when it lies inside, else the open pieces of its cut segments.
+// when it lies inside, else the open pieces of its cut segments. A closed
+// figure is walked from a point outside the box, so that no piece ends
+// where another begins: every corner inside the box keeps its join.
 void strokepieces(const Subpath& figure, std::vector<Subpath>& out) {
   const std::vector<DrawPoint>& points = figure.points;
-  if (std::all_of(points.begin(), points.end(), inside)) {
+  const auto outside = std::find_if_not(points.begin(), points.end(), inside);
+  if (outside == points.end()) {
     out.push_back(figure);
     return;
   }
   const std::size_t n = points.size();
+  const std::size_t start = figure.closed ? static_cast<std::size_t>(outside - points.begin()) : 0;
   bool joined = false;  // the last piece ends where this segment begins
-  for (std::size_t k = 0; k < (figure.closed ? n : n - 1); ++k) {
-    DrawPoint a = points[k], b = points[(k + 1) % n];
+  for (std::size_t k = start; k < start + (figure.closed ? n : n - 1); ++k) {
+    DrawPoint a = points[k % n], b = points[(k + 1) % n];
     const bool visible = cut(a, b);
     if (visible && !joined) out.push_back(Subpath{{a}, false});
     if (visible) out.back().points.push_back(b);
