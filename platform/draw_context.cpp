@@ -127,6 +127,20 @@ bool keptwhole(const Subpath& figure) {
   return std::all_of(figure.points.begin(), figure.points.end(), inside);
 }
 
+bool same(const DrawPoint& a, const DrawPoint& b) { return a.x == b.x && a.y == b.y; }
+
+// Whether an open figure comes back to its first point through at least two
+// other points: closed, it then loses only the caps at its first point,
+// which become a join (a line there and back, A-B-A, stays as it is).
+bool comesback(const Subpath& figure) {
+  const std::vector<DrawPoint>& p = figure.points;
+  if (figure.closed || p.size() < 4 || !same(p.front(), p.back())) return false;
+  auto other = [&p](const DrawPoint& q) { return !same(q, p.front()); };
+  const auto second = std::find_if(p.begin(), p.end(), other);
+  return std::any_of(second, p.end(),
+                     [&](const DrawPoint& q) { return other(q) && !same(q, *second); });
+}
+
 }  // namespace
 
 std::vector<Subpath> clippedstroke(const std::vector<Subpath>& path) {
@@ -212,7 +226,14 @@ void DrawContext::drawpath(PathDrawing how) {
   paint(how == PathDrawing::fillstroke);
 }
 
+// A figure that comes back to its first point is painted closed, with a
+// join at that point, on every surface: cairo's PDF writer would close it
+// only when it is a rectangle painted on its own (written as one, "re").
+// Closed before the pages measure how far its lines reach, its mitred
+// first corner is measured too.
 void DrawContext::paint(bool fill) {
+  for (Subpath& figure : path_)
+    if (comesback(figure)) figure.closed = true;
   pages_->paint(path_, fill, state_);
   path_.clear();
 }
