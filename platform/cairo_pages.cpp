@@ -30,6 +30,14 @@ std::vector<Subpath> rectangle(real x, real y, real width, real height) {
   return {{{{x, y}, {x + width, y}, {x + width, y + height}, {x, y + height}}, true}};
 }
 
+// The figures of a path as they are filled: each closed.
+std::vector<Subpath> closedfigures(const std::vector<Subpath>& path) {
+  std::vector<Subpath> closed;
+  for (const Subpath& figure : path)
+    if (!figure.points.empty()) closed.push_back(Subpath{figure.points, true});
+  return closed;
+}
+
 bool same(const DrawColor& a, const DrawColor& b) {
   return a.red == b.red && a.green == b.green && a.blue == b.blue && a.alpha == b.alpha;
 }
@@ -181,6 +189,13 @@ CairoPages::~CairoPages() {
   for (cairo_font_options_t* options : fontoptions_) cairo_font_options_destroy(options);
 }
 
+CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem,
+                       const PageSpeedups& speedups)
+    : CairoPages(width, height, ptperpx, stem) {
+  speedups_ = speedups;
+  screendrawing_ = ScreenDrawing(speedups.hide);
+}
+
 void CairoPages::setstate(Target& t, const DrawState& state) {
   cairo_t* cr = t.cr;
   if (std::isfinite(state.width) && state.width != t.width) {
@@ -251,10 +266,12 @@ void CairoPages::addpath(const Target& t, const std::vector<Subpath>& path, bool
 
 void CairoPages::paint(const std::vector<Subpath>& path, bool fill, const DrawState& state) {
   const Box points = bounds(path);
-  if (!onpage(widened(points, farthest, state.width))) return;  // nothing of it shows
+  if (speedups_.offpage && !onpage(widened(points, farthest, state.width)))
+    return;  // nothing of it shows
   const Box box = widened(points, reach(path), state.width);
-  std::vector<Subpath> fills = fill ? clippedfill(path) : std::vector<Subpath>{};
-  std::vector<Subpath> outlines = clippedstroke(path);
+  const bool guard = speedups_.guard;
+  std::vector<Subpath> fills, outlines = guard ? clippedstroke(path) : path;
+  if (fill) fills = guard ? clippedfill(path) : closedfigures(path);
   if (fills.empty() && outlines.empty()) return;
   changed(false);
   if (!pngname_.empty()) screendrawing_.paint(fills, outlines, state, box);
@@ -280,7 +297,7 @@ bool CairoPages::onpage(const Box& box) const {
 bool CairoPages::joins(const std::vector<Subpath>& fills, const DrawState& state,
                        const Box& box) const {
   const Batch& b = batch_;
-  if (b.paints == 0 || b.paints == batchpaints) return b.paints == 0;
+  if (b.paints == 0 || b.paints == batchpaints || !speedups_.batch) return b.paints == 0;
   const bool filled = !fills.empty();
   if (filled != !b.fills.empty() || !same(state.stroke, b.state.stroke) ||
       state.width != b.state.width || state.antialias != b.state.antialias ||
@@ -378,7 +395,8 @@ void CairoPages::showtext(real x, real y, const TextMatrix& m, const std::string
                           const DrawState& state) {
   const real det = m.a * m.d - m.b * m.c;
   if (!textdrawable(state) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(det) ||
-      det == 0.0f || !onpage(textcover(x, y, m, text.size(), state.fontsize)))
+      det == 0.0f ||
+      (speedups_.offpage && !onpage(textcover(x, y, m, text.size(), state.fontsize))))
     return;
   changed(false);
   paintbatch();

@@ -15,11 +15,25 @@
 #include "platform/draw_context.h"
 #include "platform/screen_drawing.h"
 
+// The speed-ups of the drawing, each of which leaves the picture as it is:
+// all on but in tests, which turn them off to see that it stays the same.
+struct PageSpeedups {
+  bool batch = true;    // paints of one style painted as one path in the PDF
+  bool hide = true;     // the screen leaves out what later opaque fills hide
+  bool offpage = true;  // what lies off the page is left out
+  // Paths are clipped to the guard box; off, their points must be finite
+  // and within about 2e5 pixels (farther, cairo 1.16 draws wrongly).
+  bool guard = true;
+};
+
 class CairoPages {
  public:
   // A screen of width x height pixels. With a stem, the files <stem>.pdf
   // (ptperpx points per pixel) and <stem>.png are written; without, none.
   CairoPages(int width, int height, real ptperpx, const std::string& stem);
+  // The same, with the speed-ups given.
+  CairoPages(int width, int height, real ptperpx, const std::string& stem,
+             const PageSpeedups& speedups);
   ~CairoPages();
   CairoPages(const CairoPages&) = delete;
   CairoPages& operator=(const CairoPages&) = delete;
@@ -90,6 +104,7 @@ class CairoPages {
   static bool failed(cairo_status_t status, const std::string& file, bool& reported);
 
   int width_, height_;
+  PageSpeedups speedups_;
   cairo_surface_t* screensurface_ = nullptr;
   std::FILE* pdffile_ = nullptr;
   cairo_surface_t* pdfsurface_ = nullptr;

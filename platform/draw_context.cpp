@@ -79,17 +79,21 @@ bool cut(DrawPoint& a, DrawPoint& b) {
 }
 
 // The lines of a finite figure inside the guard box: the figure itself
-// when it lies inside, else the open pieces of its cut segments.
+// when it lies inside, else the open pieces of its cut segments. A closed
+// figure is walked from a point outside the box, so that no piece ends
+// where another begins: every corner inside the box keeps its join.
 void strokepieces(const Subpath& figure, std::vector<Subpath>& out) {
   const std::vector<DrawPoint>& points = figure.points;
-  if (std::all_of(points.begin(), points.end(), inside)) {
+  const auto outside = std::find_if_not(points.begin(), points.end(), inside);
+  if (outside == points.end()) {
     out.push_back(figure);
     return;
   }
   const std::size_t n = points.size();
+  const std::size_t start = figure.closed ? static_cast<std::size_t>(outside - points.begin()) : 0;
   bool joined = false;  // the last piece ends where this segment begins
-  for (std::size_t k = 0; k < (figure.closed ? n : n - 1); ++k) {
-    DrawPoint a = points[k], b = points[(k + 1) % n];
+  for (std::size_t k = start; k < start + (figure.closed ? n : n - 1); ++k) {
+    DrawPoint a = points[k % n], b = points[(k + 1) % n];
     const bool visible = cut(a, b);
     if (visible && !joined) out.push_back(Subpath{{a}, false});
     if (visible) out.back().points.push_back(b);
@@ -121,6 +125,20 @@ void fillpiece(const Subpath& figure, std::vector<Subpath>& out) {
 // copied once.
 bool keptwhole(const Subpath& figure) {
   return std::all_of(figure.points.begin(), figure.points.end(), inside);
+}
+
+bool same(const DrawPoint& a, const DrawPoint& b) { return a.x == b.x && a.y == b.y; }
+
+// Whether an open figure comes back to its first point through at least two
+// other points: closed, it then loses only the caps at its first point,
+// which become a join (a line there and back, A-B-A, stays as it is).
+bool comesback(const Subpath& figure) {
+  const std::vector<DrawPoint>& p = figure.points;
+  if (figure.closed || p.size() < 4 || !same(p.front(), p.back())) return false;
+  auto other = [&p](const DrawPoint& q) { return !same(q, p.front()); };
+  const auto second = std::find_if(p.begin(), p.end(), other);
+  return std::any_of(second, p.end(),
+                     [&](const DrawPoint& q) { return other(q) && !same(q, *second); });
 }
 
 }  // namespace
@@ -208,7 +226,14 @@ void DrawContext::drawpath(PathDrawing how) {
   paint(how == PathDrawing::fillstroke);
 }
 
+// A figure that comes back to its first point is painted closed, with a
+// join at that point, on every surface: cairo's PDF writer would close it
+// only when it is a rectangle painted on its own (written as one, "re").
+// Closed before the pages measure how far its lines reach, its mitred
+// first corner is measured too.
 void DrawContext::paint(bool fill) {
+  for (Subpath& figure : path_)
+    if (comesback(figure)) figure.closed = true;
   pages_->paint(path_, fill, state_);
   path_.clear();
 }

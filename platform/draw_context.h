@@ -83,7 +83,9 @@ class DrawContext {
   // Paths: a new empty path, figures of straight segments, and its painting,
   // which empties it. What lies far outside the window or runs through a
   // non-finite point is left out (clippedstroke, clippedfill).
-  // A figure of zero length is painted as a dot as wide as the line.
+  // A figure of zero length is painted as a dot as wide as the line; an
+  // open figure that comes back to its first point through two others or
+  // more is painted closed.
   void beginpath();
   void moveto(real x, real y);
   void lineto(real x, real y);

@@ -177,7 +177,7 @@ void ScreenDrawing::show(int width, int height, const std::function<void(const I
   for (std::size_t n = kept_.size(); n-- > 0;) {
     const Kept& k = kept_[n];
     if (k.text >= 0) continue;
-    shown[n] = !blocks.hide(k.box);
+    shown[n] = !hiding_ || !blocks.hide(k.box);
     if (shown[n] && k.fillsto > k.fillsfrom && k.fill.alpha >= 1.0f)
       blocks.cover(figures(k.fillsfrom, k.fillsto));
   }

@@ -27,6 +27,10 @@ class ScreenDrawing {
     std::string utf8;
   };
 
+  // hiding: whether show leaves out what later opaque fills hide (off
+  // only in tests, to see that the picture stays the same).
+  explicit ScreenDrawing(bool hiding = true) : hiding_(hiding) {}
+
   // Keeps a paint: filled figures, outlines, and the box of every pixel
   // it may paint.
   void paint(const std::vector<Subpath>& fills, const std::vector<Subpath>& outlines,
@@ -36,9 +40,9 @@ class ScreenDrawing {
   void clear();
 
   // Hands draw, in order, every item kept that stays in sight on a screen
-  // of width x height pixels, then forgets them all. A paint is out of
-  // sight when every pixel of its box is inside a figure filled opaquely by
-  // a later paint.
+  // of width x height pixels (every item, when not hiding), then forgets
+  // them all. A paint is out of sight when every pixel of its box is
+  // inside a figure filled opaquely by a later paint.
   void show(int width, int height, const std::function<void(const Item&)>& draw);
 
  private:
@@ -63,4 +67,5 @@ class ScreenDrawing {
   std::vector<Figure> figures_;
   std::vector<Kept> kept_;
   std::vector<Item> texts_;
+  bool hiding_;
 };

@@ -521,10 +521,11 @@ TEST(PathClipping, FarSegmentsAreCutAtTheGuardBoxAndNonFinitePointsSplit) {
   // A segment towards a pole of the Mercator projection stops at the box.
   EXPECT_EQ(points(clippedstroke({{{b, a, far}, false}})),
             (Figures{{{300.0f, 200.0f}, {100.0f, 200.0f}, {100.0f, -1.0e5f}}}));
-  // Closed: the closing segment is cut too; what lies beyond is left out.
+  // Closed: the closing segment is cut too, and goes on into the first
+  // one, so that their corner keeps its join; what lies beyond is left out.
   const DrawPoint farright{1.0e20f, 200.0f};
   EXPECT_EQ(points(clippedstroke({{{a, far, farright}, true}})),
-            (Figures{{{100.0f, 200.0f}, {100.0f, -1.0e5f}}, {{1.0e5f, 200.0f}, {100.0f, 200.0f}}}));
+            (Figures{{{1.0e5f, 200.0f}, {100.0f, 200.0f}, {100.0f, -1.0e5f}}}));
   EXPECT_TRUE(clippedstroke({{{far, farright}, false}}).empty());
   // Filled, the figure stays one closed polygon, cut along the box.
   const std::vector<Subpath> filled = clippedfill({{{a, b, far}, false}});
