@@ -26,13 +26,8 @@ while getopts "r:sgc" opt; do
   esac
 done
 shift $((OPTIND - 1))
-bin=${1:-}
-if [ -z "$bin" ]; then
-  cmake -S "$src" -B "$src/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$src/build" -j3 --target mecaro >/dev/null
-  bin=$src/build/app/mecaro
-fi
-bin=$(realpath "$bin")
+. "$src/bench/mecaro.sh"
+bin=$(mecaro_binary "${1:-}")
 command -v gmt >/dev/null || yardsticks=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

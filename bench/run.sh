@@ -5,13 +5,8 @@
 # without an argument it builds build/app/mecaro first.
 set -eu
 src=$(cd "$(dirname "$0")/.." && pwd)
-bin=${1:-}
-if [ -z "$bin" ]; then
-  cmake -S "$src" -B "$src/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$src/build" -j2 --target mecaro >/dev/null
-  bin=$src/build/app/mecaro
-fi
-bin=$(realpath "$bin")
+. "$src/bench/mecaro.sh"
+bin=$(mecaro_binary "${1:-}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"

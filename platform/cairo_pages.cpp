@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <numbers>
 
 #include "platform/clock.h"
@@ -17,9 +16,8 @@ namespace {
 // A figure that has segments but no length: drawn as a dot.
 bool dot(const Subpath& figure) {
   const auto& p = figure.points;
-  return p.size() >= 2 && std::all_of(p.begin(), p.end(), [&](const DrawPoint& q) {
-           return q.x == p.front().x && q.y == p.front().y;
-         });
+  return p.size() >= 2 &&
+         std::all_of(p.begin(), p.end(), [&](const DrawPoint& q) { return q == p.front(); });
 }
 
 // A length or place in pixels in a target's units.
@@ -38,10 +36,6 @@ std::vector<Subpath> closedfigures(const std::vector<Subpath>& path) {
   return closed;
 }
 
-bool same(const DrawColor& a, const DrawColor& b) {
-  return a.red == b.red && a.green == b.green && a.blue == b.blue && a.alpha == b.alpha;
-}
-
 // Paints painted as one at most: a bound on the work of looking for a
 // touching figure.
 constexpr int batchpaints = 256;
@@ -50,11 +44,10 @@ constexpr int batchpaints = 256;
 // one before adds no corner, nor does a closed figure's last point that
 // repeats its first (cairo joins the segments on either side of it).
 std::vector<DrawPoint> corners(const Subpath& figure) {
-  auto same = [](const DrawPoint& a, const DrawPoint& b) { return a.x == b.x && a.y == b.y; };
   std::vector<DrawPoint> p;
   for (const DrawPoint& q : figure.points)
-    if (p.empty() || !same(q, p.back())) p.push_back(q);
-  if (figure.closed && p.size() > 1 && same(p.back(), p.front())) p.pop_back();
+    if (p.empty() || q != p.back()) p.push_back(q);
+  if (figure.closed && p.size() > 1 && p.back() == p.front()) p.pop_back();
   return p;
 }
 
@@ -128,25 +121,14 @@ cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int leng
              : CAIRO_STATUS_WRITE_ERROR;
 }
 
-// The run's date and time as the PDF's metadata takes it:
-// YYYY-MM-DDThh:mm:ss and the offset from UTC (Z, or +hh:mm / -hh:mm).
-std::string isodate(const ClockTime& t) {
-  char text[64];
-  const int minutes = static_cast<int>(std::labs(t.utcoffset) / 60);
-  const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year,
-                                   t.month, t.day, t.hour, t.minute, t.second);
-  if (t.utcoffset == 0)
-    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), "Z");
-  else
-    std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), "%c%02d:%02d",
-                  t.utcoffset < 0 ? '-' : '+', minutes / 60, minutes % 60);
-  return text;
-}
-
 }  // namespace
 
-CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)) {
+CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem,
+                       const PageSpeedups& speedups)
+    : width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      speedups_(speedups),
+      screendrawing_(speedups.hide) {
   // Unhinted metrics, so that a text measures the same on the screen and
   // in the PDF, at every scale.
   for (int on = 0; on < 2; ++on) {
@@ -189,13 +171,6 @@ CairoPages::~CairoPages() {
   for (cairo_font_options_t* options : fontoptions_) cairo_font_options_destroy(options);
 }
 
-CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem,
-                       const PageSpeedups& speedups)
-    : CairoPages(width, height, ptperpx, stem) {
-  speedups_ = speedups;
-  screendrawing_ = ScreenDrawing(speedups.hide);
-}
-
 void CairoPages::setstate(Target& t, const DrawState& state) {
   cairo_t* cr = t.cr;
   if (std::isfinite(state.width) && state.width != t.width) {
@@ -219,7 +194,7 @@ void CairoPages::setstate(Target& t, const DrawState& state) {
 }
 
 void CairoPages::setcolor(Target& t, const DrawColor& c) {
-  if (same(c, t.source)) return;
+  if (c == t.source) return;
   cairo_set_source_rgba(t.cr, c.red, c.green, c.blue, c.alpha);
   t.source = c;
 }
@@ -299,9 +274,9 @@ bool CairoPages::joins(const std::vector<Subpath>& fills, const DrawState& state
   const Batch& b = batch_;
   if (b.paints == 0 || b.paints == batchpaints || !speedups_.batch) return b.paints == 0;
   const bool filled = !fills.empty();
-  if (filled != !b.fills.empty() || !same(state.stroke, b.state.stroke) ||
+  if (filled != !b.fills.empty() || state.stroke != b.state.stroke ||
       state.width != b.state.width || state.antialias != b.state.antialias ||
-      (filled && !same(state.fill, b.state.fill)))
+      (filled && state.fill != b.state.fill))
     return false;
   return std::none_of(b.boxes.begin(), b.boxes.end(),
                       [&](const Box& other) { return touch(box, other); });

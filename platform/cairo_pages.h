@@ -30,10 +30,8 @@ class CairoPages {
  public:
   // A screen of width x height pixels. With a stem, the files <stem>.pdf
   // (ptperpx points per pixel) and <stem>.png are written; without, none.
-  CairoPages(int width, int height, real ptperpx, const std::string& stem);
-  // The same, with the speed-ups given.
   CairoPages(int width, int height, real ptperpx, const std::string& stem,
-             const PageSpeedups& speedups);
+             const PageSpeedups& speedups = {});
   ~CairoPages();
   CairoPages(const CairoPages&) = delete;
   CairoPages& operator=(const CairoPages&) = delete;

@@ -127,18 +127,15 @@ bool keptwhole(const Subpath& figure) {
   return std::all_of(figure.points.begin(), figure.points.end(), inside);
 }
 
-bool same(const DrawPoint& a, const DrawPoint& b) { return a.x == b.x && a.y == b.y; }
-
 // Whether an open figure comes back to its first point through at least two
 // other points: closed, it then loses only the caps at its first point,
 // which become a join (a line there and back, A-B-A, stays as it is).
 bool comesback(const Subpath& figure) {
   const std::vector<DrawPoint>& p = figure.points;
-  if (figure.closed || p.size() < 4 || !same(p.front(), p.back())) return false;
-  auto other = [&p](const DrawPoint& q) { return !same(q, p.front()); };
+  if (figure.closed || p.size() < 4 || p.front() != p.back()) return false;
+  auto other = [&p](const DrawPoint& q) { return q != p.front(); };
   const auto second = std::find_if(p.begin(), p.end(), other);
-  return std::any_of(second, p.end(),
-                     [&](const DrawPoint& q) { return other(q) && !same(q, *second); });
+  return std::any_of(second, p.end(), [&](const DrawPoint& q) { return other(q) && q != *second; });
 }
 
 }  // namespace

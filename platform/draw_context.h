@@ -18,10 +18,12 @@
 
 struct DrawColor {
   real red, green, blue, alpha;  // 0.0 .. 1.0
+  bool operator==(const DrawColor&) const = default;
 };
 
 struct DrawPoint {
   real x, y;
+  bool operator==(const DrawPoint&) const = default;
 };
 
 // Text matrix from text space to device pixels, y upwards:
@@ -57,6 +59,7 @@ struct DrawState {
 struct Subpath {
   std::vector<DrawPoint> points;
   bool closed = false;
+  bool operator==(const Subpath&) const = default;
 };
 
 // What of a path is painted: its parts inside a guard box well outside the

@@ -105,15 +105,7 @@ void ScreenDrawing::paint(const std::vector<Subpath>& fills, const std::vector<S
   k.fillsfrom = static_cast<std::uint32_t>(figures_.size());
   k.fillsto = keep(fills);
   // Filled figures that lie on the screen are their own outlines: kept once.
-  const bool same = std::equal(fills.begin(), fills.end(), outlines.begin(), outlines.end(),
-                               [](const Subpath& a, const Subpath& b) {
-                                 return a.closed == b.closed &&
-                                        std::equal(a.points.begin(), a.points.end(),
-                                                   b.points.begin(), b.points.end(),
-                                                   [](const DrawPoint& p, const DrawPoint& q) {
-                                                     return p.x == q.x && p.y == q.y;
-                                                   });
-                               });
+  const bool same = fills == outlines;
   k.outlinesfrom = same ? k.fillsfrom : k.fillsto;
   k.outlinesto = same ? k.fillsto : keep(outlines);
   k.stroke = state.stroke;
