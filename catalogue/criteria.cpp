@@ -47,8 +47,8 @@ constexpr int frohlich = 600, fclvd = 610, mijerr = 620, freemij = 630;
 const std::string rule32(32, '-');
 
 // The line layouts of the menu and the polygon messages.
-void switchline(std::string_view text, bool v) { wout(" " + std::string(text) + " " + ed::l(v, 1)); }
-void valueline(std::string_view text, real x) { wout(" " + std::string(text) + " " + ed::f(x, 8, 3)); }
+void switchline(std::string_view text, bool v) { sayflag(text, v, 1); }
+void valueline(std::string_view text, real x) { sayreal(text, x, 8, 3); }
 void countline(std::string_view text, int n, std::string_view word = {}) {
   std::string line = " " + std::string(text) + " " + ed::i(n, 6);
   if (!word.empty()) line += " " + std::string(word);

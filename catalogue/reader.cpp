@@ -57,7 +57,7 @@ void countline(std::string_view text, int n, std::string_view after = {}) {
   wout(" " + std::string(text) + " " + ed::i(n, 6) + (after.empty() ? "" : " " + std::string(after)));
 }
 
-void switchline(std::string_view text, bool on) { wout(" " + std::string(text) + " " + ed::l(on, 1)); }
+void switchline(std::string_view text, bool on) { sayflag(text, on, 1); }
 
 void progressrow(const std::string& a, const std::string& b) { wout(" | " + a + " | " + b + " |"); }
 

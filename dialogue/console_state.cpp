@@ -14,18 +14,22 @@ void werr(std::string_view line) { writeline(iocom.iunerrout, line); }
 void say(std::string_view text) { wout(" " + std::string(text)); }
 void sayerr(std::string_view text) { werr(" " + std::string(text)); }
 
+void sayint(std::string_view text, long long v, int w) {
+  say(std::string(text) + " " + (w == 0 ? ed::listi(v) : ed::i(v, w)));
+}
+void sayreal(std::string_view text, real x, int w, int d) {
+  say(std::string(text) + " " + ed::f(x, w, d));
+}
+void sayflag(std::string_view text, bool v, int w) { say(std::string(text) + " " + ed::l(v, w)); }
+
 void initsio() {
   static const RoutineId id{"initsio    ", " 3.2", "2010-06-21"};
   iocom = IoCom{};
   setfailurereporter([](std::string_view text) { writeline(stderr_unit, text); });
   submenuhead(id);
   wout(" INITIALIZING INPUT/OUTPUT");
-  auto unitline = [](std::string_view label, int unit) {
-    wout(" " + std::string(label) + " " + ed::i(unit, 2));
-  };
-  auto flagline = [](std::string_view label, bool flag) {
-    wout(" " + std::string(label) + " " + ed::l(flag, 2));
-  };
+  auto unitline = [](std::string_view label, int unit) { sayint(label, unit, 2); };
+  auto flagline = [](std::string_view label, bool flag) { sayflag(label, flag, 2); };
   unitline("standard  input unit        =", iocom.iunin);
   unitline("standard output unit        =", iocom.iunout);
   unitline("error     input unit        =", iocom.iunerrin);

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/real.h"
+
 struct IoCom {
   int iunin = 5;       // standard input: every prompt reads its answer here
   int iunout = 6;      // standard output: menus, prompts, message lines
@@ -24,6 +26,12 @@ void werr(std::string_view line);
 // The same with one blank before the text, as most lines of the dialogue.
 void say(std::string_view text);
 void sayerr(std::string_view text);
+// One blank, the text, one blank and a value in its Fortran field, as
+// FORMAT (1x,a,1x,iw), (1x,a,1x,fw.d) or (1x,a,1x,lw) writes them; an
+// integer of width 0 is written in its own width.
+void sayint(std::string_view text, long long v, int w);
+void sayreal(std::string_view text, real x, int w, int d);
+void sayflag(std::string_view text, bool v, int w);
 
 // Sets the console state to its start values and prints it. From then on
 // the failures of the platform are told on standard error (unit 0).

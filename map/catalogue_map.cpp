@@ -92,7 +92,7 @@ void grid(GridArgs& g, int mode) {
            g.nptick, g.igridt, g.ndecim, mode);
 }
 
-void flagline(std::string_view label, bool v) { say(std::string(label) + " " + ed::l(v, 1)); }
+void flagline(std::string_view label, bool v) { sayflag(label, v, 1); }
 
 void showmenu(int n, int nmax) {
   const std::string rule32(32, '-');
@@ -118,8 +118,8 @@ void showmenu(int n, int nmax) {
   flagline("plot symbol lat-long ........" + ed::listi(code::points), s.points);
   say(rule32);
   say("DATA:");
-  numberedline("maximum nb of data =", nmax, 6);
-  numberedline("current nb of data =", n, 6);
+  sayint("maximum nb of data =", nmax, 6);
+  sayint("current nb of data =", n, 6);
   valueline("plunge threshold for isv ...." + ed::listi(code::plunge), s.plunge);
   wout(dashrule);
   say("RUN = CREATE MAP ..........." + ed::listi(setupcode::run));

@@ -50,8 +50,8 @@ void menu(int number) {
   submenuhead(sellipsoid_id);
   say("           ELLIPSOIDS SET UP");
   wout(dashrule);
-  numberedline(" current ellipsoid number:", current, 3);
-  numberedline(" setting ellipsoid number:", number, 3);
+  sayint(" current ellipsoid number:", current, 3);
+  sayint(" setting ellipsoid number:", number, 3);
   wout(dashrule);
   for (int number = 1; number <= static_cast<int>(ellipsoids.size()); ++number)
     say(std::string(row(number).menuline) + ed::listi(number));
@@ -71,7 +71,7 @@ bool choose(int& number) {
     number = answer;
   } else {
     warninghead(sellipsoid_id);
-    numberedline("ANSWER =", answer, 3);
+    sayint("ANSWER =", answer, 3);
     say("NEITHER IN [1,9] NOR = 99");
     say("==> BACK TO MENU WITHOUT ACTION");
     warningtail00();
@@ -83,7 +83,7 @@ void confirm(int number) {
   submenuhead(sellipsoid_id);
   say(row(number).title);
   wout(dashrule);
-  numberedline(" Ellipsoid number  =", number, 3);
+  sayint(" Ellipsoid number  =", number, 3);
   radius(" Equatorial radius =", ellipsoid.ela);
   radius(" Polar      radius =", ellipsoid.elb);
   menutail();
@@ -115,16 +115,16 @@ void sellipsoid(int& number, int mode) {
     submenuhead(sellipsoid_id);
     say("INITIALIZING ELLIPSOID");
     say("Default ellipsoid = GRS80");
-    numberedline("ellipsoid number  =", 1, 3);
+    sayint("ellipsoid number  =", 1, 3);
   } else if (storedmode(mode)) {
     number = current;
   } else if (!valid(number)) {
     errorhead(sellipsoid_id);
-    numberedline(" ellipsoid nb =", number, 3);
+    sayint(" ellipsoid nb =", number, 3);
     say("==> NO SUCH ELLIPSOID NB");
     number = 1;
     say("==> RESETTING TO:");
-    numberedline(" ellipsoid nb =", number, 3);
+    sayint(" ellipsoid nb =", number, 3);
     errortail00();
   }
   for (;;) {
@@ -136,7 +136,7 @@ void sellipsoid(int& number, int mode) {
     if (valid(number)) break;
     // Only modes 2 and 3 before any ellipsoid was set come here.
     errorhead(sellipsoid_id);
-    numberedline("ellipsoid number =", number, 3);
+    sayint("ellipsoid number =", number, 3);
     say("NO SUCH ELLIPSOID AVALAIBLE");
     errortail00();
     force = true;

@@ -69,11 +69,11 @@ void showmenu(const GridValues& v) {
   valueline("longitude minimum ............." + ed::listi(code::lonmin), v.lonmin);
   valueline("longitude maximum ............." + ed::listi(code::lonmax), v.lonmax);
   valueline("longitude increment ..........." + ed::listi(code::loninc), v.loninc);
-  numberedline("nb of points to draw grid......" + ed::listi(code::npgrid), v.npgrid, 6);
-  numberedline("nb of points to draw tick......" + ed::listi(code::nptick), v.nptick, 6);
+  sayint("nb of points to draw grid......" + ed::listi(code::npgrid), v.npgrid, 6);
+  sayint("nb of points to draw tick......" + ed::listi(code::nptick), v.nptick, 6);
   valueline("tic size (degrees) ............" + ed::listi(code::ticsiz), v.ticsiz);
-  numberedline("nb of decimals ................" + ed::listi(code::ndecim), v.ndecim, 6);
-  numberedline("grid type ....................." + ed::listi(code::igridt), v.igridt, 6);
+  sayint("nb of decimals ................" + ed::listi(code::ndecim), v.ndecim, 6);
+  sayint("grid type ....................." + ed::listi(code::igridt), v.igridt, 6);
   if ((v.igridt == 2 || v.igridt == 3) && v.nptick > std::max(2, v.npgrid / 3)) {
     wout(dashrule);
     say("WARNING:");
@@ -213,7 +213,7 @@ void drawllgrid() {
     menutail();
     return;
   }
-  numberedline("LAT-LONG GRID TYPE =", g.igridt, 4);
+  sayint("LAT-LONG GRID TYPE =", g.igridt, 4);
   // A type outside 0..3 is drawn as the regular grid; counts of steps are
   // taken within 1..mp, as the menu asks them.
   const bool regular = g.igridt < 2 || g.igridt > 3;
@@ -224,7 +224,7 @@ void drawllgrid() {
   const real away = 1.5f * g.ticsiz;  // from a border to its labels
 
   const int m = intervals(dlon, g.loninc);
-  numberedline("nb of meridians =", m + 1, 4);
+  sayint("nb of meridians =", m + 1, 4);
   // Meridian k of `of` intervals, from the eastern border westwards.
   auto meridian = [&](int k, int of) {
     return g.lonmax - dlon * static_cast<real>(k) / static_cast<real>(of);
@@ -250,7 +250,7 @@ void drawllgrid() {
   }
 
   const int p = intervals(dlat, g.latinc);
-  numberedline("nb of parallels =", p + 1, 4);
+  sayint("nb of parallels =", p + 1, 4);
   // Parallel k of `of` intervals, from the southern border northwards.
   auto parallel = [&](int k, int of) {
     return g.latmin + dlat * static_cast<real>(k) / static_cast<real>(of);

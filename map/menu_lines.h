@@ -1,7 +1,7 @@
 #pragma once
 // The line shapes of the projection settings on the standard output unit,
 // and their menu questions: a value line is one blank, the text, one blank
-// and the value in F8.3; a numbered line ends with the integer in Iw.
+// and the value in F8.3.
 #include <string>
 #include <string_view>
 
@@ -11,12 +11,7 @@
 #include "dialogue/typed_input.h"
 #include "platform/real.h"
 
-inline void valueline(std::string_view text, real v) {
-  wout(" " + std::string(text) + " " + ed::f(v, 8, 3));
-}
-inline void numberedline(std::string_view text, int v, int w) {
-  wout(" " + std::string(text) + " " + ed::i(v, w));
-}
+inline void valueline(std::string_view text, real v) { sayreal(text, v, 8, 3); }
 
 // The answer to "your choice", exitcode by default.
 inline int yourchoice() {

@@ -79,7 +79,7 @@ void initialise(int& iproj, int inter) {
   say("(longitude, latitude) --> (x, y)");
   screenproj();
   say("Default projection  = Spherical Mercator");
-  numberedline("projection number =", defaultcode, 4);
+  sayint("projection number =", defaultcode, 4);
   projtype.iproj = defaultcode;
   real lon = 0, lat = 0, v = 0;
   int number = 0;
@@ -149,8 +149,8 @@ void menu(int iproj) {
   say("           EARTH MAP PROJECTIONS");
   say("    (longitude,latitude) -------> (x,y)");
   wout(dashrule);
-  numberedline(" current projection number:", projtype.iproj, 4);
-  numberedline(" setting projection number:", iproj, 4);
+  sayint(" current projection number:", projtype.iproj, 4);
+  sayint(" setting projection number:", iproj, 4);
   for (const Line& line : body) {
     if (line.text.empty())
       wout(dashrule);
@@ -254,7 +254,7 @@ void parameters(int code, int pm) {
 void apply(int iproj, int inter) {
   if (!valid(iproj)) {
     errorhead(sprojll2_id);
-    numberedline("iproj =", iproj, 4);
+    sayint("iproj =", iproj, 4);
     say("NO SUCH PROJECTION AVALAIBLE");
     say("===> NO ACTION");
     errortail00();
@@ -283,11 +283,11 @@ void sprojll2(int& iproj, int inter) {
     initialise(iproj, inter);
   } else if (!valid(iproj)) {
     errorhead(sprojll2_id);
-    numberedline(" projection nb =", iproj, 4);
+    sayint(" projection nb =", iproj, 4);
     say("==> NO SUCH PROJECTION NB");
     iproj = defaultcode;
     say("==> RESETTING TO:");
-    numberedline(" projection nb =", iproj, 4);
+    sayint(" projection nb =", iproj, 4);
     errortail00();
   }
   if (dialoguemode(inter)) {

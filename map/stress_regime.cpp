@@ -16,8 +16,6 @@ namespace {
 
 const RoutineId siap2sv_id{"siap2sv    ", " 1.0", "10-07-2002"};
 
-void sayint(std::string_view text, int value) { wout(" " + std::string(text) + " " + ed::i(value, 10)); }
-
 // Absolute plunge a of axis i of datum k, brought back to pi/2 + 1e-5 with
 // an error report when it is steeper than that.
 void checkplunge(real& a, int i, int k) {
@@ -26,8 +24,8 @@ void checkplunge(real& a, int i, int k) {
   if (ierr == 0) return;
   errorhead(siap2sv_id);
   say("Out of range plunge for");
-  sayint("iSi     =", i);
-  sayint("data nb =", k);
+  sayint("iSi     =", i, 10);
+  sayint("data nb =", k, 10);
   errortail00();
 }
 
@@ -62,9 +60,9 @@ void siap2sv(std::span<real> azshmax, std::span<int> isv, std::span<const real> 
     } else {  // only plunges that are not numbers come here
       errorhead(siap2sv_id);
       say("Out of range value");
-      sayint("iShmax  =", ishmax);
-      sayint("iSv     =", iv);
-      sayint("data nb =", k);
+      sayint("iShmax  =", ishmax, 10);
+      sayint("iSv     =", iv, 10);
+      sayint("data nb =", k, 10);
       errortail00();
     }
     isv[j] = amax < threshold ? -iv : iv;

@@ -14,10 +14,8 @@
 
 const RoutineId contours1_id{"contours1  ", " 7.4", "13-05-2010"};
 
-void intitem(std::string_view text, long long v) { wout(" " + std::string(text) + " " + ed::i(v, 6)); }
-void realitem(std::string_view text, real v) {
-  wout(" " + std::string(text) + " " + ed::f(v, 9, 3));
-}
+void intitem(std::string_view text, long long v) { sayint(text, v, 6); }
+void realitem(std::string_view text, real v) { sayreal(text, v, 9, 3); }
 
 void listrule() { say(std::string(65, '-')); }
 void listtitle(std::string_view title) { say(title); }

@@ -31,7 +31,7 @@ constexpr std::size_t filenamewidth = 25;
 constexpr std::size_t readnamewidth = 35;
 
 // Lines with a number: FORMAT (5(1x,a,1x,i4)).
-void tableline(std::string_view text, int v) { attrint(text, v, 4); }
+void tableline(std::string_view text, int v) { sayint(text, v, 4); }
 
 struct StartColour {
   std::string_view name;

@@ -25,8 +25,8 @@ constexpr int cancel = 98;      // leave, keeping nothing
 
 // Lines with a number: FORMAT (5(1x,a,1x,i3)) in scolornb,
 // (5(1x,a,1x,i)) in scolorrgb.
-void countline(std::string_view text, int v) { attrint(text, v, 3); }
-void rgbline(std::string_view text, int v) { attrint(text, v, 0); }
+void countline(std::string_view text, int v) { sayint(text, v, 3); }
+void rgbline(std::string_view text, int v) { sayint(text, v, 0); }
 
 void checkcount(int& ncol) {
   if (ncol > maxcolor) {
@@ -190,7 +190,7 @@ const IndexSetter textcolor{{"stextcolor ", "    ", "          "}, &Plt2Blk::ite
                             "INITIALISING TEXT COLOR TO:", "TEXT COLOR"};
 
 // Lines with a number: FORMAT (1x,a, 3(1x,i6)).
-void indexline(std::string_view text, int v) { attrint(text, v, 6); }
+void indexline(std::string_view text, int v) { sayint(text, v, 6); }
 
 void checkcolourindex(const IndexSetter& s, int& icol) {
   if (icol > plt2blk.ncolor) {

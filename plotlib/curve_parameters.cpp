@@ -67,8 +67,8 @@ void showcurves() {
   wout(dashrule);
   say("                 CURVES");
   say("         1 - FIXED PARAMETERS");
-  curveint("max nb of fixed params    :", maxparfix, 6);
-  curveint("current nb of fixed params:", pfixblock.nparfix, 6);
+  sayint("max nb of fixed params    :", maxparfix, 6);
+  sayint("current nb of fixed params:", pfixblock.nparfix, 6);
   say("current fixed parameters:");
   fixedtable();
   wout(dashrule);
@@ -78,11 +78,11 @@ void showcurves() {
   curvereal("level final   value ......:", l.levf);
   curvereal("level increment ..........:", l.levd);
   curvereal("single level value .......:", l.levi);
-  curveint("nb of level curves .......:", l.nlev, 6);
+  sayint("nb of level curves .......:", l.nlev, 6);
   wout(dashrule);
   say("         3 - RUNNING POINT PARAMETERS");
-  curveint("max nb of points .........:", mp, 6);
-  curveint("nb of points to draw .....:", p.np, 6);
+  sayint("max nb of points .........:", mp, 6);
+  sayint("nb of points to draw .....:", p.np, 6);
   curvereal("nb of segments to draw ...:", p.rnseg);
   curvereal("initial value ............:", p.pti);
   curvereal("final   value ............:", p.ptf);
@@ -96,15 +96,15 @@ void curvelines() {
   const PlevBlock& l = plevblock;
   const PtBlock& p = ptblock;
   say("         1 - FIXED PARAMETERS");
-  curveint("max nb of fixed params ..........", maxparfix, 6);
-  curveint("current nb of fixed params ..." + ed::listi(curvecode::fixedcount), pfixblock.nparfix,
+  sayint("max nb of fixed params ..........", maxparfix, 6);
+  sayint("current nb of fixed params ..." + ed::listi(curvecode::fixedcount), pfixblock.nparfix,
            6);
   say("current fixed parameters:");
   fixedtable();
   wout(dashrule);
   say("         2 - LEVEL PARAMETERS");
   const std::string levels = ed::listi(curvecode::levelincrement);
-  curveint("nb of level curves ..........." + ed::listi(curvecode::levelcount), l.nlev, 6);
+  sayint("nb of level curves ..........." + ed::listi(curvecode::levelcount), l.nlev, 6);
   curvereal("level initial value .........." + levels, l.levi);
   curvereal("level final   value .........." + levels, l.levf);
   curvereal("level increment .............." + levels, l.levd);
@@ -112,8 +112,8 @@ void curvelines() {
   say("level name ..................." + levels + " " + l.levnam);
   wout(dashrule);
   say("         3 - RUNNING POINT PARAMETERS");
-  curveint("max nb of points ................", mp, 6);
-  curveint("nb of points to draw ........." + ed::listi(curvecode::points), p.np, 6);
+  sayint("max nb of points ................", mp, 6);
+  sayint("nb of points to draw ........." + ed::listi(curvecode::points), p.np, 6);
   curvereal("nb of segments to draw ......." + ed::listi(curvecode::points), p.rnseg);
   curvereal("initial value ................" + ed::listi(curvecode::range), p.pti);
   curvereal("final   value ................" + ed::listi(curvecode::range), p.ptf);
@@ -195,36 +195,36 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
       }
       errorhead(sclevel2_id);
       say("Computing increment from nb of curves");
-      curveint(" Calculation type =", itype, 4);
-      curveint(" nb of curves =", nlev, 4);
+      sayint(" Calculation type =", itype, 4);
+      sayint(" nb of curves =", nlev, 4);
       say("==> NEED nb > 0");
       nlev = 1;
-      curveint("==> RESET nb =", nlev, 4);
+      sayint("==> RESET nb =", nlev, 4);
       errortail00();
     } else if (itype == 2 || itype == 3) {
       if ((levf >= levi && levd > 0.0f) || (levf < levi && levd < 0.0f)) break;
       errorhead(sclevel2_id);
       say("Levels computed from increment:");
-      curveint(" Calculation type    =", itype, 4);
+      sayint(" Calculation type    =", itype, 4);
       bounds();
       say("==> INCONSISTENT LOOP");
       say("==> NEED TO CORRECT IT");
       say("==> SETTING SINGLE LEVEL");
       nlev = 1;
       itype = 1;
-      curveint(" Nb of levels        =", nlev, 4);
-      curveint(" Calculation type    =", itype, 4);
+      sayint(" Nb of levels        =", nlev, 4);
+      sayint(" Calculation type    =", itype, 4);
       errortail00();
     } else {
       if (nlev == 1) return;
       warninghead(sclevel2_id);
       say("Single level:");
-      curveint(" Calculation type    =", itype, 4);
-      curveint(" nb of levels        =", nlev, 4);
+      sayint(" Calculation type    =", itype, 4);
+      sayint(" nb of levels        =", nlev, 4);
       bounds();
       nlev = 1;
       say("==> RESETTING:");
-      curveint(" Nb of levels        =", nlev, 4);
+      sayint(" Nb of levels        =", nlev, 4);
       warningtail00();
       return;
     }
@@ -240,8 +240,8 @@ void checklevels(real& levi, real& levf, real& levd, int& nlev, int& itype) {
   if (large) {
     warninghead(sclevel2_id);
     say("Levels computed from increment:");
-    curveint(" Calculation type    =", itype, 4);
-    curveint(" nb of levels        =", nlev, 4);
+    sayint(" Calculation type    =", itype, 4);
+    sayint(" nb of levels        =", nlev, 4);
     bounds();
     curvereal(" remainder/increment =", r);
     say("==> large remainder");
@@ -323,14 +323,14 @@ void scparfixnb(int& nparfixa, int mode) {
   cinvin(nparfixa, 0, maxparfix, "scparfixnb", "nparfixa", ierr);
   if (ierr != 0) {
     nparfixa = maxparfix;
-    curveint("  ===> reset nparfixa =", nparfixa, 6);
+    sayint("  ===> reset nparfixa =", nparfixa, 6);
   }
   if (dialoguemode(mode))
     curvemenu(
         scparfixnb_id, "          CURVES FIXED PARAMETERS   ",
         [&] {
-          curveint("max nb of fixed params ..........", maxparfix, 6);
-          curveint("current nb of fixed params ...." + ed::listi(fixedcode::count), nparfixa, 6);
+          sayint("max nb of fixed params ..........", maxparfix, 6);
+          sayint("current nb of fixed params ...." + ed::listi(fixedcode::count), nparfixa, 6);
         },
         [&](int code) {
           if (code == fixedcode::count)
@@ -357,11 +357,11 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
   cinvin(ipfixtypea, 0, 3, "scparfix", "ipfixtypea", ierr);
   if (ierr != 0) {
     ipfixtypea = 0;
-    curveint("  ===> reset ipfixtypea =", ipfixtypea, 6);
+    sayint("  ===> reset ipfixtypea =", ipfixtypea, 6);
   }
   if (b.nparfix < 1) {
     warninghead(scparfix1_id);
-    curveint("nparfix =", b.nparfix, 6);
+    sayint("nparfix =", b.nparfix, 6);
     say("need to set nparfix > 1 first");
     say("=====> NO ACTION");
     warningtail0(0);
@@ -370,27 +370,27 @@ void scparfix1(std::string& name, int& ipfixtypea, real& rvalue, int& ivalue, st
   cinvin(ifix1, 1, b.nparfix, "scparfix", "ifix1", ierr);
   if (ierr != 0) {
     ifix1 = b.nparfix;
-    curveint("  ===> reset ifix1 =", ifix1, 6);
+    sayint("  ===> reset ifix1 =", ifix1, 6);
   }
   std::string info;
   agree(name, ipfixtypea, rvalue, ivalue, cvalue, info);
   if (dialoguemode(mode)) {
     auto show = [&] {
       const int type = ipfixtypea;
-      curveint("max nb of fixed params .........", maxparfix, 6);
-      curveint("current nb of fixed params .....", b.nparfix, 6);
+      sayint("max nb of fixed params .........", maxparfix, 6);
+      sayint("current nb of fixed params .....", b.nparfix, 6);
       wout(dashrule);
       say("Parameter to modify");
       wout(dashrule);
-      curveint("index  ..........................", ifix1, 6);
+      sayint("index  ..........................", ifix1, 6);
       // A value line shows its code for the type in force only.
       auto valuetext = [type](std::string_view text, int t, int code) {
         return std::string(text) + (type == t ? ed::listi(code) : "..");
       };
       say("name .........................." + ed::listi(fixedcode::name) + " " + name);
-      curveint("type .........................." + ed::listi(fixedcode::type), type, 6);
+      sayint("type .........................." + ed::listi(fixedcode::type), type, 6);
       curvereal(valuetext("real      value ...............", 1, fixedcode::real), rvalue);
-      curveint(valuetext("integer   value ...............", 2, fixedcode::integer), ivalue, 6);
+      sayint(valuetext("integer   value ...............", 2, fixedcode::integer), ivalue, 6);
       say(valuetext("character value ...............", 3, fixedcode::character) + " " +
                 cvalue);
       say("info: " + info);
@@ -446,11 +446,11 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
   }
   if (itype < 0 || itype > 4) {
     warninghead(sclevel2_id);
-    curveint("Calculation type =", itype, 4);
+    sayint("Calculation type =", itype, 4);
     say("==> Unknown");
     say("==> RESETTING TYPE TO USE INCREMENT");
     itype = 2;
-    curveint("Calculation type =", itype, 4);
+    sayint("Calculation type =", itype, 4);
     warningtail00();
   }
   checklevels(levi, levf, levd, nlev, itype);
@@ -476,7 +476,7 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
         inintegdef(nlev, "nb of level curves", nlev, ierr);
         if (nlev > 0) return;
         warninghead(sclevel2_id);
-        curveint("Nb of level curves =", nlev, 4);
+        sayint("Nb of level curves =", nlev, 4);
         say("MUST BE > 0");
         say("==> BACK TO QUERY");
         warningtail00();
@@ -484,12 +484,12 @@ void sclevel2(real& levi, real& levf, real& levd, int& nlev, int& itype, std::st
     };
     auto show = [&] {
       say("level name       : " + levnam);
-      curveint("Calculation type =", itype, 4);
+      sayint("Calculation type =", itype, 4);
       curvereal("level initial value ..........." + ed::listi(levelcode::initial), levi);
       curvereal("level final   value ..........." + ed::listi(levelcode::final), levf);
       curvereal("level increment ..............." + ed::listi(levelcode::increment), levd);
       say("modify init, final & inc ......" + ed::listi(levelcode::byincrement));
-      curveint("nb of level curves ............" + ed::listi(levelcode::count), nlev, 4);
+      sayint("nb of level curves ............" + ed::listi(levelcode::count), nlev, 4);
       say("modify init, final & nb ......." + ed::listi(levelcode::bycount));
       curvereal("single level value ............" + ed::listi(levelcode::single), levi);
     };

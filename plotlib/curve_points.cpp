@@ -38,31 +38,31 @@ constexpr int name = 10;
 void limitnp(int& np, int mode) {
   if (np > mp) {
     warninghead(scptnp_id);
-    curveint("nb of points =", np, 7);
-    curveint("> plot buffer size =", mp, 7);
+    sayint("nb of points =", np, 7);
+    sayint("> plot buffer size =", mp, 7);
     np = mp;
-    curveint("===> reset nb of points =", mp, 7);
+    sayint("===> reset nb of points =", mp, 7);
     say("===> WILL NOT PLOT ALL THE DATA");
     warningtail00();
   }
   if (np == 1 && !allsubplotmode(mode)) {
     warninghead(scptnp_id);
-    curveint("nb of points =", np, 7);
+    sayint("nb of points =", np, 7);
     say("===> WILL PLOT ONLY ONE POINT");
     warningtail00();
   }
   if (np < 1) {
     errorhead(scptnp_id);
-    curveint("nb of points np =", np, 7);
+    sayint("nb of points np =", np, 7);
     say("===> UPSTREAM PROBLEM ?");
     say("Increment inconsistent with bounds ?");
     np = 1;
-    curveint("===> RESETTING np =", np, 7);
+    sayint("===> RESETTING np =", np, 7);
     errortail00();
   }
 }
 
-void saytype(int t) { curveint("Calculation type =", t, 6); }
+void saytype(int t) { sayint("Calculation type =", t, 6); }
 
 // The number of points from the increment of consistent bounds (type t 2
 // or 3); type 2 then fits the increment to the bounds when the last point
@@ -80,8 +80,8 @@ void countfromincrement(int t, int mode) {
     warninghead(scptend_id);
     saytype(t);
     say("np computed from td with:");
-    curveint(" mp  =", mp, 6);
-    curveint(" np  =", p.np, 6);
+    sayint(" mp  =", mp, 6);
+    sayint(" np  =", p.np, 6);
     curvereal(" pti =", p.pti);
     curvereal(" ptf =", p.ptf);
     curvereal(" ptd =", p.ptd);
@@ -118,7 +118,7 @@ bool sample(int& t, int mode) {
     }
     errorhead(scptend_id);
     saytype(t);
-    curveint("Computing increment from np =", p.np, 6);
+    sayint("Computing increment from np =", p.np, 6);
     say("==> NEED TO SET np > 0");
     errortail00();
     scall(0);
@@ -187,8 +187,7 @@ std::string textspan(std::string_view text) {
                                  static_cast<std::size_t>(last - first + 1)));
 }
 
-void curveint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
-void curvereal(std::string_view text, real v) { wout(" " + std::string(text) + " " + ed::f(v, 8, 3)); }
+void curvereal(std::string_view text, real v) { sayreal(text, v, 8, 3); }
 
 void curvemenu(const RoutineId& id, std::string_view heading, const std::function<void()>& show,
                const std::function<void(int)>& act, bool echoed) {
@@ -219,15 +218,15 @@ void scptnp(int& np, int mode) {
   } else if (defaultmode(mode)) {
     np = 11;
     submenuhead(scptnp_id);
-    curveint("INITIALIZING NUMBER OF POINTS TO:", np, 7);
+    sayint("INITIALIZING NUMBER OF POINTS TO:", np, 7);
   }
   if (dialoguemode(mode))
     curvemenu(
         scptnp_id, "RUNNING POINT PARAMETERS:                  ",
         [&] {
-          curveint("max nb of points ................", mp, 7);
-          curveint("nb of points .................." + ed::listi(code::np), np, 7);
-          curveint("nb of segments ..................", np - 1, 7);
+          sayint("max nb of points ................", mp, 7);
+          sayint("nb of points .................." + ed::listi(code::np), np, 7);
+          sayint("nb of segments ..................", np - 1, 7);
         },
         [&](int code) {
           int ierr = 0;

@@ -62,9 +62,7 @@ int stepcount(real q);
 // them (an all-blank text gives its last character).
 std::string textspan(std::string_view text);
 
-// Lines of the curve kit's menus and banners, on the standard output unit:
-// a text and an integer in w columns; a text and a real in f8.3.
-void curveint(std::string_view text, int v, int w);
+// A line of the curve kit's menus and banners: a text and a real in f8.3.
 void curvereal(std::string_view text, real v);
 
 // A menu of the curve kit: box head, heading between rules, the lines that

@@ -22,10 +22,10 @@ const RoutineId stextangle_id{"stextangle ", "    ", "          "};
 const RoutineId stextalign_id{"stextalign ", "    ", "          "};
 
 // Integers in the setters' lines: FORMAT (1x,a, 3(1x,i6)).
-void intline(std::string_view text, int v) { attrint(text, v, 6); }
-void realline(std::string_view text, real x) { attrreal(text, x, 8, 3); }
+void intline(std::string_view text, int v) { sayint(text, v, 6); }
+void realline(std::string_view text, real x) { sayreal(text, x, 8, 3); }
 // The text height's lines: FORMAT (1x,a,1x,f6.2,1x,a).
-void heightline(std::string_view text, real x) { attrreal(text, x, 6, 2); }
+void heightline(std::string_view text, real x) { sayreal(text, x, 6, 2); }
 
 // Typographic points in a centimetre.
 constexpr real pointspercm = 28.3464566f;

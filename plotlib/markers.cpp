@@ -192,7 +192,7 @@ const std::array<std::string_view, 24> codetable{
 };
 
 // Lines of the symbol type: FORMAT (1x,a, 1x,i4).
-void typeline(std::string_view text, int v) { attrint(text, v, 4); }
+void typeline(std::string_view text, int v) { sayint(text, v, 4); }
 
 // The symbol type's screen of an even mode; false for mode 102, which
 // only shows the code table.
@@ -265,7 +265,7 @@ void ssymbolsize(real& size, int mode) {
   if (defaultmode(mode)) size = 0.4f;
   if (mode == setmode::setdefault) {
     submenuhead(ssymbolsize_id);
-    attrreal("INITIALISING SYMBOL SIZE (cm) =", size, 8, 3);
+    sayreal("INITIALISING SYMBOL SIZE (cm) =", size, 8, 3);
   }
   if (askingmode(mode)) {
     submenuhead(ssymbolsize_id);
@@ -273,8 +273,8 @@ void ssymbolsize(real& size, int mode) {
       wout(dashrule);
       say("SYMBOL SIZE (cm):");
       wout(dashrule);
-      attrreal("currently stored size =", plt2blk.symbsize, 8, 3);
-      attrreal("ready to  store  size =", size, 8, 3);
+      sayreal("currently stored size =", plt2blk.symbsize, 8, 3);
+      sayreal("ready to  store  size =", size, 8, 3);
       menutail();
     }
     inrealdef(size, "symbol size in cm", size, ierr);

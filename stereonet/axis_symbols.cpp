@@ -40,8 +40,6 @@ constexpr real radial = 0.2f;
 // centre, where its radius has no direction.
 constexpr real centre = 1.0e-3f;
 
-void sayint(std::string_view text, int v) { wout(" " + std::string(text) + " " + ed::i(v, 4)); }
-
 // The direction drawn for an axis: itself, or its opposite when it points
 // upwards. True when it was turned.
 bool lowerhemisphere(real& az, real& pl) {
@@ -95,11 +93,11 @@ void radials(std::span<const real> az, std::span<const real> pl, int n, bool arr
 void checktype(int& type, std::string_view name, int reset) {
   if (type >= lowesttype && type <= arrowstyle) return;
   warninghead(sdspaxsymb_id);
-  sayint(name, type);
+  sayint(name, type, 4);
   wout(" outside [ " + ed::i(lowesttype, 4) + " , " + ed::i(arrowstyle, 4) + " ]");
   say("==> RESETTING TO:");
   type = reset;
-  sayint(name, type);
+  sayint(name, type, 4);
   warningtail00();
 }
 
@@ -117,13 +115,13 @@ void symbolmenu(int& istd, int& ialt, int mode) {
         say("set up:");
       } else {
         say("currently stored:");
-        sayint("standard  type =", dspaxbk.istdtype);
-        sayint("alternate type =", dspaxbk.ialttype);
+        sayint("standard  type =", dspaxbk.istdtype, 4);
+        sayint("alternate type =", dspaxbk.ialttype, 4);
         say(std::string(21, '-'));
         say("ready to store:");
       }
-      sayint("standard  type =", istd);
-      sayint("alternate type =", ialt);
+      sayint("standard  type =", istd, 4);
+      sayint("alternate type =", ialt, 4);
       wout(dashrule);
       say("Axis symbol ... symbol number");
       say("arrow    ................ " + ed::listi(arrowstyle));

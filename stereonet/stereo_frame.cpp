@@ -33,7 +33,6 @@ struct Corner {
 const std::array<Corner, 4> corners{{{0.5f, 1.0f, -5}, {0.5f, -1.0f, -5}, {-0.5f, -1.0f, -7},
                                      {-0.5f, 1.0f, -7}}};
 
-
 // The codes of the frame menu, after the label positions 1 .. nlabels.
 namespace framecode {
 constexpr int points = 10;
@@ -52,8 +51,6 @@ constexpr int points = 10;
 }  // namespace pointscode
 
 std::size_t at(int index) { return static_cast<std::size_t>(index - 1); }
-
-void sayint(std::string_view text, int v, int w) { wout(" " + std::string(text) + " " + ed::i(v, w)); }
 
 int choose() {
   int choice = 99, ierr = 0;
