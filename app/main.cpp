@@ -236,6 +236,7 @@ void mainpass(MainState& m) {
 }  // namespace
 
 int main() {
+  guardstandardstreams();
   // A console gone (a closed pipe) is a failed write, which ends the run
   // as the end of input does, not a signal that kills it.
   std::signal(SIGPIPE, SIG_IGN);

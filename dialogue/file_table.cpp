@@ -12,6 +12,7 @@
 #include "dialogue/typed_input.h"
 #include "dialogue/units.h"
 #include "platform/file_chooser.h"
+#include "platform/output_files.h"
 #include "platform/plot_window.h"
 
 FioCom fiocom;
@@ -25,6 +26,9 @@ const RoutineId clofin_id{"clofin     ", "1.00", "25-03-94  "};
 const RoutineId clofou_id{"clofou     ", "1.00", "25-03-94  "};
 const RoutineId listfio_id{"listfio    ", "1.00", "25-03-94  "};
 const RoutineId opef2_id{"opef2      ", " 3.8", "24-08-2005"};
+
+// Why an output could not be opened: the run writes that file already.
+const char* const heldline = " ALREADY OPENED FOR ANOTHER OUTPUT";
 
 
 // The file-count box of initfio, then the end of the run.
@@ -208,7 +212,7 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
     wout(" OPENING " + std::string(ed::trim(expl)) + " FILE");
     menutail();
     const std::string prompt = ed::pad(std::string(ed::trim(expl)) + " file name", 40);
-    bool opened = false;
+    std::string tried;  // the name whose open failed, if one was tried
     if (iflag == 0 && iocom.iunin == keyboard_unit) {
       wout(" Choose " + prompt);
       std::string chosen;
@@ -216,7 +220,8 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
       // that the warning shows which name failed.
       if (choosefile(chosen, save)) {
         fname = chosen;
-        opened = openunit(iunit, chosen, save ? OpenStatus::replace : OpenStatus::old);
+        tried = chosen;
+        if (openunit(iunit, chosen, save ? OpenStatus::replace : OpenStatus::old)) return;
       }
     } else {
       if (iflag == 0) {
@@ -226,13 +231,16 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
         inchardef(answer, prompt, answer, ierr, true);
         fname = std::string(ed::rtrim(answer));
       }
-      opened = openunit(iunit, std::string(ed::trim(fname)), save ? OpenStatus::new_ : OpenStatus::old);
+      tried = ed::trim(fname);
+      if (openunit(iunit, tried, save ? OpenStatus::new_ : OpenStatus::old)) return;
     }
-    if (opened) return;
     const std::string shown = ed::pad(fname, namewidth);
+    // An output refused because another output of the run writes the file.
+    const bool held = save && !tried.empty() && outputheld(tried);
     if (iflag == 1) {
       errorhead(opef2_id);
       wout(" COULD NOT OPEN FILE " + shown);
+      if (held) wout(heldline);
       wout(" for unit = " + ed::i(iunit, 4));
       wout(" ===> STOPPING EXECUTION");
       errortail00();
@@ -240,6 +248,7 @@ void opef2(std::string& fname, std::string_view expl, int iunit, std::string_vie
     }
     warninghead(opef2_id);
     wout(" COULD NOT OPEN FILE " + shown);
+    if (held) wout(heldline);
     wout(" ===> RETRYING");
     warningtail00();
   }

@@ -41,7 +41,9 @@ void writeerror(const RoutineId& id, int k, int event);
 // Opens unit iunit on a file with status "old" or "new". Open mode flag 0
 // asks for the name (the chooser at the keyboard, the next answer line under
 // a command file), 1 opens fname and ends the run if that fails, any other
-// value opens fname and warns and tries again. Returns only with the unit
+// value opens fname and warns and tries again. An output ("new") that
+// names a file another output of the run has open fails so, with a line
+// that says why. Returns only with the unit
 // open; fname then holds the name of the file opened. namewidth is the
 // width in which the caller's name is shown.
 void opef2(std::string& fname, std::string_view expl, int iunit, std::string_view status,

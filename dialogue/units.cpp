@@ -1,14 +1,17 @@
 #include "dialogue/units.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <stdio_ext.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <map>
 
 #include "dialogue/console_state.h"
+#include "platform/output_files.h"
 #include "platform/plot_window.h"
 
 namespace {
@@ -24,6 +27,7 @@ struct Unit {
   bool writing = false;   // last transfer was a write
   bool reported = false;  // the failure has been told to the user
   std::string name{};     // the file opened on the unit; empty for a stream attached
+  int claim = 0;          // the claim on the file of an output (claimoutput)
 };
 
 std::map<int, Unit>& table() {
@@ -81,6 +85,8 @@ bool release(Unit& u) {
   if (u.stream != nullptr && (u.owned ? std::fclose(u.stream) : std::fflush(u.stream)) != 0)
     ok = false;
   u.stream = nullptr;
+  releaseoutput(u.claim);
+  u.claim = 0;
   return ok;
 }
 
@@ -161,6 +167,9 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
   bool there = exists(name);
   if ((status == OpenStatus::old && !there) || (status == OpenStatus::new_ && there))
     return false;
+  // Every status but "old" opens the file to be written.
+  const int claim = status == OpenStatus::old ? 0 : claimoutput(name);
+  if (status != OpenStatus::old && claim == 0) return false;
   std::FILE* f = nullptr;
   if (status == OpenStatus::replace) {
     f = std::fopen(name.c_str(), "w+");
@@ -170,14 +179,17 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
   } else {
     f = std::fopen(name.c_str(), "w+x");
   }
-  if (f == nullptr) return false;
   // A folder opens for reading but yields no line, ever: it is no file.
   struct stat st {};
-  if (fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (f != nullptr && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
     std::fclose(f);
+    f = nullptr;
+  }
+  if (f == nullptr) {
+    releaseoutput(claim);
     return false;
   }
-  table()[unit] = Unit{f, true, false, false, false, name};
+  table()[unit] = Unit{f, true, false, false, false, name, claim};
   return true;
 }
 
@@ -217,6 +229,14 @@ void rewindunit(int unit) {
     std::rewind(u->stream);
     u->writing = false;
   }
+}
+
+void guardstandardstreams() {
+  // The lowest free descriptor is the one opened: taken in order, each
+  // closed one gets /dev/null.
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+    if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+      open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
 }
 
 void attachunit(int unit, std::FILE* stream, bool owned) {

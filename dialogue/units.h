@@ -37,7 +37,9 @@ std::size_t writeblock(int unit, std::string_view text);
 
 // Opens a file on a unit: "old" must exist, "new" must not, "unknown"
 // opens it or creates it, "replace" empties it or creates it. Returns false
-// when the file cannot be opened.
+// when the file cannot be opened, or when a status other than "old" names a
+// file that another output of the run has open (outputheld): no two
+// outputs are written into one file.
 bool openunit(int unit, const std::string& name, OpenStatus status);
 
 // Closes a unit; returns false when a write to it failed at any time or the
@@ -55,6 +57,12 @@ bool unitterminal(int unit);  // the unit is connected to a terminal
 bool unitfailed(int unit);   // a write to the unit has failed
 void failurereported(int unit);  // its caller has told the user: no second report at close
 void rewindunit(int unit);
+
+// Opens /dev/null on each of the descriptors of standard input, output and
+// error that the run was started without, so that no file of the run takes
+// the place of one (the messages meant for standard error written into a
+// table). Called at start-up, before anything else is opened.
+void guardstandardstreams();
 
 // Connects a unit to an already open stream (tests; standard streams).
 // When owned, closing the unit closes the stream.

@@ -1,14 +1,17 @@
 #include "platform/plot_window.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <set>
+#include <utility>
 
 #include "platform/cairo_pages.h"
 #include "platform/draw_log.h"
 #include "platform/failures.h"
+#include "platform/output_files.h"
 
 struct PlotWindow {
   ScreenRect content;
@@ -17,6 +20,7 @@ struct PlotWindow {
   std::string title;
   std::unique_ptr<DrawLog> log;
   std::unique_ptr<DrawContext> context;
+  std::array<int, 2> claims{};  // on its PDF and PNG while its context is begun
 };
 
 namespace {
@@ -34,16 +38,27 @@ bool readsize(std::string_view text, int& v) {
   return ec == std::errc() && end == text.data() + text.size() && v >= 1 && v <= 32767;
 }
 
-// File name stem of a title: blanks and slashes become '_'; a stem already
-// used in this run gets -2, -3, ...
-std::string filestem(std::string_view title) {
+// Claims the PDF and the PNG of a stem for the window; false, claiming
+// nothing, when another output of the run holds either of them.
+bool claimfiles(const std::string& stem, std::array<int, 2>& claims) {
+  claims = {claimoutput(stem + ".pdf"), claimoutput(stem + ".png")};
+  if (claims[0] != 0 && claims[1] != 0) return true;
+  for (int& claim : claims) releaseoutput(std::exchange(claim, 0));
+  return false;
+}
+
+// File name stem of a title, its files claimed: blanks and slashes become
+// '_'; a stem already used in this run, or one whose PDF or PNG another
+// output of the run has open, gets -2, -3, ...
+std::string filestem(std::string_view title, std::array<int, 2>& claims) {
   static std::set<std::string> used;
   std::string stem(title);
   for (char& c : stem)
     if (c == ' ' || c == '/' || c == '\0') c = '_';
   if (stem.empty()) stem = "plot";
   std::string name = stem;
-  for (int k = 2; used.count(name) != 0; ++k) name = stem + '-' + std::to_string(k);
+  for (int k = 2; used.count(name) != 0 || !claimfiles(name, claims); ++k)
+    name = stem + '-' + std::to_string(k);
   used.insert(name);
   return name;
 }
@@ -105,7 +120,7 @@ DrawContext* begincontext(PlotWindow& window) {
     const int width = window.content.right - window.content.left;
     const int height = window.content.bottom - window.content.top;
     record(window, "begincontext " + std::to_string(width) + ' ' + std::to_string(height));
-    const std::string stem = window.files ? filestem(window.title) : "";
+    const std::string stem = window.files ? filestem(window.title, window.claims) : "";
     window.context = std::make_unique<DrawContext>(
         std::make_unique<CairoPages>(width, height, window.ptperpx, stem), window.log.get());
     begun.insert(&window);
@@ -118,6 +133,7 @@ std::string endcontext(PlotWindow& window) {
   record(window, "endcontext");
   std::string line = window.context->finish();
   window.context.reset();
+  for (int& claim : window.claims) releaseoutput(std::exchange(claim, 0));
   begun.erase(&window);
   return line;
 }

@@ -90,4 +90,35 @@ TEST(FileTable, OpenSlotIsNotOpenedAgainAndClosedSlotNotClosedAgain) {
   std::remove(name.c_str());
 }
 
+// An output slot named as the file the other slot writes, by another name,
+// is refused with the reason and asked again; the first file keeps its
+// lines.
+TEST(FileTable, AnOutputNamingTheFileOfAnotherIsAskedAgain) {
+  const std::string name = testing::TempDir() + "mecaro_slot_one.txt";
+  const std::string other = testing::TempDir() + "mecaro_slot_two.txt";
+  const std::string alias = testing::TempDir() + "./mecaro_slot_one.txt";
+  std::remove(name.c_str());
+  std::remove(other.c_str());
+  ConsoleCapture console(name + "\n" + alias + "\ny\n\n" + other + "\n");
+  initfio(1, 2, 0);
+  opefou(1, "data output", 0);
+  writeline(fiocom.iouf[0], "kept");
+  opefou(2, "si-sh output", 0);
+  EXPECT_EQ(fiocom.oufnam[1], other);
+  const std::string text = console.text();
+  const std::size_t refused = text.find(" COULD NOT OPEN FILE " + alias);
+  ASSERT_NE(refused, std::string::npos);
+  EXPECT_EQ(text.find("\n ALREADY OPENED FOR ANOTHER OUTPUT\n ===> RETRYING\n", refused),
+            text.find('\n', refused));
+  clofou(1, 0);
+  clofou(2, 0);
+  std::FILE* f = std::fopen(name.c_str(), "r");
+  char line[16] = {};
+  ASSERT_NE(std::fgets(line, sizeof line, f), nullptr);
+  EXPECT_STREQ(line, "kept\n");
+  std::fclose(f);
+  std::remove(name.c_str());
+  std::remove(other.c_str());
+}
+
 }  // namespace

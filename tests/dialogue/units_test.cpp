@@ -181,6 +181,39 @@ TEST_F(Units, AWriteToAUnitNotOpenFailsAsItsReadDoes) {
   EXPECT_TRUE(closeunit(31));
 }
 
+// No file is opened for a second output while one writes it, whatever its
+// name: relative or absolute, through a link to its folder, or a hard link.
+// Reading it, or sharing a device, is not refused; its close frees it.
+TEST_F(Units, AFileOpenForOneOutputIsRefusedToAnother) {
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir_);
+  ASSERT_TRUE(openunit(21, "W.pdf", OpenStatus::new_));
+  std::filesystem::create_directory_symlink(dir_, "link");
+  const std::vector<std::string> names{"./W.pdf", "link/W.pdf", dir_ + "/sub/../W.pdf"};
+  for (const std::string& name : names)
+    for (const OpenStatus status : {OpenStatus::replace, OpenStatus::unknown})
+      EXPECT_FALSE(openunit(22, name, status)) << name;
+  std::filesystem::create_directory("sub");
+  EXPECT_FALSE(openunit(22, dir_ + "/sub/../W.pdf", OpenStatus::replace));
+  std::filesystem::create_hard_link("W.pdf", "hard.txt");
+  EXPECT_FALSE(openunit(22, "hard.txt", OpenStatus::replace));
+  EXPECT_FALSE(unitopen(22));
+  EXPECT_TRUE(openunit(11, "./W.pdf", OpenStatus::old));
+  EXPECT_TRUE(closeunit(11));
+  writeline(21, "kept");
+  ASSERT_TRUE(openunit(22, "/dev/null", OpenStatus::replace));
+  ASSERT_TRUE(openunit(31, "/dev/null", OpenStatus::replace));
+  EXPECT_TRUE(closeunit(31));
+  EXPECT_TRUE(closeunit(22));
+  EXPECT_TRUE(closeunit(21));
+  EXPECT_TRUE(openunit(22, "./W.pdf", OpenStatus::unknown));
+  std::string line;
+  EXPECT_EQ(readline(22, line), ReadStatus::line);
+  EXPECT_EQ(line, "kept");
+  EXPECT_TRUE(closeunit(22));
+  std::filesystem::current_path(previous);
+}
+
 // Once the console is set up, a failure of the platform is told on
 // standard error (unit 0), not on the console.
 TEST_F(Units, PlatformFailuresAreToldOnStandardError) {

@@ -1,4 +1,5 @@
 #include "platform/plot_window.h"
+#include "platform/output_files.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -619,6 +620,28 @@ TEST(CairoPages, AFileThatCannotBeWrittenIsReportedOnceAndNotListed) {
             "mecaro: cannot write plot file busy.pdf: error while writing to output stream\n"
             "mecaro: cannot write plot file busy.png: error while writing to output stream\n");
   EXPECT_TRUE(fs::is_directory("busy.pdf"));
+}
+
+TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
+  ScratchDirectory dir;
+  // Another output holds the PNG the window would write, before the
+  // window has written it: the window takes the next name.
+  const int table = claimoutput("./held.png");
+  ASSERT_NE(table, 0);
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, "held");
+  segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
+  // While the window is open, its files are its own, under any name.
+  EXPECT_EQ(claimoutput("held-2.pdf"), 0);
+  EXPECT_EQ(claimoutput(dir.path() / "held-2.png"), 0);
+  EXPECT_EQ(endcontext(*w), "Plot files written: held-2.pdf (1 page), held-2.png");
+  disposewindow(w);
+  EXPECT_FALSE(fs::exists("held.pdf"));
+  EXPECT_FALSE(fs::exists("held.png"));
+  const int after = claimoutput("held-2.pdf");  // given up when the window closed
+  EXPECT_NE(after, 0);
+  releaseoutput(after);
+  releaseoutput(table);
 }
 
 TEST(CairoPages, APdfWhoseLastWritesFailIsReportedAndNotListed) {

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Whole runs of mecaro whose keyboard or console goes away; each must end
-# at once as at the end of input (status 2), an open window's files finished.
+# Whole runs of mecaro started without one of its standard streams, or
+# whose keyboard or console goes away. A keyboard or console gone must end
+# the run at once as at the end of input (status 2), an open window's files
+# finished.
 #   keyboard closed        standard input closed (<&-)
 #   keyboard a folder      standard input a directory: every read fails
 #   console a closed pipe  standard output a pipe whose reader quits once the
 #                          window is open; the answers go on to the quit code
+#   no standard error      standard error closed (2>&-): the Si-Sh table,
+#                          the first file opened, holds only its own lines
+#                          while the window's PDF cannot be written
 set -u
 bin=$1
+cases=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -36,5 +42,14 @@ printf ' 1 1\n    \n' > dravo1_ini_u.txt
 timeout 5 "$bin" < answers 2> pipe.err | sed -n '/Starting QZ context/q'
 check "console a closed pipe" "${PIPESTATUS[0]}" 2
 tail -c 6 gone.pdf | grep -q '%%EOF' || { echo "console a closed pipe: gone.pdf unfinished"; fail=1; }
+
+# The Si-Sh case's run, its window's PDF made impossible by a folder of its
+# name: the failure is told on standard error, which is closed.
+mkdir sish && cd sish || exit 1
+cp -r "$cases/map/sish_table_of_fpfit_events"/. .
+mkdir sishmap.pdf
+timeout 5 "$bin" < answers > /dev/null 2>&-
+check "no standard error" $? 0
+cmp -s sish.txt out/sish.txt || { echo "no standard error: sish.txt differs:"; diff out/sish.txt sish.txt; fail=1; }
 
 exit $fail
