@@ -146,16 +146,40 @@ int intervals(real span, real spacing) {
   return std::clamp(intpart(q), 1, maxintervals);
 }
 
+// Longitude bounds more than one turn apart, drawn one turn apart: the
+// bound of the smaller magnitude (the western one on a tie), brought within
+// a turn of 0, stays, and the other lies one turn from it in the direction
+// of the span as stored, so that reversed bounds stay reversed. Every
+// longitude drawn is then below two turns in magnitude. A slack of 1e-5
+// turn leaves bounds one turn apart, such as -170 and 190, whose span in
+// radians rounds a hair above a turn, as they are; so are a span that is
+// not a number and a kept bound that is not finite.
+void oneturn(real& lonmin, real& lonmax) {
+  const real turn = rad(360.0f);
+  const real span = lonmax - lonmin;
+  if (!std::isgreater(std::fabs(span), turn * (1.0f + 1e-5f))) return;
+  const bool keepmin = std::fabs(lonmin) <= std::fabs(lonmax);
+  const real kept = keepmin ? lonmin : lonmax;
+  if (!std::isfinite(kept)) return;
+  const real within = std::fmod(kept, turn);
+  const real step = std::copysign(turn, span);
+  lonmin = keepmin ? within : within - step;
+  lonmax = keepmin ? within + step : within;
+}
+
 // The grid as drawn and measured: a latitude bound beyond a pole (a slip
 // of the keyboard such as -1e30, which the menu takes as typed) stands at
-// that pole, so that no line or label of the grid lies beyond 90 degrees
-// and no span of millions of degrees is divided into thousands of parallels
-// whose labels cannot be written. The record keeps the bounds as stored.
+// that pole, and longitude bounds more than one turn apart are drawn one
+// turn apart, so that no line or label of the grid lies beyond 90 degrees
+// of latitude or two turns of longitude, and no span of millions of degrees
+// is divided into thousands of lines whose labels cannot be written. The
+// record keeps the bounds as stored.
 GridLl drawngrid() {
   GridLl g = gridll;
   const real pole = rad(90.0f);
   g.latmin = std::clamp(g.latmin, -pole, pole);
   g.latmax = std::clamp(g.latmax, -pole, pole);
+  oneturn(g.lonmin, g.lonmax);
   return g;
 }
 

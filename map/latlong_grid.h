@@ -33,9 +33,12 @@ void sllgrid3(real& latmin, real& latmax, real& lonmin, real& lonmax, real& lati
 // their labels in the current sub-plot, every point projected on its own.
 // The borders always carry a line; the span between them is divided into
 // as many equal intervals as the spacing asked for fits into it (at least
-// one). A latitude bound beyond a pole is drawn at that pole.
+// one). A latitude bound beyond a pole is drawn at that pole. Longitude
+// bounds more than one turn apart are drawn one turn apart: the bound of
+// the smaller magnitude, brought within a turn of 0, and the other one turn
+// from it on the side where it was stored.
 void drawllgrid();
 
 // The extent of the four projected corners of the grid box, in map units,
-// a latitude bound beyond a pole taken at that pole as it is drawn.
+// its bounds taken as they are drawn (above).
 void extrllgrid(real& xmin, real& ymin, real& xmax, real& ymax);

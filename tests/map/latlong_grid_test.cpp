@@ -273,6 +273,66 @@ TEST_F(LatLongGrid, LatitudeBoundsBeyondThePolesAreDrawnAtThePoles) {
   EXPECT_EQ(labels()[26], "90.0");
 }
 
+// Longitude bounds more than one turn apart (a slip such as -1e20) are
+// drawn and measured one turn apart and kept as stored: the bound of the
+// smaller magnitude stays, within a turn of 0, so that every label can
+// be written, and no span of millions of degrees is divided into thousands
+// of meridians, each label of which would be an error with its pause.
+// Bounds one turn apart, beyond 180 or not, are drawn as they stand.
+TEST_F(LatLongGrid, LongitudeBoundsMoreThanOneTurnApartAreDrawnOneTurnApart) {
+  struct Case {
+    real lonmin, lonmax;
+    double west, east;  // the borders drawn, degrees
+  };
+  const Case cases[] = {
+      {-1e20f, -119, -479, -119},
+      {-1e30f, 80, -280, 80},
+      {-119, 1e30f, -119, 241},
+      {-INFINITY, -119, -479, -119},
+      {-170, 190, -170, 190},
+      {0, 360, 0, 360},
+      {408, 768, 408, 768},  // a span in radians a hair above a turn
+  };
+  const std::size_t meridians = 13;  // every 30 degrees over one turn
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.lonmin << " " << c.lonmax);
+    window->calls.clear();
+    start = console->lines().size();
+    setgrid({-30, 30, c.lonmin, c.lonmax, 30, 30, 3, 1, 2, 1, 1});
+    drawllgrid();
+    EXPECT_EQ(printed().size(), 7u);  // no error
+    EXPECT_EQ(counts(printed())[0], "  13");
+    const std::vector<std::string> drawn = labels();
+    ASSERT_EQ(drawn.size(), 2 * meridians + 6);
+    EXPECT_DOUBLE_EQ(std::stod(drawn[0]), c.east);
+    EXPECT_DOUBLE_EQ(std::stod(drawn[meridians - 1]), c.west);
+    real xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    extrllgrid(xmin, ymin, xmax, ymax);
+    EXPECT_NEAR(xmin, c.west * d2r, 1e-5);
+    EXPECT_NEAR(xmax, c.east * d2r, 1e-5);
+    EXPECT_FLOAT_EQ(getgrid().lonmin, c.lonmin);
+    EXPECT_FLOAT_EQ(getgrid().lonmax, c.lonmax);
+  }
+
+  // Reversed bounds stay reversed, one turn apart: the borders alone, the
+  // minimum (of the same magnitude as the maximum) brought within a turn
+  // of 0.
+  window->calls.clear();
+  start = console->lines().size();
+  setgrid({-30, 30, 1e8f, -1e8f, 30, 30, 3, 1, 2, 1, 1});
+  drawllgrid();
+  EXPECT_EQ(printed().size(), 7u);
+  EXPECT_EQ(counts(printed())[0], "   2");
+  const std::vector<std::string> drawn = labels();
+  ASSERT_EQ(drawn.size(), 4u + 6u);
+  const double lonmax = std::stod(drawn[0]), lonmin = std::stod(drawn[1]);
+  EXPECT_LT(std::fabs(lonmin), 360);
+  EXPECT_NEAR(lonmax, lonmin - 360, 0.05);
+  real xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+  extrllgrid(xmin, ymin, xmax, ymax);
+  EXPECT_NEAR(xmax - xmin, 2 * M_PI, 1e-5);
+}
+
 TEST_F(LatLongGrid, ExtentOfTheProjectedCorners) {
   setgrid({-30, 30, -30, 30, 30, 20, 3, 1, 2, 1, 1});
   real xmin = 0, ymin = 0, xmax = 0, ymax = 0;
