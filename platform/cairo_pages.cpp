@@ -155,10 +155,13 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   pdfmade_ = fstat(fileno(pdffile_), &st) == 0 && S_ISREG(st.st_mode);
   pdfsurface_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_, width_ * ptperpx,
                                              height_ * ptperpx);
-  // Dated by the program's clock, as its transcript is: the same run
-  // gives the same file.
-  cairo_pdf_surface_set_metadata(pdfsurface_, CAIRO_PDF_METADATA_CREATE_DATE,
-                                 isodate(clocknow()).c_str());
+  // A clock fixed by SOURCE_DATE_EPOCH dates the PDF as it dates the
+  // transcript: the same run gives the same file. The real clock's date is
+  // left to cairo, which writes it in the standard form, D: first (a date
+  // given to cairo 1.16 is written without it).
+  if (clockfixed())
+    cairo_pdf_surface_set_metadata(pdfsurface_, CAIRO_PDF_METADATA_CREATE_DATE,
+                                   isodate(clocknow()).c_str());
   pdf_.cr = cairo_create(pdfsurface_);
   pdf_.scale = ptperpx;
   checkpdf();

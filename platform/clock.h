@@ -1,6 +1,8 @@
 #pragma once
 // Date and time of the run: the local time, or, when SOURCE_DATE_EPOCH is
-// set, that instant read as UTC (reproducible transcripts).
+// set to a whole number of seconds since 1970 that falls in the years 0 to
+// 9999, that instant read as UTC (reproducible transcripts). Another value
+// of it is told once on standard error, and the local time used.
 #include <string>
 
 struct ClockTime {
@@ -9,6 +11,9 @@ struct ClockTime {
 };
 
 ClockTime clocknow();
+
+// Whether SOURCE_DATE_EPOCH fixes the clock.
+bool clockfixed();
 
 // The time as ISO 8601 writes it: YYYY-MM-DDThh:mm:ss and the offset from
 // UTC (Z, or +hh:mm / -hh:mm).
