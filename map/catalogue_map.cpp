@@ -354,9 +354,9 @@ void run(const Call& c, real threshold) {
   }
   if (s.contours && mapoverlays.linefiles) {
     banner("PLOTTING LAT LONG CONTOURS");
-    GridArgs g;
-    grid(g, 3);
-    mapoverlays.linefiles(g.lonmin, g.lonmax, g.latmin, g.latmax, 1);
+    real lonmin = 0, lonmax = 0, latmin = 0, latmax = 0;
+    drawnllbounds(lonmin, lonmax, latmin, latmax);
+    mapoverlays.linefiles(lonmin, lonmax, latmin, latmax, 1);
   }
 }
 

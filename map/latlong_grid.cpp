@@ -301,6 +301,11 @@ void drawllgrid() {
   menutail();
 }
 
+void drawnllbounds(real& lonmin, real& lonmax, real& latmin, real& latmax) {
+  const GridLl g = drawngrid();
+  lonmin = deg(g.lonmin), lonmax = deg(g.lonmax), latmin = deg(g.latmin), latmax = deg(g.latmax);
+}
+
 void extrllgrid(real& xmin, real& ymin, real& xmax, real& ymax) {
   const GridLl g = drawngrid();
   std::array<real, 4> x{g.lonmin, g.lonmax, g.lonmax, g.lonmin};

@@ -39,6 +39,10 @@ void sllgrid3(real& latmin, real& latmax, real& lonmin, real& lonmax, real& lati
 // from it on the side where it was stored.
 void drawllgrid();
 
+// The bounds of the grid as it is drawn (above), in degrees: the box the
+// map's line files are clipped to.
+void drawnllbounds(real& lonmin, real& lonmax, real& latmin, real& latmax);
+
 // The extent of the four projected corners of the grid box, in map units,
 // its bounds taken as they are drawn (above).
 void extrllgrid(real& xmin, real& ymin, real& xmax, real& ymax);

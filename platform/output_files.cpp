@@ -12,11 +12,18 @@ std::map<int, std::string> held;
 int lastclaim = 0;
 
 // The absolute path of a name with every link and every "." and ".."
-// resolved, as far as the path exists.
+// resolved, as far as the path exists. A link to a file not made yet is
+// followed too: a file written through it is made where it points.
 std::string resolved(const std::string& name) {
   namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path p = fs::weakly_canonical(fs::absolute(name, ec), ec);
+  std::error_code ec, absent;  // a file that does not exist is no error here
+  fs::path p = fs::absolute(name, ec);
+  for (int links = 0; links < 40 && fs::is_symlink(fs::symlink_status(p, absent)); ++links) {
+    const fs::path target = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = p.parent_path() / target;  // an absolute target replaces the whole
+  }
+  if (!ec) p = fs::weakly_canonical(p, ec);
   return ec ? name : p.string();
 }
 

@@ -325,6 +325,13 @@ TEST_F(CatalogueMap, OverlaysRunInTheirPlace) {
   EXPECT_LT(projected, contours);
   EXPECT_LT(contours, lines);
   EXPECT_LT(lines, static_cast<long>(console.size()));
+
+  // Their box is the grid as drawn: bounds beyond a pole or more than one
+  // turn apart, slips of the keyboard, are not handed on as typed.
+  overlaycalls.clear();
+  gridbounds(30, 1e30f, -1e20f, -119);
+  run("1000\n\n\n", false);
+  EXPECT_EQ(overlaycalls.back(), "lines -479.0-119.0  30.0  90.0 1");
 }
 
 TEST_F(CatalogueMap, MenuDrivenByAnswerLines) {

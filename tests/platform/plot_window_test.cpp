@@ -633,9 +633,12 @@ TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
   PlotWindow* w = newwindow(a4portrait, a4pxpercm);
   setwindowtitle(*w, "held");
   segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
-  // While the window is open, its files are its own, under any name.
+  // While the window is open, its files are its own, under any name: a
+  // link to its PNG, not written yet, too.
   EXPECT_EQ(claimoutput("held-2.pdf"), 0);
   EXPECT_EQ(claimoutput(dir.path() / "held-2.png"), 0);
+  fs::create_symlink("held-2.png", "link.txt");
+  EXPECT_EQ(claimoutput("link.txt"), 0);
   EXPECT_EQ(endcontext(*w), "Plot files written: held-2.pdf (1 page), held-2.png");
   disposewindow(w);
   EXPECT_FALSE(fs::exists("held.pdf"));
