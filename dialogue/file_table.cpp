@@ -30,7 +30,6 @@ const RoutineId opef2_id{"opef2      ", " 3.8", "24-08-2005"};
 // Why an output could not be opened: the run writes that file already.
 const char* const heldline = " ALREADY OPENED FOR ANOTHER OUTPUT";
 
-
 // The file-count box of initfio, then the end of the run.
 [[noreturn]] void countbox(std::string_view what, int count, int most) {
   const std::string stars = " " + std::string(36, '*');

@@ -147,7 +147,7 @@ int intervals(real span, real spacing) {
 }
 
 // Longitude bounds more than one turn apart, drawn one turn apart: the
-// bound of the smaller magnitude (the western one on a tie), brought within
+// bound of the smaller magnitude (the minimum on a tie), brought within
 // a turn of 0, stays, and the other lies one turn from it in the direction
 // of the span as stored, so that reversed bounds stay reversed. Every
 // longitude drawn is then below two turns in magnitude. A slack of 1e-5

@@ -38,12 +38,16 @@ bool readsize(std::string_view text, int& v) {
   return ec == std::errc() && end == text.data() + text.size() && v >= 1 && v <= 32767;
 }
 
+void releasefiles(std::array<int, 2>& claims) {
+  for (int& claim : claims) releaseoutput(std::exchange(claim, 0));
+}
+
 // Claims the PDF and the PNG of a stem for the window; false, claiming
 // nothing, when another output of the run holds either of them.
 bool claimfiles(const std::string& stem, std::array<int, 2>& claims) {
   claims = {claimoutput(stem + ".pdf"), claimoutput(stem + ".png")};
   if (claims[0] != 0 && claims[1] != 0) return true;
-  for (int& claim : claims) releaseoutput(std::exchange(claim, 0));
+  releasefiles(claims);
   return false;
 }
 
@@ -133,7 +137,7 @@ std::string endcontext(PlotWindow& window) {
   record(window, "endcontext");
   std::string line = window.context->finish();
   window.context.reset();
-  for (int& claim : window.claims) releaseoutput(std::exchange(claim, 0));
+  releasefiles(window.claims);
   begun.erase(&window);
   return line;
 }

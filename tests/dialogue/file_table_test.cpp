@@ -99,6 +99,8 @@ TEST(FileTable, AnOutputNamingTheFileOfAnotherIsAskedAgain) {
   const std::string alias = testing::TempDir() + "./mecaro_slot_one.txt";
   std::remove(name.c_str());
   std::remove(other.c_str());
+  // The answers: the first name, the second and yes to replace it, Return
+  // at the warning's pause, another name.
   ConsoleCapture console(name + "\n" + alias + "\ny\n\n" + other + "\n");
   initfio(1, 2, 0);
   opefou(1, "data output", 0);
@@ -110,6 +112,7 @@ TEST(FileTable, AnOutputNamingTheFileOfAnotherIsAskedAgain) {
   ASSERT_NE(refused, std::string::npos);
   EXPECT_EQ(text.find("\n ALREADY OPENED FOR ANOTHER OUTPUT\n ===> RETRYING\n", refused),
             text.find('\n', refused));
+  EXPECT_EQ(text.find(" COULD NOT OPEN FILE", refused + 1), std::string::npos);  // once
   clofou(1, 0);
   clofou(2, 0);
   std::FILE* f = std::fopen(name.c_str(), "r");

@@ -459,10 +459,10 @@ TEST(CairoPages, WhiteOverADrawingMakesTheSnapshotDue) {
   disposewindow(again);
 }
 
-// The PDF is dated by the program's clock: the instant SOURCE_DATE_EPOCH
-// fixes, in UTC (so that the same run gives the same file), else the local
-// time with its offset from UTC.
-TEST(CairoPages, ThePdfIsDatedByTheProgramsClock) {
+// The PDF is dated by the instant SOURCE_DATE_EPOCH fixes, in UTC (so that
+// the same run gives the same file); else cairo dates it, the local time
+// with its offset from UTC in the standard form.
+TEST(CairoPages, ThePdfIsDatedByTheFixedClockElseByCairoInTheStandardForm) {
   ScratchDirectory dir;
   auto creation = [](const char* title) {
     PlotWindow* w = newwindow(a4portrait, a4pxpercm);
