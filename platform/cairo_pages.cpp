@@ -159,9 +159,9 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   // transcript: the same run gives the same file. The real clock's date is
   // left to cairo, which writes it in the standard form, D: first (a date
   // given to cairo 1.16 is written without it).
-  if (clockfixed())
+  if (const std::optional<ClockTime> fixed = fixedclock())
     cairo_pdf_surface_set_metadata(pdfsurface_, CAIRO_PDF_METADATA_CREATE_DATE,
-                                   isodate(clocknow()).c_str());
+                                   isodate(*fixed).c_str());
   pdf_.cr = cairo_create(pdfsurface_);
   pdf_.scale = ptperpx;
   checkpdf();

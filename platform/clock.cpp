@@ -13,20 +13,25 @@ namespace {
 
 constexpr int lastyear = 9999;  // the last year written with four digits
 
-// The instant SOURCE_DATE_EPOCH fixes, read into tm as UTC: a whole number
-// of seconds since 1970 whose date falls in the years 0 to 9999. Any other
-// value (empty, not a number, out of range) is told once on standard error
-// and fixes nothing.
-bool fixedinstant(std::tm& tm) {
+// The clock's reading of a broken-down time; utcoffset is the zone's.
+ClockTime reading(const std::tm& tm) {
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec,
+          tm.tm_gmtoff};
+}
+
+}  // namespace
+
+std::optional<ClockTime> fixedclock() {
   const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-  if (epoch == nullptr) return false;
+  if (epoch == nullptr) return std::nullopt;
   const std::string_view text(epoch);
   long long seconds = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
   const auto t = static_cast<std::time_t>(seconds);
+  std::tm tm{};
   if (ec == std::errc() && end == text.data() + text.size() && gmtime_r(&t, &tm) != nullptr &&
       tm.tm_year >= -1900 && tm.tm_year <= lastyear - 1900)
-    return true;
+    return reading(tm);
   static std::optional<std::string> told;  // the value told, once
   if (told != text) {
     told = text;
@@ -34,24 +39,15 @@ bool fixedinstant(std::tm& tm) {
                   " is not a whole number of seconds of the years 0 to 9999;"
                   " the clock is the system's");
   }
-  return false;
-}
-
-}  // namespace
-
-bool clockfixed() {
-  std::tm tm{};
-  return fixedinstant(tm);
+  return std::nullopt;
 }
 
 ClockTime clocknow() {
+  if (const std::optional<ClockTime> fixed = fixedclock()) return *fixed;
+  const std::time_t t = std::time(nullptr);
   std::tm tm{};
-  if (!fixedinstant(tm)) {
-    const std::time_t t = std::time(nullptr);
-    localtime_r(&t, &tm);
-  }
-  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec,
-          tm.tm_gmtoff};
+  localtime_r(&t, &tm);
+  return reading(tm);
 }
 
 std::string isodate(const ClockTime& t) {

@@ -3,6 +3,7 @@
 // set to a whole number of seconds since 1970 that falls in the years 0 to
 // 9999, that instant read as UTC (reproducible transcripts). Another value
 // of it is told once on standard error, and the local time used.
+#include <optional>
 #include <string>
 
 struct ClockTime {
@@ -12,8 +13,9 @@ struct ClockTime {
 
 ClockTime clocknow();
 
-// Whether SOURCE_DATE_EPOCH fixes the clock.
-bool clockfixed();
+// The instant SOURCE_DATE_EPOCH fixes, in UTC; nothing when it is not set,
+// or not a date (which is told).
+std::optional<ClockTime> fixedclock();
 
 // The time as ISO 8601 writes it: YYYY-MM-DDThh:mm:ss and the offset from
 // UTC (Z, or +hh:mm / -hh:mm).

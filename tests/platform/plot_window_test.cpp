@@ -24,6 +24,13 @@ namespace fs = std::filesystem;
 constexpr ScreenRect a4portrait{44, 1134, 1156, 1920};
 constexpr real a4pxpercm = 1112.0f / 29.7f;
 
+// A window of that page, titled.
+PlotWindow* a4window(std::string_view title) {
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  setwindowtitle(*w, title);
+  return w;
+}
+
 // Runs a test in a fresh directory, the current one while it lives.
 class ScratchDirectory {
  public:
@@ -176,8 +183,7 @@ TEST(Window, RegionsAreTheContentWithATitleBarAbove) {
 
 TEST(Recorder, WritesOneLineForEveryCall) {
   Recording rec;
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "QZ Fit A4P");
+  PlotWindow* w = a4window("QZ Fit A4P");
   DrawContext& cx = *begincontext(*w);
   EXPECT_EQ(begincontext(*w), &cx);
   cx.strokecolor(1.0f, 0.0f, 0.5f, 1.0f);
@@ -253,8 +259,7 @@ TEST(TextContext, MeasuresByTheAdvanceAndTurnsWithTheTextMatrix) {
 TEST(CairoPages, TwoPagesOfA4AndSnapshotsOfWhatTheScreenShows) {
   ScratchDirectory dir;
   const fs::path png = dir.path() / "QZ_Fit_A4P.png";
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "QZ Fit A4P");
+  PlotWindow* w = a4window("QZ Fit A4P");
   DrawContext& cx = *begincontext(*w);
   cx.linewidth(3.0f);
   segment(cx, 100.0f, 500.0f, 600.0f, 500.0f);  // page 1: a horizontal line
@@ -306,8 +311,7 @@ TEST(CairoPages, TwoPagesOfA4AndSnapshotsOfWhatTheScreenShows) {
 
 TEST(CairoPages, DotsColoursAfterAClearAndFileNames) {
   ScratchDirectory dir;
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "dots/colours");
+  PlotWindow* w = a4window("dots/colours");
   DrawContext& cx = *begincontext(*w);
   cx.strokecolor(0.0f, 0.0f, 1.0f, 1.0f);
   cx.fillcolor(1.0f, 0.0f, 0.0f, 1.0f);
@@ -332,8 +336,7 @@ TEST(CairoPages, DotsColoursAfterAClearAndFileNames) {
 
   // A second window of the same title keeps the first one's files; closed
   // on a page just cleared, it leaves no snapshot.
-  PlotWindow* again = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*again, "dots/colours");
+  PlotWindow* again = a4window("dots/colours");
   DrawContext& next = *begincontext(*again);
   segment(next, 10.0f, 10.0f, 100.0f, 100.0f);
   clearpage(next);
@@ -348,8 +351,7 @@ TEST(CairoPages, DotsColoursAfterAClearAndFileNames) {
 // apart, in their order.
 TEST(CairoPages, PaintsOfOneStyleThatTouchNothingAreOnePath) {
   ScratchDirectory dir;
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "batches");
+  PlotWindow* w = a4window("batches");
   DrawContext& cx = *begincontext(*w);
   for (int k = 0; k < 40; ++k) {  // ticks about a circle
     const double a = k * std::numbers::pi / 20.0;
@@ -401,8 +403,7 @@ TEST(CairoPages, PaintsOfOneStyleThatTouchNothingAreOnePath) {
 // would write 78 9C, the default level, and take half as long again.
 TEST(CairoPages, PdfStreamsAreCompressedAtTheFastestLevel) {
   ScratchDirectory dir;
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "fast");
+  PlotWindow* w = a4window("fast");
   DrawContext& cx = *begincontext(*w);
   for (int k = 0; k < 100; ++k) segment(cx, 10.0f, 10.0f + 10.0f * k, 700.0f, 20.0f + 10.0f * k);
   cx.showtextat(100.0f, 100.0f, "text");
@@ -425,8 +426,7 @@ TEST(CairoPages, PdfStreamsAreCompressedAtTheFastestLevel) {
 TEST(CairoPages, WhiteOverADrawingMakesTheSnapshotDue) {
   ScratchDirectory dir;
   const fs::path png = dir.path() / "white.png";
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "white");
+  PlotWindow* w = a4window("white");
   DrawContext& cx = *begincontext(*w);
   cx.linewidth(5.0f);
   segment(cx, 100.0f, 500.0f, 600.0f, 500.0f);
@@ -450,8 +450,7 @@ TEST(CairoPages, WhiteOverADrawingMakesTheSnapshotDue) {
     EXPECT_EQ(last.grey(350, 700), 255);
   }
 
-  PlotWindow* again = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*again, "cleared");
+  PlotWindow* again = a4window("cleared");
   DrawContext& next = *begincontext(*again);
   segment(next, 100.0f, 500.0f, 600.0f, 500.0f);
   clearpage(next);  // its white fill leaves the page blank: no snapshot
@@ -465,8 +464,7 @@ TEST(CairoPages, WhiteOverADrawingMakesTheSnapshotDue) {
 TEST(CairoPages, ThePdfIsDatedByTheFixedClockElseByCairoInTheStandardForm) {
   ScratchDirectory dir;
   auto creation = [](const char* title) {
-    PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-    setwindowtitle(*w, title);
+    PlotWindow* w = a4window(title);
     begincontext(*w);
     endcontext(*w);
     disposewindow(w);
@@ -495,8 +493,7 @@ TEST(CairoPages, ThePdfIsDatedByTheFixedClockElseByCairoInTheStandardForm) {
 
 TEST(CairoPages, DrawingOffThePageMakesNoSnapshot) {
   ScratchDirectory dir;
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "off");
+  PlotWindow* w = a4window("off");
   DrawContext& cx = *begincontext(*w);
   segment(cx, -500.0f, -500.0f, -400.0f, -400.0f);
   cx.showtextat(-1000.0f, 100.0f, "far");
@@ -552,8 +549,7 @@ TEST(PathClipping, FarSegmentsAreCutAtTheGuardBoxAndNonFinitePointsSplit) {
 
 TEST(CairoPages, APathThroughAFarPointDrawsWhatLiesOnThePage) {
   ScratchDirectory dir;
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "far");
+  PlotWindow* w = a4window("far");
   DrawContext& cx = *begincontext(*w);
   cx.fillcolor(1.0f, 0.0f, 0.0f, 1.0f);
   cx.linewidth(3.0f);
@@ -584,11 +580,9 @@ TEST(CairoPages, APathThroughAFarPointDrawsWhatLiesOnThePage) {
 // before is left alone.
 TEST(CairoPages, EndingEveryBegunContextFinishesTheFilesOfWindowsLeftOpen) {
   ScratchDirectory dir;
-  PlotWindow* open = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*open, "left open");
+  PlotWindow* open = a4window("left open");
   segment(*begincontext(*open), 10.0f, 10.0f, 100.0f, 100.0f);
-  PlotWindow* closed = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*closed, "closed");
+  PlotWindow* closed = a4window("closed");
   begincontext(*closed);
   EXPECT_EQ(endcontext(*closed), "Plot files written: closed.pdf (1 page)");  // nothing drawn
   endcontexts();
@@ -608,8 +602,7 @@ TEST(CairoPages, AFileThatCannotBeWrittenIsReportedOnceAndNotListed) {
   fs::create_directory("busy.pdf");  // neither file can be made
   fs::create_directory("busy.png");
   testing::internal::CaptureStderr();
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "busy");
+  PlotWindow* w = a4window("busy");
   DrawContext& cx = *begincontext(*w);
   segment(cx, 10.0f, 10.0f, 100.0f, 100.0f);
   clearpage(cx);
@@ -630,8 +623,7 @@ TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
   // window has written it: the window takes the next name.
   const int table = claimoutput("./held.png");
   ASSERT_NE(table, 0);
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "held");
+  PlotWindow* w = a4window("held");
   segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
   // While the window is open, its files are its own, under any name: a
   // link to its PNG, not written yet, too.
@@ -653,8 +645,7 @@ TEST(CairoPages, APdfWhoseLastWritesFailIsReportedAndNotListed) {
   ScratchDirectory dir;
   fs::create_symlink("/dev/full", "full.pdf");  // opens, but every write fails
   testing::internal::CaptureStderr();
-  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
-  setwindowtitle(*w, "full");
+  PlotWindow* w = a4window("full");
   segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
   EXPECT_EQ(endcontext(*w), "Plot files written: full.png");
   disposewindow(w);
