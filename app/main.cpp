@@ -25,6 +25,7 @@
 #include "map/overlay_hooks.h"
 #include "overlays/line_overlays.h"
 #include "overlays/map_points.h"
+#include "platform/output_files.h"
 #include "plotlib/colour_table.h"
 #include "plotlib/line_fill_text.h"
 #include "plotlib/markers.h"

@@ -1,12 +1,10 @@
 #include "dialogue/units.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <stdio_ext.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <map>
 
@@ -51,12 +49,15 @@ Unit* find(int unit) {
 }
 
 // Switching between reading and writing on one file needs a positioning
-// call; a write after reads (or right after opening) ends the file there,
-// as a sequential write does.
+// call; a write after reads (or right after opening) ends a plain file
+// there, as a sequential write does. A device or a pipe has no end to cut.
 void towrite(Unit& u) {
   if (u.writing || !u.owned) return;
   std::fseek(u.stream, 0, SEEK_CUR);
-  if (ftruncate(fileno(u.stream), std::ftell(u.stream)) != 0) u.failed = true;
+  const int fd = fileno(u.stream);
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ftruncate(fd, std::ftell(u.stream)) != 0)
+    u.failed = true;
   u.writing = true;
 }
 
@@ -66,8 +67,6 @@ void toread(Unit& u) {
   std::fseek(u.stream, 0, SEEK_CUR);
   u.writing = false;
 }
-
-bool exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
 
 bool ending = false;  // endrun has begun
 
@@ -164,7 +163,8 @@ std::size_t writeblock(int unit, std::string_view text) {
 
 bool openunit(int unit, const std::string& name, OpenStatus status) {
   if (find(unit) != nullptr) closeunit(unit);
-  bool there = exists(name);
+  struct stat st {};
+  const bool there = stat(name.c_str(), &st) == 0;
   if ((status == OpenStatus::old && !there) || (status == OpenStatus::new_ && there))
     return false;
   // Every status but "old" opens the file to be written.
@@ -174,13 +174,16 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
   if (status == OpenStatus::replace) {
     f = std::fopen(name.c_str(), "w+");
   } else if (there) {
-    f = std::fopen(name.c_str(), "r+");
+    // An existing file is opened to be read and written, but a pipe the run
+    // only reads is opened to be read alone: were the run a writer of it,
+    // it would never see its end.
+    const bool readonly = status == OpenStatus::old && !S_ISREG(st.st_mode);
+    f = readonly ? nullptr : std::fopen(name.c_str(), "r+");
     if (f == nullptr) f = std::fopen(name.c_str(), "r");
   } else {
     f = std::fopen(name.c_str(), "w+x");
   }
   // A folder opens for reading but yields no line, ever: it is no file.
-  struct stat st {};
   if (f != nullptr && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
     std::fclose(f);
     f = nullptr;
@@ -229,14 +232,6 @@ void rewindunit(int unit) {
     std::rewind(u->stream);
     u->writing = false;
   }
-}
-
-void guardstandardstreams() {
-  // The lowest free descriptor is the one opened: taken in order, each
-  // closed one gets /dev/null.
-  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
-    if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
-      open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
 }
 
 void attachunit(int unit, std::FILE* stream, bool owned) {

@@ -58,12 +58,6 @@ bool unitfailed(int unit);   // a write to the unit has failed
 void failurereported(int unit);  // its caller has told the user: no second report at close
 void rewindunit(int unit);
 
-// Opens /dev/null on each of the descriptors of standard input, output and
-// error that the run was started without, so that no file of the run takes
-// the place of one (the messages meant for standard error written into a
-// table). Called at start-up, before anything else is opened.
-void guardstandardstreams();
-
 // Connects a unit to an already open stream (tests; standard streams).
 // When owned, closing the unit closes the stream.
 void attachunit(int unit, std::FILE* stream, bool owned);

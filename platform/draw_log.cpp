@@ -3,18 +3,31 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "platform/failures.h"
+#include "platform/output_files.h"
 
 DrawLog::DrawLog(std::vector<std::string>* lines, const std::string& path) : lines_(lines) {
   if (lines_ != nullptr || path.empty()) return;
+  // The log is an output of the run like any other: never written into a
+  // file another output holds.
+  claim_ = claimoutput(path);
+  if (claim_ == 0) {
+    reportfailure("mecaro: cannot write the drawing log " + path +
+                  ": it is open for another output");
+    return;
+  }
   file_ = std::fopen(path.c_str(), "a");
-  if (file_ == nullptr)
+  if (file_ == nullptr) {
     reportfailure("mecaro: cannot write the drawing log " + path + ": " + std::strerror(errno));
+    releaseoutput(std::exchange(claim_, 0));
+  }
 }
 
 DrawLog::~DrawLog() {
   if (file_ != nullptr) std::fclose(file_);
+  releaseoutput(claim_);
 }
 
 void DrawLog::line(std::string_view text) {

@@ -11,8 +11,9 @@
 class DrawLog {
  public:
   // Lines go to *lines when it is given, else to the end of the file named
-  // path (nothing when path is empty or the file cannot be opened, which is
-  // reported as a failure).
+  // path, held as an output while the log is open (nothing when path is
+  // empty, or the file cannot be opened or is held by another output, which
+  // is reported as a failure).
   DrawLog(std::vector<std::string>* lines, const std::string& path);
   ~DrawLog();
   DrawLog(const DrawLog&) = delete;
@@ -28,4 +29,5 @@ class DrawLog {
  private:
   std::vector<std::string>* lines_;
   std::FILE* file_ = nullptr;
+  int claim_ = 0;  // on the file (claimoutput)
 };

@@ -1,14 +1,28 @@
 #include "platform/output_files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <utility>
 
 namespace {
 
-// The files held, by claim: their resolved paths.
-std::map<int, std::string> held;
+using FileId = std::pair<dev_t, ino_t>;
+
+// The file an output writes into: its resolved path, and its identity once
+// it exists. A standard stream held has no path, only its identity.
+struct Target {
+  std::string path;
+  std::optional<FileId> id;
+};
+
+// The files held, by claim.
+std::map<int, Target> held;
 int lastclaim = 0;
 
 // The absolute path of a name with every link and every "." and ".."
@@ -27,36 +41,61 @@ std::string resolved(const std::string& name) {
   return ec ? name : p.string();
 }
 
-bool samefile(const std::string& a, const std::string& b) {
-  if (a == b) return true;
-  struct stat sa {}, sb {};
-  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
-}
-
-// A file that exists but is no plain file (a device, a pipe) loses
-// nothing to a second writer.
-bool plainorabsent(const std::string& path) {
+std::optional<FileId> identity(const std::string& path) {
   struct stat st {};
-  return stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode);
+  if (stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileId{st.st_dev, st.st_ino};
 }
 
-bool isheld(const std::string& path) {
+// The file an output named so writes into; nothing when the name leads,
+// through whatever links (/dev/stdout, /proc/self/fd/1 included), to a file
+// that is no plain file: a device or a pipe loses nothing to a second
+// writer.
+std::optional<Target> plaintarget(const std::string& name) {
+  struct stat st {};
+  if (stat(name.c_str(), &st) != 0) return Target{resolved(name), std::nullopt};
+  if (!S_ISREG(st.st_mode)) return std::nullopt;
+  return Target{resolved(name), FileId{st.st_dev, st.st_ino}};
+}
+
+bool samefile(const Target& file, const Target& other) {
+  if (!file.path.empty() && file.path == other.path) return true;
+  const std::optional<FileId> id = file.path.empty() ? file.id : identity(file.path);
+  return id && other.id && *id == *other.id;
+}
+
+bool isheld(const Target& target) {
   for (const auto& [claim, file] : held)
-    if (samefile(path, file)) return true;
+    if (samefile(file, target)) return true;
   return false;
 }
 
 }  // namespace
 
 int claimoutput(const std::string& name) {
-  const std::string path = resolved(name);
-  if (isheld(path)) return 0;
+  const std::optional<Target> target = plaintarget(name);
+  if (target && isheld(*target)) return 0;
   ++lastclaim;
-  if (plainorabsent(path)) held[lastclaim] = path;
+  if (target) held[lastclaim] = Target{target->path, std::nullopt};
   return lastclaim;
 }
 
 void releaseoutput(int claim) { held.erase(claim); }
 
-bool outputheld(const std::string& name) { return isheld(resolved(name)); }
+bool outputheld(const std::string& name) {
+  const std::optional<Target> target = plaintarget(name);
+  return target && isheld(*target);
+}
+
+void guardstandardstreams() {
+  // The lowest free descriptor is the one opened: taken in order, each
+  // closed one gets /dev/null.
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+    if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+      open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+  for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+      held[++lastclaim] = Target{"", FileId{st.st_dev, st.st_ino}};
+  }
+}

@@ -5,8 +5,10 @@
 // output holds is refused. A file is known by its identity, not by the name
 // it was given: its resolved path (./W.pdf and W.pdf, a name through a
 // symbolic link), and, once it exists, its device and inode (a hard link).
-// Only plain files are held: two outputs may share /dev/null. Reading a
-// file claims nothing.
+// Only plain files are held: a name that leads to a pipe, a terminal or
+// another device (/dev/null, /dev/stdout on a pipe), through whatever links,
+// may be shared by outputs. Reading a file claims nothing. Standard output
+// and standard error are outputs of the run too (guardstandardstreams).
 #include <string>
 
 // Claims the file named for one output: a number for the claim, or 0 when
@@ -18,3 +20,12 @@ void releaseoutput(int claim);
 
 // Whether an output of the run holds the file named.
 bool outputheld(const std::string& name);
+
+// Opens /dev/null on each of the descriptors of standard input, output and
+// error that the run was started without, so that no file of the run takes
+// the place of one (the messages meant for standard error written into a
+// table); then holds standard output and standard error, where they are
+// plain files, for the whole run, so that no output is written into the
+// transcript under any of its names (run.log, /dev/stdout, /proc/self/fd/1).
+// Called at start-up, before anything else is opened.
+void guardstandardstreams();

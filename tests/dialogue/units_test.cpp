@@ -211,6 +211,11 @@ TEST_F(Units, AFileOpenForOneOutputIsRefusedToAnother) {
   EXPECT_EQ(readline(22, line), ReadStatus::line);
   EXPECT_EQ(line, "kept");
   EXPECT_TRUE(closeunit(22));
+  // An output whose file cannot be opened holds nothing.
+  EXPECT_FALSE(openunit(22, "later/t.txt", OpenStatus::replace));
+  std::filesystem::create_directory("later");
+  EXPECT_TRUE(openunit(21, "later/t.txt", OpenStatus::replace));
+  EXPECT_TRUE(closeunit(21));
   std::filesystem::current_path(previous);
 }
 

@@ -10,6 +10,18 @@
 #   no standard error      standard error closed (2>&-): the Si-Sh table,
 #                          the first file opened, holds only its own lines
 #                          while the window's PDF cannot be written
+#   outputs named as the transcript
+#                          standard output, then standard error, a file: a
+#                          table named as it three ways is refused each time
+#                          and asked again; the transcript keeps only what
+#                          the console wrote
+#   drawing log named as the table
+#                          MECARO_DRAWLOG names the Si-Sh table's file: the
+#                          table holds only its own lines
+#   two outputs on a pipe  standard output a pipe: a table and the Si-Sh
+#                          table both named /dev/stdout reach it
+#   command file a named pipe
+#                          its end is seen once its writer closes it
 set -u
 bin=$1
 cases=$(cd "$(dirname "$0")" && pwd)
@@ -53,5 +65,69 @@ check "no standard error" $? 0
 if ! cmp -s sish.txt out/sish.txt; then
   echo "no standard error: sish.txt differs:"; diff out/sish.txt sish.txt; fail=1
 fi
+
+# The store read, a table written to 1200's output file named in turn by
+# each name given (each refused, asked again after its pause), then to
+# table.txt.
+table_answers() {
+  printf '\n1000\n1000\nfpfit_example_hinv.fps\n1200\n12\n'
+  for name in "$@"; do printf '%s\ny\n\n' "$name"; done
+  printf 'table.txt\n2000\n\n99\n9999\n'
+}
+held=" ALREADY OPENED FOR ANOTHER OUTPUT"
+sish=$cases/map/sish_table_of_fpfit_events
+mkdir "$work/streams" && cd "$work/streams" || exit 1
+cp "$sish/fpfit_example_hinv.fps" .
+
+table_answers run.log /dev/stdout /proc/self/fd/1 > answers
+timeout 5 "$bin" < answers > run.log 2> /dev/null
+check "outputs named as standard output" $? 0
+[ "$(grep -cx -- "$held" run.log)" = 3 ] && [ "$(tr -cd '\000' < run.log | wc -c)" = 0 ] &&
+  head -n 2 run.log | tail -n 1 | grep -qx ' @ subroutine initsio *' ||
+  { echo "outputs named as standard output: transcript spoiled"; fail=1; }
+[ "$(wc -l < table.txt)" = 8 ] || { echo "outputs named as standard output: no table"; fail=1; }
+
+rm -f table.txt
+table_answers err.log /dev/stderr /proc/self/fd/2 > answers
+timeout 5 "$bin" < answers > run.log 2> err.log
+check "outputs named as standard error" $? 0
+[ "$(grep -cx -- "$held" run.log)" = 3 ] && [ ! -s err.log ] ||
+  { echo "outputs named as standard error: not refused, or err.log written"; fail=1; }
+
+# The Si-Sh case's run, the drawing log named as its table: the log,
+# opened with the window after the table, is refused.
+mkdir "$work/drawlog" && cd "$work/drawlog" || exit 1
+cp -r "$sish"/. .
+MECARO_DRAWLOG=sish.txt timeout 5 "$bin" < answers > /dev/null 2> err.log
+check "drawing log named as the table" $? 0
+if ! cmp -s sish.txt out/sish.txt; then
+  echo "drawing log named as the table: sish.txt differs:"; diff out/sish.txt sish.txt | head; fail=1
+fi
+grep -qx "mecaro: cannot write the drawing log sish.txt: it is open for another output" err.log ||
+  { echo "drawing log named as the table: not told"; cat err.log; fail=1; }
+
+# The Si-Sh case's run with its table and a written table both on
+# /dev/stdout, a pipe: the Si-Sh file opened first (13), the table written
+# while it is open.
+{
+  sed -n 1,4p answers
+  printf '13\n/dev/stdout\ny\n1200\n12\n/dev/stdout\ny\n2000\n\n99\n'
+  sed -n '5,$p' answers | sed '/^sish.txt$/d'
+} > piped.answers
+timeout 5 "$bin" < piped.answers 2>&1 | cat > piped.out
+check "two outputs on a pipe" "${PIPESTATUS[0]}" 0
+grep -qax -- "$held" piped.out && { echo "two outputs on a pipe: one refused"; fail=1; }
+grep -qa "^ 'Year'" piped.out && [ "$(grep -acxFf out/sish.txt piped.out)" = 7 ] ||
+  { echo "two outputs on a pipe: a table did not reach the pipe"; fail=1; }
+
+# A command file that is a named pipe, its writer closing it at once.
+mkdir "$work/fifo" && cd "$work/fifo" || exit 1
+mkfifo cmds
+printf '900\n' > cmds &
+writer=$!
+printf '\n5000\n5001\ncmds\n\n9999\n' | timeout 5 "$bin" > fifo.out 2>&1
+check "command file a named pipe" $? 0
+grep -qx " END OF COMMAND FILE" fifo.out || { echo "command file a named pipe: end not seen"; fail=1; }
+kill "$writer" 2> /dev/null
 
 exit $fail

@@ -289,6 +289,7 @@ TEST_F(LatLongGrid, LongitudeBoundsMoreThanOneTurnApartAreDrawnOneTurnApart) {
       {-1e30f, 80, -280, 80},
       {-119, 1e30f, -119, 241},
       {-INFINITY, -119, -479, -119},
+      {-500, 500, -140, 220},  // bounds of one magnitude: the minimum is brought near 0
       {-170, 190, -170, 190},
       {0, 360, 0, 360},
       {408, 768, 408, 768},  // a span in radians a hair above a turn

@@ -631,6 +631,9 @@ TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
   EXPECT_EQ(claimoutput(dir.path() / "held-2.png"), 0);
   fs::create_symlink("held-2.png", "link.txt");
   EXPECT_EQ(claimoutput("link.txt"), 0);
+  const int pdf = claimoutput("held.pdf");  // the PDF of the name it did not take is free
+  EXPECT_NE(pdf, 0);
+  releaseoutput(pdf);
   EXPECT_EQ(endcontext(*w), "Plot files written: held-2.pdf (1 page), held-2.png");
   disposewindow(w);
   EXPECT_FALSE(fs::exists("held.pdf"));
