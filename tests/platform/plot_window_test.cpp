@@ -222,7 +222,11 @@ TEST(Recorder, AppendsToTheDrawingLogFile) {
   cx.linewidth(2.5f);
   cx.synchronize();
   EXPECT_EQ(endcontext(*w), "Plot files written: drawing_log.pdf (1 page)");  // nothing drawn
+  EXPECT_EQ(claimoutput("./draw.log"), 0);  // an output while the window lives
   disposewindow(w);
+  const int claim = claimoutput("draw.log");
+  EXPECT_NE(claim, 0);
+  releaseoutput(claim);
   EXPECT_EQ(readfile("draw.log"),
             "newwindow 44 1134 1156 1920\nwindowtitle \"drawing log\"\nbegincontext 786 1112\n"
             "linewidth 2.50\nsynchronize\nendcontext\ndisposewindow\n");
