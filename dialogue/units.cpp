@@ -1,5 +1,6 @@
 #include "dialogue/units.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <stdio_ext.h>
 #include <unistd.h>
@@ -66,6 +67,20 @@ void toread(Unit& u) {
   std::fflush(u.stream);
   std::fseek(u.stream, 0, SEEK_CUR);
   u.writing = false;
+}
+
+// Opens a file that is no plain file (a pipe, a device) in the one way the
+// run uses it. A pipe the run wrote into too would never show its end to
+// the run reading it; one the run read from too would take no broken pipe
+// when its reader goes, and silently keep what no one reads. A pipe with no
+// reader is refused at once rather than waited for.
+std::FILE* openoneway(const std::string& name, bool reading) {
+  if (reading) return std::fopen(name.c_str(), "r");
+  const int fd = open(name.c_str(), O_WRONLY | O_NONBLOCK);
+  if (fd < 0) return nullptr;
+  std::FILE* f = fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0 ? fdopen(fd, "w") : nullptr;
+  if (f == nullptr) close(fd);
+  return f;
 }
 
 bool ending = false;  // endrun has begun
@@ -171,14 +186,12 @@ bool openunit(int unit, const std::string& name, OpenStatus status) {
   const int claim = status == OpenStatus::old ? 0 : claimoutput(name);
   if (status != OpenStatus::old && claim == 0) return false;
   std::FILE* f = nullptr;
-  if (status == OpenStatus::replace) {
+  if (there && !S_ISREG(st.st_mode)) {
+    f = openoneway(name, status == OpenStatus::old);
+  } else if (status == OpenStatus::replace) {
     f = std::fopen(name.c_str(), "w+");
   } else if (there) {
-    // An existing file is opened to be read and written, but a pipe the run
-    // only reads is opened to be read alone: were the run a writer of it,
-    // it would never see its end.
-    const bool readonly = status == OpenStatus::old && !S_ISREG(st.st_mode);
-    f = readonly ? nullptr : std::fopen(name.c_str(), "r+");
+    f = std::fopen(name.c_str(), "r+");
     if (f == nullptr) f = std::fopen(name.c_str(), "r");
   } else {
     f = std::fopen(name.c_str(), "w+x");

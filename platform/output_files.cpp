@@ -14,8 +14,8 @@ namespace {
 
 using FileId = std::pair<dev_t, ino_t>;
 
-// The file an output writes into: its resolved path, and its identity (a
-// standard stream held has no path, only its identity).
+// The file an output writes into: its resolved path, and its identity once
+// it exists (a standard stream held has no path, only its identity).
 struct Target {
   std::string path;
   std::optional<FileId> id;
@@ -58,13 +58,12 @@ std::optional<Target> plaintarget(const std::string& name) {
   return Target{resolved(name), FileId{st.st_dev, st.st_ino}};
 }
 
-// Whether a name's target is a file held: the same path, or the same
-// identity. A file claimed by its path is known by the identity of the file
-// at that path now: one made after its claim has one only then.
+// Whether a name's target is a file held: by its path, by the identity it
+// had when it was claimed, or by that of the file at its path now (a file
+// made after its claim has one only then).
 bool samefile(const Target& file, const Target& other) {
   if (!file.path.empty() && file.path == other.path) return true;
-  const std::optional<FileId> id = file.id ? file.id : identity(file.path);
-  return id && other.id && *id == *other.id;
+  return other.id && (file.id == other.id || identity(file.path) == other.id);
 }
 
 bool isheld(const Target& target) {
@@ -79,7 +78,7 @@ int claimoutput(const std::string& name) {
   const std::optional<Target> target = plaintarget(name);
   if (target && isheld(*target)) return 0;
   ++lastclaim;
-  if (target) held[lastclaim] = Target{target->path, std::nullopt};
+  if (target) held[lastclaim] = *target;
   return lastclaim;
 }
 

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +54,29 @@ TEST_F(Units, OpenStatusesAndLineOutcomes) {
   // A folder is no file: reading it would fail at every line.
   EXPECT_FALSE(openunit(11, dir_, OpenStatus::old));
   EXPECT_FALSE(openunit(11, dir_, OpenStatus::unknown));
+}
+
+// An output on a pipe only writes into it: with no reader it is refused,
+// not kept in the pipe for no one; once its reader goes, a write fails.
+TEST_F(Units, AnOutputOnAPipeHasAReaderOrFails) {
+  const std::string fifo = path("p");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(openunit(21, fifo, OpenStatus::replace));
+  const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  for (const OpenStatus status : {OpenStatus::replace, OpenStatus::unknown}) {
+    ASSERT_TRUE(openunit(21, fifo, status));
+    writeline(21, "through");
+    EXPECT_TRUE(closeunit(21));
+    char got[16] = {};
+    EXPECT_EQ(read(reader, got, sizeof got), 8);
+    EXPECT_STREQ(got, "through\n");
+  }
+  ASSERT_TRUE(openunit(21, fifo, OpenStatus::unknown));
+  close(reader);
+  const auto previous = std::signal(SIGPIPE, SIG_IGN);
+  EXPECT_EQ(writeblock(21, "lost\n"), 0u);
+  EXPECT_FALSE(closeunit(21));
+  std::signal(SIGPIPE, previous);
 }
 
 TEST_F(Units, WritingAfterOpeningAnExistingFileReplacesIt) {
