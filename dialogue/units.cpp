@@ -78,7 +78,9 @@ std::FILE* openoneway(const std::string& name, bool reading) {
   if (reading) return std::fopen(name.c_str(), "r");
   const int fd = open(name.c_str(), O_WRONLY | O_NONBLOCK);
   if (fd < 0) return nullptr;
-  std::FILE* f = fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0 ? fdopen(fd, "w") : nullptr;
+  const int flags = fcntl(fd, F_GETFL);
+  std::FILE* f =
+      flags != -1 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? fdopen(fd, "w") : nullptr;
   if (f == nullptr) close(fd);
   return f;
 }
