@@ -39,7 +39,9 @@ std::size_t writeblock(int unit, std::string_view text);
 // opens it or creates it, "replace" empties it or creates it. Returns false
 // when the file cannot be opened, or when a status other than "old" names a
 // file that another output of the run has open (outputheld): no two
-// outputs are written into one file.
+// outputs are written into one file. A pipe or a device is opened only the
+// way the run uses it: to be read for "old", else to be written (a named
+// pipe that no one reads cannot be opened).
 bool openunit(int unit, const std::string& name, OpenStatus status);
 
 // Closes a unit; returns false when a write to it failed at any time or the

@@ -13,14 +13,10 @@ DrawLog::DrawLog(std::vector<std::string>* lines, const std::string& path) : lin
   // The log is an output of the run like any other: never written into a
   // file another output holds.
   claim_ = claimoutput(path);
-  if (claim_ == 0) {
-    reportfailure("mecaro: cannot write the drawing log " + path +
-                  ": it is open for another output");
-    return;
-  }
-  file_ = std::fopen(path.c_str(), "a");
+  if (claim_ != 0) file_ = std::fopen(path.c_str(), "a");
   if (file_ == nullptr) {
-    reportfailure("mecaro: cannot write the drawing log " + path + ": " + std::strerror(errno));
+    reportfailure("mecaro: cannot write the drawing log " + path + ": " +
+                  (claim_ == 0 ? "it is open for another output" : std::strerror(errno)));
     releaseoutput(std::exchange(claim_, 0));
   }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Whole runs of mecaro started without one of its standard streams, or
-# whose keyboard or console goes away. A keyboard or console gone must end
+# Whole runs of mecaro started without one of its standard streams, whose
+# keyboard or console goes away, whose standard streams are named as its
+# outputs, or that use pipes as files. A keyboard or console gone must end
 # the run at once as at the end of input (status 2), an open window's files
 # finished.
 #   keyboard closed        standard input closed (<&-)
@@ -10,16 +11,10 @@
 #   no standard error      standard error closed (2>&-): the Si-Sh table,
 #                          the first file opened, holds only its own lines
 #                          while the window's PDF cannot be written
-#   outputs named as the transcript
-#                          standard output, then standard error, a file: a
-#                          table named as it three ways is refused each time
-#                          and asked again; the transcript keeps only what
-#                          the console wrote
-#   drawing log named as the table
-#                          MECARO_DRAWLOG names the Si-Sh table's file: the
-#                          table holds only its own lines
-#   two outputs on a pipe  standard output a pipe: a table and the Si-Sh
-#                          table both named /dev/stdout reach it
+#   outputs named as the transcript, drawing log named as the table
+#                          an output named as a file the run writes already
+#                          is refused: the file keeps only its own lines
+#   two outputs on a pipe  a pipe may take several outputs
 #   command file a named pipe
 #                          its end is seen once its writer closes it
 set -u
@@ -29,7 +24,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 export SOURCE_DATE_EPOCH=1700000000 MECARO_SCREEN=1024x768 TZ=UTC
+sish=$cases/map/sish_table_of_fpfit_events
 fail=0
+fresh() { mkdir "$work/$1" && cd "$work/$1" || exit 1; }
 check() {  # name, status, expected status
   if [ "$2" != "$3" ]; then echo "$1: exit status $2, expected $3"; fail=1; fi
 }
@@ -57,8 +54,8 @@ tail -c 6 gone.pdf | grep -q '%%EOF' || { echo "console a closed pipe: gone.pdf 
 
 # The Si-Sh case's run, its window's PDF made impossible by a folder of its
 # name: the failure is told on standard error, which is closed.
-mkdir sish && cd sish || exit 1
-cp -r "$cases/map/sish_table_of_fpfit_events"/. .
+fresh sish
+cp -r "$sish"/. .
 mkdir sishmap.pdf
 timeout 5 "$bin" < answers > /dev/null 2>&-
 check "no standard error" $? 0
@@ -75,8 +72,7 @@ table_answers() {
   printf 'table.txt\n2000\n\n99\n9999\n'
 }
 held=" ALREADY OPENED FOR ANOTHER OUTPUT"
-sish=$cases/map/sish_table_of_fpfit_events
-mkdir "$work/streams" && cd "$work/streams" || exit 1
+fresh streams
 cp "$sish/fpfit_example_hinv.fps" .
 
 table_answers run.log /dev/stdout /proc/self/fd/1 > answers
@@ -96,7 +92,7 @@ check "outputs named as standard error" $? 0
 
 # The Si-Sh case's run, the drawing log named as its table: the log,
 # opened with the window after the table, is refused.
-mkdir "$work/drawlog" && cd "$work/drawlog" || exit 1
+fresh drawlog
 cp -r "$sish"/. .
 MECARO_DRAWLOG=sish.txt timeout 5 "$bin" < answers > /dev/null 2> err.log
 check "drawing log named as the table" $? 0
@@ -121,7 +117,7 @@ grep -qa "^ 'Year'" piped.out && [ "$(grep -acxFf out/sish.txt piped.out)" = 7 ]
   { echo "two outputs on a pipe: a table did not reach the pipe"; fail=1; }
 
 # A command file that is a named pipe, its writer closing it at once.
-mkdir "$work/fifo" && cd "$work/fifo" || exit 1
+fresh fifo
 mkfifo cmds
 printf '900\n' > cmds &
 writer=$!
