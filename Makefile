@@ -1,7 +1,7 @@
 # make run  - install what is missing, configure, build the program, start it in examples/
 # make test - install what is missing, configure, build, run every test through CTest
 BUILD    ?= build
-PACKAGES := cmake g++ make pkg-config libgtest-dev libreadline-dev libcairo2-dev zlib1g-dev libpoppler-glib-dev fonts-dejavu-core
+PACKAGES := cmake g++ make pkg-config libgtest-dev libreadline-dev libcairo2-dev zlib1g-dev libpoppler-glib-dev poppler-utils fonts-dejavu-core
 
 .PHONY: run test sanitize deps configure build clean
 

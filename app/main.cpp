@@ -26,6 +26,7 @@
 #include "overlays/line_overlays.h"
 #include "overlays/map_points.h"
 #include "platform/output_files.h"
+#include "platform/stop_signals.h"
 #include "plotlib/colour_table.h"
 #include "plotlib/line_fill_text.h"
 #include "plotlib/markers.h"
@@ -241,6 +242,7 @@ int main() {
   // A console gone (a closed pipe) is a failed write, which ends the run
   // as the end of input does, not a signal that kills it.
   std::signal(SIGPIPE, SIG_IGN);
+  catchstopsignals(stoprun);
   MainState m;
   startup(m);
   for (;;) mainpass(m);

@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 
 #include "dialogue/console_state.h"
 #include "platform/output_files.h"
 #include "platform/plot_window.h"
+#include "platform/stop_signals.h"
 
 namespace {
 
@@ -27,7 +29,14 @@ struct Unit {
   bool reported = false;  // the failure has been told to the user
   std::string name{};     // the file opened on the unit; empty for a stream attached
   int claim = 0;          // the claim on the file of an output (claimoutput)
+  bool plain = true;      // the file is a plain file, not a pipe or a device
 };
+
+// Whether a stream is on a plain file.
+bool plainfile(std::FILE* stream) {
+  struct stat st {};
+  return fstat(fileno(stream), &st) == 0 && S_ISREG(st.st_mode);
+}
 
 std::map<int, Unit>& table() {
   static std::map<int, Unit> units{{stderr_unit, {stderr, false}},
@@ -55,10 +64,7 @@ Unit* find(int unit) {
 void towrite(Unit& u) {
   if (u.writing || !u.owned) return;
   std::fseek(u.stream, 0, SEEK_CUR);
-  const int fd = fileno(u.stream);
-  struct stat st {};
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ftruncate(fd, std::ftell(u.stream)) != 0)
-    u.failed = true;
+  if (u.plain && ftruncate(fileno(u.stream), std::ftell(u.stream)) != 0) u.failed = true;
   u.writing = true;
 }
 
@@ -69,29 +75,21 @@ void toread(Unit& u) {
   u.writing = false;
 }
 
-// Opens a file that is no plain file (a pipe, a device) in the one way the
-// run uses it. A pipe the run wrote into too would never show its end to
-// the run reading it; one the run read from too would take no broken pipe
-// when its reader goes, and silently keep what no one reads. A pipe with no
-// reader is refused at once rather than waited for.
-std::FILE* openoneway(const std::string& name, bool reading) {
-  if (reading) return std::fopen(name.c_str(), "r");
-  const int fd = open(name.c_str(), O_WRONLY | O_NONBLOCK);
-  if (fd < 0) return nullptr;
-  const int flags = fcntl(fd, F_GETFL);
-  std::FILE* f =
-      flags != -1 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? fdopen(fd, "w") : nullptr;
-  if (f == nullptr) close(fd);
-  return f;
-}
-
 bool ending = false;  // endrun has begun
 
 // Marks a failed write. The console gone (a closed pipe, a terminal that
-// hung up, a full disk) ends the run as the end of input does.
+// hung up, a full disk) ends the run as the end of input does, unless a
+// signal ends it already.
 void writefailed(int unit, Unit& u) {
+  checkstop();  // a write a signal interrupted
   u.failed = true;
-  if (unit == console_unit && !ending) endofinput();
+  if (unit == console_unit && !ending && stoprequested() == 0) endofinput();
+}
+
+// Sends what the console holds in its buffer to its file.
+void flushconsole() {
+  if (Unit* out = find(console_unit); out != nullptr && std::fflush(out->stream) != 0)
+    writefailed(console_unit, *out);
 }
 
 // Closes the stream of a unit it owns, flushes one it does not; true when
@@ -106,14 +104,21 @@ bool release(Unit& u) {
   return ok;
 }
 
+// A file that is no plain file may be shared with the console (/dev/stdout
+// on a pipe): what the console has written goes first, and each record is
+// sent whole, not left in a buffer to be cut by the console's next block.
+bool shared(int unit, const Unit& u) { return !u.plain && unit != console_unit; }
+
 // The open unit a write goes to, made ready for writing; null when the
 // unit is not open, which marks it failed as a read of it fails.
 Unit* writeunit(int unit) {
   Unit* u = find(unit);
-  if (u == nullptr)
+  if (u == nullptr) {
     table()[unit].failed = true;
-  else
-    towrite(*u);
+    return nullptr;
+  }
+  if (shared(unit, *u)) flushconsole();
+  towrite(*u);
   return u;
 }
 
@@ -124,13 +129,13 @@ ReadStatus readline(int unit, std::string& line) {
   Unit* u = find(unit);
   if (u == nullptr) return ReadStatus::failed;
   if (unit == keyboard_unit || u->stream == stdin) {
-    if (Unit* out = find(console_unit); out != nullptr && std::fflush(out->stream) != 0)
-      writefailed(console_unit, *out);
+    flushconsole();
     std::fflush(stdout);
     // The user answers looking at the screen: the plot windows show what
     // was drawn (their snapshots are written).
     if (!iocom.lcomfile && isatty(fileno(u->stream)) != 0) showwindows();
   }
+  checkstop();
   toread(*u);
   int c = 0;
   while ((c = getc_unlocked(u->stream)) != EOF && c != '\n') {
@@ -142,6 +147,7 @@ ReadStatus readline(int unit, std::string& line) {
     line.push_back(static_cast<char>(c));
   }
   if (c == EOF && (line.empty() || std::ferror(u->stream))) {
+    checkstop();  // a read a signal interrupted
     line.clear();
     bool eof = !std::ferror(u->stream);
     std::clearerr(u->stream);
@@ -155,6 +161,7 @@ ReadStatus readline(int unit, std::string& line) {
 }
 
 void endofinput() {
+  checkstop();  // a keyboard or console gone with a signal (a terminal hung up)
   if (!unitfailed(console_unit))
     writeline(console_unit, " END OF STANDARD INPUT ===> STOPPING EXECUTION");
   endrun(2);
@@ -164,7 +171,8 @@ void writeline(int unit, std::string_view text) {
   Unit* u = writeunit(unit);
   if (u == nullptr) return;
   if (std::fwrite(text.data(), 1, text.size(), u->stream) != text.size() ||
-      std::fputc('\n', u->stream) == EOF || std::ferror(u->stream))
+      std::fputc('\n', u->stream) == EOF || (shared(unit, *u) && std::fflush(u->stream) != 0) ||
+      std::ferror(u->stream))
     writefailed(unit, *u);
 }
 
@@ -178,36 +186,49 @@ std::size_t writeblock(int unit, std::string_view text) {
   return put - std::min(put, pending);
 }
 
+// Opens a file on a unit to be read: a plain file to be read and written
+// (or only read, when it cannot be written), a pipe or a device only read.
+std::FILE* openinput(const std::string& name, bool plain) {
+  std::FILE* f = plain ? std::fopen(name.c_str(), "r+") : nullptr;
+  return f != nullptr ? f : std::fopen(name.c_str(), "r");
+}
+
+// The flags an output of each status but "old" is opened with.
+int outputflags(OpenStatus status) {
+  switch (status) {
+    case OpenStatus::new_:
+      return O_RDWR | O_CREAT | O_EXCL;
+    case OpenStatus::replace:
+      return O_RDWR | O_CREAT | O_TRUNC;
+    default:
+      return O_RDWR | O_CREAT;
+  }
+}
+
 bool openunit(int unit, const std::string& name, OpenStatus status) {
   if (find(unit) != nullptr) closeunit(unit);
   struct stat st {};
   const bool there = stat(name.c_str(), &st) == 0;
   if ((status == OpenStatus::old && !there) || (status == OpenStatus::new_ && there))
     return false;
-  // Every status but "old" opens the file to be written.
-  const int claim = status == OpenStatus::old ? 0 : claimoutput(name);
-  if (status != OpenStatus::old && claim == 0) return false;
-  std::FILE* f = nullptr;
-  if (there && !S_ISREG(st.st_mode)) {
-    f = openoneway(name, status == OpenStatus::old);
-  } else if (status == OpenStatus::replace) {
-    f = std::fopen(name.c_str(), "w+");
-  } else if (there) {
-    f = std::fopen(name.c_str(), "r+");
-    if (f == nullptr) f = std::fopen(name.c_str(), "r");
+  Unit u{nullptr, true, false, false, false, name};
+  if (status == OpenStatus::old) {
+    u.stream = openinput(name, S_ISREG(st.st_mode));
+    // A folder opens for reading but yields no line, ever: it is no file.
+    if (u.stream != nullptr && fstat(fileno(u.stream), &st) == 0 && S_ISDIR(st.st_mode)) {
+      std::fclose(u.stream);
+      return false;
+    }
+    u.plain = S_ISREG(st.st_mode);
   } else {
-    f = std::fopen(name.c_str(), "w+x");
+    bool held = false;
+    const OutputFile output = openoutput(name, outputflags(status), held);
+    u.stream = output.stream;
+    u.claim = output.claim;
+    u.plain = output.plain;
   }
-  // A folder opens for reading but yields no line, ever: it is no file.
-  if (f != nullptr && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
-    std::fclose(f);
-    f = nullptr;
-  }
-  if (f == nullptr) {
-    releaseoutput(claim);
-    return false;
-  }
-  table()[unit] = Unit{f, true, false, false, false, name, claim};
+  if (u.stream == nullptr) return false;
+  table()[unit] = u;
   return true;
 }
 
@@ -250,7 +271,14 @@ void rewindunit(int unit) {
 }
 
 void attachunit(int unit, std::FILE* stream, bool owned) {
-  table()[unit] = Unit{stream, owned, false, false};
+  Unit u{stream, owned};
+  u.plain = plainfile(stream);
+  table()[unit] = u;
+}
+
+void stoprun(int signal) {
+  writeline(stderr_unit, std::string("mecaro: stopped by SIG") + sigabbrev_np(signal));
+  endrun(128 + signal);
 }
 
 void endrun(int status) {

@@ -15,7 +15,8 @@ constexpr int stderr_unit = 0;
 constexpr int keyboard_unit = 5;
 constexpr int console_unit = 6;
 
-// Reads one line (without its newline and a trailing carriage return).
+// Reads one line (without its newline and a trailing carriage return);
+// a run stopped by a signal ends here (checkstop).
 // A line longer than 64 KiB is a failed read, its rest left unread.
 // Standard output is flushed first, and before an answer typed at a
 // terminal with no command file running the plot windows are shown
@@ -26,9 +27,11 @@ ReadStatus readline(int unit, std::string& line);
 // End of the keyboard: says so and ends the run with status 2.
 [[noreturn]] void endofinput();
 
-// Writes one line; a write that fails, or a write to a unit that is not
-// open, marks the unit (see unitfailed), as a read of such a unit fails. A
-// console that cannot be written to ends the run as the end of input does.
+// Writes one line; to a pipe or a device, which the console may share, the
+// line goes whole and after the console's lines. A write that fails, or a
+// write to a unit that is not open, marks the unit (see unitfailed), as a
+// read of such a unit fails. A console that cannot be written to ends the
+// run as the end of input does.
 void writeline(int unit, std::string_view text);
 // Writes a text of whole lines and flushes the unit; returns how many of
 // its bytes reached the file: all of them unless a write fails, which
@@ -38,8 +41,9 @@ std::size_t writeblock(int unit, std::string_view text);
 // Opens a file on a unit: "old" must exist, "new" must not, "unknown"
 // opens it or creates it, "replace" empties it or creates it. Returns false
 // when the file cannot be opened, or when a status other than "old" names a
-// file that another output of the run has open (outputheld): no two
-// outputs are written into one file. A pipe or a device is opened only the
+// file that another output of this run or of another run has open
+// (outputheld): no two outputs are written into one file. Every status but
+// "old" opens an output (openoutput). A pipe or a device is opened only the
 // way the run uses it: to be read for "old", else to be written (a named
 // pipe that no one reads cannot be opened).
 bool openunit(int unit, const std::string& name, OpenStatus status);
@@ -70,3 +74,8 @@ void attachunit(int unit, std::FILE* stream, bool owned);
 // console gone). A file that could not take all its lines, and whose
 // failure nobody has told, is told on standard error (incompletefile).
 [[noreturn]] void endrun(int status);
+
+// A run stopped by a signal (catchstopsignals) ends as at the end of input,
+// with one line naming the signal on standard error and status 128 + its
+// number.
+[[noreturn]] void stoprun(int signal);

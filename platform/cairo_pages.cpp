@@ -1,7 +1,7 @@
 #include "platform/cairo_pages.h"
 
 #include <cairo-pdf.h>
-#include <sys/stat.h>
+#include <fcntl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -123,8 +123,12 @@ cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int leng
 
 }  // namespace
 
+OutputFile openpdf(const std::string& stem, bool& held) {
+  return openoutput(stem + ".pdf", O_WRONLY | O_CREAT | O_TRUNC, held);
+}
+
 CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& stem,
-                       const PageSpeedups& speedups)
+                       OutputFile pdf, const PageSpeedups& speedups)
     : width_(std::max(width, 1)),
       height_(std::max(height, 1)),
       speedups_(speedups),
@@ -145,16 +149,13 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
   if (stem.empty()) return;
   pdfname_ = stem + ".pdf";
   pngname_ = stem + ".png";
-  pdffile_ = std::fopen(pdfname_.c_str(), "wb");
-  if (pdffile_ == nullptr) {
+  pdffile_ = pdf;
+  if (pdffile_.stream == nullptr) {
     pdfok_ = !failed(CAIRO_STATUS_WRITE_ERROR, pdfname_, pdfreported_);
     return;
   }
-  // Only a plain file is ours to remove when it cannot be finished.
-  struct stat st {};
-  pdfmade_ = fstat(fileno(pdffile_), &st) == 0 && S_ISREG(st.st_mode);
-  pdfsurface_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_, width_ * ptperpx,
-                                             height_ * ptperpx);
+  pdfsurface_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_.stream, width_ * ptperpx,
+                                                    height_ * ptperpx);
   // A clock fixed by SOURCE_DATE_EPOCH dates the PDF as it dates the
   // transcript: the same run gives the same file. The real clock's date is
   // left to cairo, which writes it in the standard form, D: first (a date
@@ -450,11 +451,12 @@ void CairoPages::closepdf() {
   cairo_status_t status = cairo_surface_status(pdfsurface_);
   cairo_surface_destroy(pdfsurface_);
   pdfsurface_ = nullptr;
-  const bool written = std::fflush(pdffile_) == 0 && std::ferror(pdffile_) == 0;
-  if (std::fclose(pdffile_) != 0 || !written) status = CAIRO_STATUS_WRITE_ERROR;
-  pdffile_ = nullptr;
+  const bool written = std::fflush(pdffile_.stream) == 0 && std::ferror(pdffile_.stream) == 0;
+  // Only a plain file is ours to remove when it cannot be finished.
+  const bool made = pdffile_.plain;
+  if (!closeoutput(pdffile_) || !written) status = CAIRO_STATUS_WRITE_ERROR;
   if (failed(status, pdfname_, pdfreported_)) pdfok_ = false;
-  if (!pdfok_ && pdfmade_) std::remove(pdfname_.c_str());  // an unfinished PDF is of no use
+  if (!pdfok_ && made) std::remove(pdfname_.c_str());  // an unfinished PDF is of no use
 }
 
 std::string CairoPages::finish() {

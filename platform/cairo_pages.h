@@ -7,12 +7,12 @@
 #include <cairo.h>
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/draw_context.h"
+#include "platform/output_files.h"
 #include "platform/screen_drawing.h"
 
 // The speed-ups of the drawing, each of which leaves the picture as it is:
@@ -26,11 +26,15 @@ struct PageSpeedups {
   bool guard = true;
 };
 
+// Opens <stem>.pdf as the output of a window's PDF (openoutput).
+OutputFile openpdf(const std::string& stem, bool& held);
+
 class CairoPages {
  public:
   // A screen of width x height pixels. With a stem, the files <stem>.pdf
-  // (ptperpx points per pixel) and <stem>.png are written; without, none.
-  CairoPages(int width, int height, real ptperpx, const std::string& stem,
+  // (ptperpx points per pixel), into pdf as opened by openpdf (a failure
+  // to open it is reported), and <stem>.png are written; without, none.
+  CairoPages(int width, int height, real ptperpx, const std::string& stem, OutputFile pdf,
              const PageSpeedups& speedups = {});
   ~CairoPages();
   CairoPages(const CairoPages&) = delete;
@@ -104,7 +108,7 @@ class CairoPages {
   int width_, height_;
   PageSpeedups speedups_;
   cairo_surface_t* screensurface_ = nullptr;
-  std::FILE* pdffile_ = nullptr;
+  OutputFile pdffile_;
   cairo_surface_t* pdfsurface_ = nullptr;
   Target screen_, pdf_;  // the PDF's context is null when there is none
   std::array<cairo_font_options_t*, 2> fontoptions_{};  // antialiasing off, on
@@ -112,7 +116,7 @@ class CairoPages {
   ScreenDrawing screendrawing_;  // drawn since the screen was last shown
   std::string pdfname_, pngname_;
   int pages_ = 0;  // PDF pages ended so far
-  bool pdfok_ = true, pdfreported_ = false, pdfmade_ = false;
+  bool pdfok_ = true, pdfreported_ = false;
   bool pngok_ = false, pngreported_ = false;
   bool due_ = false;   // drawn on since the last snapshot or whole clear
   bool blank_ = true;  // nothing painted since the last whole clear

@@ -6,6 +6,7 @@
 
 #include "platform/cairo_pages.h"
 #include "platform/draw_log.h"
+#include "platform/stop_signals.h"
 #include "platform/text_encoding.h"
 
 namespace {
@@ -229,6 +230,7 @@ void DrawContext::drawpath(PathDrawing how) {
 // Closed before the pages measure how far its lines reach, its mitred
 // first corner is measured too.
 void DrawContext::paint(bool fill) {
+  checkstop();  // a long drawing is no reason to wait: a signal ends it here
   for (Subpath& figure : path_)
     if (comesback(figure)) figure.closed = true;
   pages_->paint(path_, fill, state_);
@@ -311,6 +313,7 @@ void DrawContext::showtextat(real x, real y, std::string_view text) {
 // Draws the text at the text position (unless invisible), then moves the
 // position on by the text's advance, turned by the text matrix.
 void DrawContext::draw(const std::string& utf8) {
+  checkstop();
   TextMatrix& m = textmatrix_;
   if (state_.textdrawing == TextDrawing::fill) pages_->showtext(m.tx, m.ty, m, utf8, state_);
   const DrawPoint step = pages_->advance(utf8, state_);

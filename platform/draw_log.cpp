@@ -1,9 +1,10 @@
 #include "platform/draw_log.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 #include "platform/failures.h"
 #include "platform/output_files.h"
@@ -12,26 +13,25 @@ DrawLog::DrawLog(std::vector<std::string>* lines, const std::string& path) : lin
   if (lines_ != nullptr || path.empty()) return;
   // The log is an output of the run like any other: never written into a
   // file another output holds.
-  claim_ = claimoutput(path);
-  if (claim_ != 0) file_ = std::fopen(path.c_str(), "a");
-  if (file_ == nullptr) {
+  bool held = false;
+  file_ = openoutput(path, O_WRONLY | O_CREAT | O_APPEND, held);
+  if (file_.stream == nullptr)
     reportfailure("mecaro: cannot write the drawing log " + path + ": " +
-                  (claim_ == 0 ? "it is open for another output" : std::strerror(errno)));
-    releaseoutput(std::exchange(claim_, 0));
-  }
+                  (held ? "it is open for another output" : std::strerror(errno)));
 }
 
-DrawLog::~DrawLog() {
-  if (file_ != nullptr) std::fclose(file_);
-  releaseoutput(claim_);
-}
+DrawLog::~DrawLog() { closeoutput(file_); }
 
 void DrawLog::line(std::string_view text) {
   if (lines_ != nullptr) {
     lines_->emplace_back(text);
-  } else if (file_ != nullptr) {
-    std::fwrite(text.data(), 1, text.size(), file_);
-    std::fputc('\n', file_);
+  } else if (file_.stream != nullptr) {
+    // A pipe or a device may be the console's too: its lines go whole,
+    // after the console's.
+    if (!file_.plain) std::fflush(stdout);
+    std::fwrite(text.data(), 1, text.size(), file_.stream);
+    std::fputc('\n', file_.stream);
+    if (!file_.plain) std::fflush(file_.stream);
   }
 }
 

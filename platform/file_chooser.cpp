@@ -5,7 +5,25 @@
 
 #include <cstdlib>
 
+#include "platform/stop_signals.h"
+
+namespace {
+
+// Readline goes on reading after a signal its caller handles: a signal
+// that stops the run ends it from here, the terminal given back first.
+int onsignal() {
+  if (stoprequested() != 0) {
+    rl_cleanup_after_signal();
+    checkstop();
+  }
+  return 0;
+}
+
+}  // namespace
+
 bool terminalfilename(std::string& name) {
+  rl_catch_signals = 0;  // the run's own handlers catch them
+  rl_signal_event_hook = onsignal;
   char* line = readline("");  // completes file names by default
   if (line == nullptr) return false;
   name = line;

@@ -1,6 +1,7 @@
 #include "platform/output_files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,6 +73,42 @@ bool isheld(const Target& target) {
   return false;
 }
 
+// Locks an open plain file, exclusively or shared, without waiting: false
+// when another run holds it. A file system that offers no lock holds
+// nothing.
+bool lockfile(int fd, int how) { return flock(fd, how | LOCK_NB) == 0 || errno != EWOULDBLOCK; }
+
+// Whether another run holds the plain file named: a lock of it is tried,
+// and given up at once.
+bool heldelsewhere(const std::string& name) {
+  const int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool free = lockfile(fd, LOCK_EX);
+  close(fd);
+  return !free;
+}
+
+// The mode of a stream on a file opened with these flags.
+const char* streammode(int flags) {
+  const bool append = (flags & O_APPEND) != 0;
+  if ((flags & O_ACCMODE) == O_RDWR) return append ? "a+" : "r+";
+  return append ? "a" : "w";
+}
+
+// Makes an output's open file ready to be written: locked against other
+// runs (held when another run holds it), its writes made to wait again,
+// emptied when it is to be. Null when it cannot be.
+std::FILE* holdfile(int fd, int flags, bool plain, bool& held) {
+  const int status = fcntl(fd, F_GETFL);
+  if (plain && !lockfile(fd, LOCK_EX)) {
+    held = true;
+    return nullptr;
+  }
+  if (status == -1 || fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) return nullptr;
+  if (plain && (flags & O_TRUNC) != 0 && ftruncate(fd, 0) != 0) return nullptr;
+  return fdopen(fd, streammode(status));
+}
+
 }  // namespace
 
 int claimoutput(const std::string& name) {
@@ -86,7 +123,40 @@ void releaseoutput(int claim) { held.erase(claim); }
 
 bool outputheld(const std::string& name) {
   const std::optional<Target> target = plaintarget(name);
-  return target && isheld(*target);
+  return target && (isheld(*target) || (target->id && heldelsewhere(name)));
+}
+
+OutputFile openoutput(const std::string& name, int flags, bool& held) {
+  OutputFile output;
+  output.claim = claimoutput(name);
+  held = output.claim == 0;
+  if (held) return output;
+  // A pipe or a device is only written into: a pipe the run read from too
+  // would take no broken pipe when its reader goes, and silently keep what
+  // no one reads. Nothing is waited for at the open: a pipe with no reader
+  // is refused at once. A plain file is cut only once it is locked.
+  struct stat st {};
+  const bool oneway = stat(name.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+  const int access = oneway ? O_WRONLY : flags & ~O_TRUNC;
+  const int fd = open(name.c_str(), access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd >= 0 && fstat(fd, &st) == 0) {
+    output.plain = S_ISREG(st.st_mode);
+    output.stream = holdfile(fd, flags, output.plain, held);
+  }
+  if (output.stream == nullptr) {
+    const int error = errno;  // the failure's, for its caller to tell
+    if (fd >= 0) close(fd);
+    releaseoutput(std::exchange(output.claim, 0));
+    errno = error;
+  }
+  return output;
+}
+
+bool closeoutput(OutputFile& output) {
+  const bool closed = output.stream == nullptr || std::fclose(output.stream) == 0;
+  output.stream = nullptr;
+  releaseoutput(std::exchange(output.claim, 0));
+  return closed;
 }
 
 void guardstandardstreams() {
@@ -97,7 +167,9 @@ void guardstandardstreams() {
       open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
   for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
     struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
       held[++lastclaim] = Target{"", FileId{st.st_dev, st.st_ino}};
+      lockfile(fd, LOCK_SH);  // shared with other runs writing there too
+    }
   }
 }

@@ -1,6 +1,5 @@
 #include "platform/plot_window.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -20,7 +19,7 @@ struct PlotWindow {
   std::string title;
   std::unique_ptr<DrawLog> log;
   std::unique_ptr<DrawContext> context;
-  std::array<int, 2> claims{};  // on its PDF and PNG while its context is begun
+  int pngclaim = 0;  // on its PNG while its context is begun
 };
 
 namespace {
@@ -38,30 +37,30 @@ bool readsize(std::string_view text, int& v) {
   return ec == std::errc() && end == text.data() + text.size() && v >= 1 && v <= 32767;
 }
 
-void releasefiles(std::array<int, 2>& claims) {
-  for (int& claim : claims) releaseoutput(std::exchange(claim, 0));
-}
-
-// Claims the PDF and the PNG of a stem for the window; false, claiming
-// nothing, when another output of the run holds either of them.
-bool claimfiles(const std::string& stem, std::array<int, 2>& claims) {
-  claims = {claimoutput(stem + ".pdf"), claimoutput(stem + ".png")};
-  if (claims[0] != 0 && claims[1] != 0) return true;
-  releasefiles(claims);
+// Claims the PNG of a stem for the window and opens its PDF; false,
+// holding nothing, when another output holds either of them: of the run,
+// or, for the PDF, of another run.
+bool holdfiles(const std::string& stem, int& pngclaim, OutputFile& pdf) {
+  pngclaim = claimoutput(stem + ".png");
+  if (pngclaim == 0) return false;
+  bool held = false;
+  pdf = openpdf(stem, held);
+  if (!held) return true;
+  releaseoutput(std::exchange(pngclaim, 0));
   return false;
 }
 
-// File name stem of a title, its files claimed: blanks and slashes become
+// File name stem of a title, its files held: blanks and slashes become
 // '_'; a stem already used in this run, or one whose PDF or PNG another
-// output of the run has open, gets -2, -3, ...
-std::string filestem(std::string_view title, std::array<int, 2>& claims) {
+// output has open, gets -2, -3, ...
+std::string filestem(std::string_view title, int& pngclaim, OutputFile& pdf) {
   static std::set<std::string> used;
   std::string stem(title);
   for (char& c : stem)
     if (c == ' ' || c == '/' || c == '\0') c = '_';
   if (stem.empty()) stem = "plot";
   std::string name = stem;
-  for (int k = 2; used.count(name) != 0 || !claimfiles(name, claims); ++k)
+  for (int k = 2; used.count(name) != 0 || !holdfiles(name, pngclaim, pdf); ++k)
     name = stem + '-' + std::to_string(k);
   used.insert(name);
   return name;
@@ -124,9 +123,10 @@ DrawContext* begincontext(PlotWindow& window) {
     const int width = window.content.right - window.content.left;
     const int height = window.content.bottom - window.content.top;
     record(window, "begincontext " + std::to_string(width) + ' ' + std::to_string(height));
-    const std::string stem = window.files ? filestem(window.title, window.claims) : "";
+    OutputFile pdf;
+    const std::string stem = window.files ? filestem(window.title, window.pngclaim, pdf) : "";
     window.context = std::make_unique<DrawContext>(
-        std::make_unique<CairoPages>(width, height, window.ptperpx, stem), window.log.get());
+        std::make_unique<CairoPages>(width, height, window.ptperpx, stem, pdf), window.log.get());
     begun.insert(&window);
   }
   return window.context.get();
@@ -137,7 +137,7 @@ std::string endcontext(PlotWindow& window) {
   record(window, "endcontext");
   std::string line = window.context->finish();
   window.context.reset();
-  releasefiles(window.claims);
+  releaseoutput(std::exchange(window.pngclaim, 0));
   begun.erase(&window);
   return line;
 }

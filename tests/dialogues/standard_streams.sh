@@ -17,19 +17,13 @@
 #   two outputs on a pipe  a pipe may take several outputs
 #   command file a named pipe
 #                          its end is seen once its writer closes it
-set -u
-bin=$1
-cases=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-export SOURCE_DATE_EPOCH=1700000000 MECARO_SCREEN=1024x768 TZ=UTC
-sish=$cases/map/sish_table_of_fpfit_events
-fail=0
-fresh() { mkdir "$work/$1" && cd "$work/$1" || exit 1; }
-check() {  # name, status, expected status
-  if [ "$2" != "$3" ]; then echo "$1: exit status $2, expected $3"; fail=1; fi
-}
+#   a table on the console's pipe
+#                          its rows reach the pipe whole, between the
+#                          console's lines
+#   outputs on named pipes no one reads
+#                          the drawing log and the window's PDF are refused
+#                          at once, each told in one line
+. "$(dirname "$0")/whole_runs.sh"
 
 timeout 5 "$bin" <&- > closed.out 2>&1
 check "keyboard closed" $? 2
@@ -71,7 +65,6 @@ table_answers() {
   for name in "$@"; do printf '%s\ny\n\n' "$name"; done
   printf 'table.txt\n2000\n\n99\n9999\n'
 }
-held=" ALREADY OPENED FOR ANOTHER OUTPUT"
 fresh streams
 cp "$sish/fpfit_example_hinv.fps" .
 
@@ -125,5 +118,29 @@ printf '\n5000\n5001\ncmds\n\n9999\n' | timeout 5 "$bin" > fifo.out 2>&1
 check "command file a named pipe" $? 0
 grep -qx " END OF COMMAND FILE" fifo.out || { echo "command file a named pipe: end not seen"; fail=1; }
 kill "$writer" 2> /dev/null
+
+# The Si-Sh case's run over 200 generated events, its table written to a
+# file, then to /dev/stdout, standard output and error a pipe to tee.
+fresh tee
+cp "$sish/dravo1_ini_u.txt" .
+awk -f "$cases/../../bench/catalogue.awk" | head -n 200 > e200.fps
+sish_answers() {  # the table's name, and the answer to replace it if it exists
+  printf '\n1000\n1000\ne200.fps\n7\ny\n2001\n'
+  printf '%s\n' "$@"
+  printf '320\n10\n30, 40 1\n20\n-125 -115\n1\n\n1000\n\nmap\n99\n99\n99\n9999\n\n'
+}
+sish_answers sish.txt | timeout 10 "$bin" > /dev/null 2>&1
+sish_answers /dev/stdout y | timeout 10 "$bin" 2>&1 | tee run.log > /dev/null
+[ "$(wc -l < sish.txt)" = 201 ] && [ "$(grep -cxFf sish.txt run.log)" = 201 ] ||
+  { echo "a table on the console's pipe: $(grep -cxFf sish.txt run.log) whole rows"; fail=1; }
+
+fresh unread
+printf ' 1 1\n    \n' > dravo1_ini_u.txt
+mkfifo log.fifo QZ_Fit_A4P.pdf
+printf '\n10\n\n\n20\n\n9999\n' | MECARO_DRAWLOG=log.fifo timeout 5 "$bin" > /dev/null 2> err.log
+check "outputs on named pipes no one reads" $? 0
+grep -q "^mecaro: cannot write the drawing log log.fifo: " err.log &&
+  grep -q "^mecaro: cannot write plot file QZ_Fit_A4P.pdf: " err.log && [ "$(wc -l < err.log)" = 2 ] ||
+  { echo "outputs on named pipes no one reads: not told in two lines"; cat err.log; fail=1; }
 
 exit $fail

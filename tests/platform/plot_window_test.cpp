@@ -2,7 +2,9 @@
 #include "platform/output_files.h"
 
 #include <cairo.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -230,6 +232,22 @@ TEST(Recorder, AppendsToTheDrawingLogFile) {
   EXPECT_EQ(readfile("draw.log"),
             "newwindow 44 1134 1156 1920\nwindowtitle \"drawing log\"\nbegincontext 786 1112\n"
             "linewidth 2.50\nsynchronize\nendcontext\ndisposewindow\n");
+}
+
+// A drawing log that cannot be opened is told, and holds nothing.
+TEST(Recorder, ADrawingLogThatCannotBeOpenedHoldsNothing) {
+  ScratchDirectory dir;
+  setenv("MECARO_DRAWLOG", "later/draw.log", 1);
+  testing::internal::CaptureStderr();
+  PlotWindow* w = newwindow(a4portrait, a4pxpercm);
+  unsetenv("MECARO_DRAWLOG");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "mecaro: cannot write the drawing log later/draw.log: No such file or directory\n");
+  fs::create_directory("later");
+  const int claim = claimoutput("later/draw.log");
+  EXPECT_NE(claim, 0);
+  releaseoutput(claim);
+  disposewindow(w);
 }
 
 TEST(TextContext, MeasuresByTheAdvanceAndTurnsWithTheTextMatrix) {
@@ -646,6 +664,21 @@ TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
   EXPECT_NE(after, 0);
   releaseoutput(after);
   releaseoutput(table);
+  // Another run writes other.pdf (its lock on its own open file): the
+  // window takes the next name, leaving that file whole and the PNG of
+  // the name it did not take free.
+  std::ofstream("other.pdf") << "theirs";
+  const int theirs = open("other.pdf", O_RDONLY);
+  ASSERT_EQ(flock(theirs, LOCK_EX), 0);
+  w = a4window("other");
+  begincontext(*w);
+  const int png = claimoutput("other.png");
+  EXPECT_NE(png, 0);
+  releaseoutput(png);
+  EXPECT_EQ(endcontext(*w), "Plot files written: other-2.pdf (1 page)");
+  disposewindow(w);
+  EXPECT_EQ(readfile("other.pdf"), "theirs");
+  close(theirs);
 }
 
 TEST(CairoPages, APdfWhoseLastWritesFailIsReportedAndNotListed) {

@@ -343,7 +343,10 @@ Drawing drawscene(unsigned seed, const PageSpeedups& speedups, const fs::path& f
   const std::string stem = folder / "scene";
   const fs::path png = stem + ".png";
   Drawing drawing;
-  DrawContext cx(std::make_unique<CairoPages>(width, height, ptperpx, stem, speedups), nullptr);
+  bool held = false;
+  DrawContext cx(
+      std::make_unique<CairoPages>(width, height, ptperpx, stem, openpdf(stem, held), speedups),
+      nullptr);
   Scene(cx, seed, [&] {
     fs::remove(png);
     cx.snapshot();

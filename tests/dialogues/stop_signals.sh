@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs of mecaro stopped by a signal end as at the end of input: their
+# files finished (every PDF read by poppler with its pages, every table
+# row written whole), the signal told on standard error, status 128 + its
+# number.
+#   interrupt, hang-up   SIGINT, SIGHUP at a prompt, the window open with
+#                        two pages drawn and a table written and open
+#   terminate            SIGTERM while the map of 60000 events is drawn
+#                        with the Si-Sh table written
+. "$(dirname "$0")/whole_runs.sh"
+
+# Whether the run stopped by the signal ended as it should.
+stopped() {  # name, signal, status
+  check "$1" "$3" "$((128 + $(kill -l "$2")))"
+  grep -qx "mecaro: stopped by SIG$2" a.err || { echo "$1: not told"; cat a.err; fail=1; }
+}
+
+# Signals the run once it waits at the prompt after its answers, and waits
+# for its end; status is its exit status.
+stopat() {  # signal, answers
+  local waiting
+  waiting=$(linesbefore "$2")
+  startfed env --default-signal=INT,HUP,TERM
+  printf '%s' "$2" >&3
+  waitlines "$waiting"
+  kill -s "$1" "$pid"
+  wait "$pid"
+  status=$?
+  exec 3>&-
+}
+
+for signal in INT HUP; do
+  fresh "$signal"
+  cp "$cases/stereonet/pbt_pages_of_fpfit_events/"{fpfit_example_hinv.fps,dravo1_ini_u.txt} .
+  stopat "$signal" $'\n1000\n1000\nfpfit_example_hinv.fps\n10\n\n\n3001\n1000\n0\n99\n1200\n12\nt.txt\n2000\n\n'
+  stopped "$signal" "$signal" "$status"
+  [ "$(pdfpages QZ_Fit_A4P.pdf)" = 2 ] || { echo "$signal: the PDF is not read whole"; fail=1; }
+  [ "$(wc -l < t.txt)" = 8 ] || { echo "$signal: the table is not whole"; fail=1; }
+done
+
+# The map of the Si-Sh case over 60000 generated events.
+fresh TERM
+cp "$sish/dravo1_ini_u.txt" .
+awk -f "$cases/../../bench/catalogue.awk" > e60000.fps
+startfed env --default-signal=TERM
+printf '\n1000\n1000\ne60000.fps\n\n7\ny\n2001\nsish.txt\n320\n10\n30, 40 1\n20\n-125 -115\n1\n\n1000\n\nmap\n99\n' >&3
+for ((k = 0; k < 3000; k++)); do [ -s sish.txt ] && break; sleep 0.01; done
+kill -s TERM "$pid"
+SECONDS=0
+wait "$pid"
+stopped TERM TERM $?
+exec 3>&-
+[ "$SECONDS" -le 20 ] || { echo "TERM: stopped after $SECONDS s"; fail=1; }
+[ "$(pdfpages map.pdf)" = 1 ] || { echo "TERM: the PDF is not read whole"; fail=1; }
+rows=$(wc -l < sish.txt)
+[ "$rows" -lt 60001 ] || { echo "TERM: the map was not stopped"; fail=1; }
+[ "$(tail -c 1 sish.txt | od -An -c | tr -d ' ')" = '\n' ] &&
+  [ "$(awk 'NR == 1 { n = length($0) } length($0) != n' sish.txt | wc -l)" = 0 ] ||
+  { echo "TERM: a row of the Si-Sh table is cut"; tail -n 2 sish.txt; fail=1; }
+
+exit $fail
