@@ -7,6 +7,9 @@
 #                        two pages drawn and a table written and open
 #   terminate            SIGTERM while the map of 60000 events is drawn
 #                        with the Si-Sh table written
+#   interrupt at a terminal
+#                        Ctrl-C typed at the file-name prompt (readline),
+#                        the window open
 . "$(dirname "$0")/whole_runs.sh"
 
 # Whether the run stopped by the signal ended as it should.
@@ -57,5 +60,22 @@ rows=$(wc -l < sish.txt)
 [ "$(tail -c 1 sish.txt | od -An -c | tr -d ' ')" = '\n' ] &&
   [ "$(awk 'NR == 1 { n = length($0) } length($0) != n' sish.txt | wc -l)" = 0 ] ||
   { echo "TERM: a row of the Si-Sh table is cut"; tail -n 2 sish.txt; fail=1; }
+
+# Waits, 10 s at most, until the file holds the text.
+waitfor() {  # file, text
+  for ((k = 0; k < 200; k++)); do grep -qa -- "$2" "$1" && return 0; sleep 0.05; done
+}
+
+fresh terminal
+cp "$sish/dravo1_ini_u.txt" .
+{
+  printf '\n10\n\n\n1000\n1000\n'
+  waitfor t.out "Choose FPFIT input file name"
+  printf '\003'
+  waitfor t.out "mecaro: stopped by"
+} | script -qfec "$bin" /dev/null > t.out 2>&1
+check "interrupt at a terminal" $? 130
+grep -qa "mecaro: stopped by SIGINT" t.out || { echo "interrupt at a terminal: not told"; fail=1; }
+[ "$(pdfpages QZ_Fit_A4P.pdf)" = 1 ] || { echo "interrupt at a terminal: the PDF is not read whole"; fail=1; }
 
 exit $fail
