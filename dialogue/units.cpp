@@ -81,8 +81,8 @@ bool ending = false;  // endrun has begun
 // hung up, a full disk) ends the run as the end of input does, unless a
 // signal ends it already.
 void writefailed(int unit, Unit& u) {
-  checkstop();  // a write a signal interrupted
   u.failed = true;
+  checkstop();  // a write a signal interrupted
   if (unit == console_unit && !ending && stoprequested() == 0) endofinput();
 }
 

@@ -113,9 +113,10 @@ bool textdrawable(const DrawState& state) {
   return std::isfinite(state.fontsize) && state.fontsize > 0.0f;
 }
 
-// The PDF goes through a stream of our own: cairo's own file stream
-// reports success when only its last write, at the close, has failed.
-cairo_status_t writepdf(void* file, const unsigned char* data, unsigned int length) {
+// The PDF and the PNG go through streams of our own: cairo's own file
+// stream reports success when only its last write, at the close, has
+// failed, and opens its file in a way of its own.
+cairo_status_t writestream(void* file, const unsigned char* data, unsigned int length) {
   return std::fwrite(data, 1, length, static_cast<std::FILE*>(file)) == length
              ? CAIRO_STATUS_SUCCESS
              : CAIRO_STATUS_WRITE_ERROR;
@@ -154,7 +155,7 @@ CairoPages::CairoPages(int width, int height, real ptperpx, const std::string& s
     pdfok_ = !failed(CAIRO_STATUS_WRITE_ERROR, pdfname_, pdfreported_);
     return;
   }
-  pdfsurface_ = cairo_pdf_surface_create_for_stream(writepdf, pdffile_.stream, width_ * ptperpx,
+  pdfsurface_ = cairo_pdf_surface_create_for_stream(writestream, pdffile_.stream, width_ * ptperpx,
                                                     height_ * ptperpx);
   // A clock fixed by SOURCE_DATE_EPOCH dates the PDF as it dates the
   // transcript: the same run gives the same file. The real clock's date is
@@ -414,9 +415,19 @@ void CairoPages::snapshot() {
   });
   cairo_surface_flush(screensurface_);
   cairo_status_t status = cairo_status(screen_.cr);
-  if (status == CAIRO_STATUS_SUCCESS)
-    status = cairo_surface_write_to_png(screensurface_, pngname_.c_str());
+  if (status == CAIRO_STATUS_SUCCESS) status = writepng();
   pngok_ = !failed(status, pngname_, pngreported_);
+}
+
+// Writes the screen into <stem>.png, opened as an output for the while:
+// the window holds its claim.
+cairo_status_t CairoPages::writepng() {
+  bool held = false;
+  OutputFile png = openclaimed(pngname_, O_WRONLY | O_CREAT | O_TRUNC, held);
+  if (png.stream == nullptr) return CAIRO_STATUS_WRITE_ERROR;
+  const cairo_status_t status =
+      cairo_surface_write_to_png_stream(screensurface_, writestream, png.stream);
+  return closeoutput(png) ? status : CAIRO_STATUS_WRITE_ERROR;
 }
 
 void CairoPages::endpage() {
@@ -451,12 +462,13 @@ void CairoPages::closepdf() {
   cairo_status_t status = cairo_surface_status(pdfsurface_);
   cairo_surface_destroy(pdfsurface_);
   pdfsurface_ = nullptr;
-  const bool written = std::fflush(pdffile_.stream) == 0 && std::ferror(pdffile_.stream) == 0;
-  // Only a plain file is ours to remove when it cannot be finished.
-  const bool made = pdffile_.plain;
-  if (!closeoutput(pdffile_) || !written) status = CAIRO_STATUS_WRITE_ERROR;
+  if (std::fflush(pdffile_.stream) != 0) status = CAIRO_STATUS_WRITE_ERROR;
+  // An unfinished PDF is of no use. Only a plain file is ours to remove,
+  // and only while it is held: no file another run makes after is removed.
+  if ((status != CAIRO_STATUS_SUCCESS || !pdfok_) && pdffile_.plain)
+    std::remove(pdfname_.c_str());
+  if (!closeoutput(pdffile_)) status = CAIRO_STATUS_WRITE_ERROR;
   if (failed(status, pdfname_, pdfreported_)) pdfok_ = false;
-  if (!pdfok_ && made) std::remove(pdfname_.c_str());  // an unfinished PDF is of no use
 }
 
 std::string CairoPages::finish() {

@@ -103,6 +103,7 @@ class CairoPages {
   void endpage();
   void checkpdf();
   void closepdf();
+  cairo_status_t writepng();
   static bool failed(cairo_status_t status, const std::string& file, bool& reported);
 
   int width_, height_;

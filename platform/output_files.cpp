@@ -126,11 +126,9 @@ bool outputheld(const std::string& name) {
   return target && (isheld(*target) || (target->id && heldelsewhere(name)));
 }
 
-OutputFile openoutput(const std::string& name, int flags, bool& held) {
+OutputFile openclaimed(const std::string& name, int flags, bool& held) {
+  held = false;
   OutputFile output;
-  output.claim = claimoutput(name);
-  held = output.claim == 0;
-  if (held) return output;
   // A pipe or a device is only written into: a pipe the run read from too
   // would take no broken pipe when its reader goes, and silently keep what
   // no one reads. Nothing is waited for at the open: a pipe with no reader
@@ -143,20 +141,35 @@ OutputFile openoutput(const std::string& name, int flags, bool& held) {
     output.plain = S_ISREG(st.st_mode);
     output.stream = holdfile(fd, flags, output.plain, held);
   }
-  if (output.stream == nullptr) {
+  if (output.stream == nullptr && fd >= 0) {
     const int error = errno;  // the failure's, for its caller to tell
-    if (fd >= 0) close(fd);
-    releaseoutput(std::exchange(output.claim, 0));
+    close(fd);
     errno = error;
   }
   return output;
 }
 
+OutputFile openoutput(const std::string& name, int flags, bool& held) {
+  const int claim = claimoutput(name);
+  held = claim == 0;
+  if (held) return {};
+  OutputFile output = openclaimed(name, flags, held);
+  if (output.stream == nullptr)
+    releaseoutput(claim);
+  else
+    output.claim = claim;
+  return output;
+}
+
 bool closeoutput(OutputFile& output) {
-  const bool closed = output.stream == nullptr || std::fclose(output.stream) == 0;
+  bool written = true;
+  if (output.stream != nullptr) {
+    written = std::ferror(output.stream) == 0;
+    written = std::fclose(output.stream) == 0 && written;
+  }
   output.stream = nullptr;
   releaseoutput(std::exchange(output.claim, 0));
-  return closed;
+  return written;
 }
 
 void guardstandardstreams() {

@@ -46,8 +46,12 @@ struct OutputFile {
 // another, holds it.
 OutputFile openoutput(const std::string& name, int flags, bool& held);
 
-// Closes an output and gives its claim and lock up; false when the close
-// fails (its last writes lost).
+// Opens a file as openoutput does for an output whose claim its caller
+// holds already (a window's PNG, written anew at each snapshot).
+OutputFile openclaimed(const std::string& name, int flags, bool& held);
+
+// Closes an output and gives its claim and lock up; false when a write to
+// it has failed, or the close itself (its last writes lost).
 bool closeoutput(OutputFile& output);
 
 // Opens /dev/null on each of the descriptors of standard input, output and

@@ -38,10 +38,12 @@ bool readsize(std::string_view text, int& v) {
 }
 
 // Claims the PNG of a stem for the window and opens its PDF; false,
-// holding nothing, when another output holds either of them: of the run,
-// or, for the PDF, of another run.
+// holding nothing, when another output, of the run or of another run,
+// holds either of them. The PNG is open only while a snapshot is written:
+// until then it is held in the run by its claim alone.
 bool holdfiles(const std::string& stem, int& pngclaim, OutputFile& pdf) {
-  pngclaim = claimoutput(stem + ".png");
+  const std::string png = stem + ".png";
+  pngclaim = outputheld(png) ? 0 : claimoutput(png);
   if (pngclaim == 0) return false;
   bool held = false;
   pdf = openpdf(stem, held);

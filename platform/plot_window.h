@@ -4,8 +4,8 @@
 // current directory, one PDF file named after the window's title (a page
 // for every clear of the whole window and the last at the end) and a PNG
 // snapshot of the same name (a name used by an earlier window of the run,
-// or held by another output of this run or, for the PDF, of another run,
-// gets -2, -3, ...), what a user looking at the
+// or held by another output of this run or of another run, gets -2, -3,
+// ...), what a user looking at the
 // window would see: before each answer typed at a terminal (showwindows)
 // and when the window closes, when something was drawn on its page since
 // the last snapshot (a page just cleared shows nothing). When the drawing log is on

@@ -11,9 +11,11 @@ volatile std::sig_atomic_t caught = 0;
 StopRoutine stoproutine = nullptr;
 bool stopping = false;
 
+// A terminal that hangs up may send its hang-up twice (the shell passes
+// one on): only another signal is a second one.
 void onsignal(int signal) {
-  if (caught != 0) _exit(128 + signal);
-  caught = signal;
+  if (caught != 0 && signal != SIGHUP) _exit(128 + signal);
+  if (caught == 0) caught = signal;
 }
 
 }  // namespace

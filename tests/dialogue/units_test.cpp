@@ -5,16 +5,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "dialogue/console_state.h"
 #include "dialogue/units.h"
 #include "platform/failures.h"
 #include "platform/plot_window.h"
+#include "platform/stop_signals.h"
 
 namespace {
 
@@ -440,6 +443,30 @@ TEST_F(RunEndDeathTest, AFileThatCannotTakeItsLinesIsToldWhenTheRunEnds) {
       testing::ExitedWithCode(1), "");
   EXPECT_EQ(contents(told), "");
   EXPECT_EQ(contents(kept), "kept\n");
+}
+
+// A signal that cuts a write into a pipe stops the run, which tells the
+// file whose write it cut as incomplete.
+TEST_F(Units, AWriteASignalCutsIsToldIncomplete) {
+  const std::string fifo = path("p"), told = path("told.txt");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EXIT(
+      {
+        attachunit(stderr_unit, std::fopen(told.c_str(), "w"), true);
+        attachunit(console_unit, std::fopen("/dev/null", "w"), true);
+        catchstopsignals(stoprun);
+        const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        openunit(21, fifo, OpenStatus::replace);
+        writeblock(21, std::string(static_cast<std::size_t>(fcntl(reader, F_GETPIPE_SZ)), 'x'));
+        std::thread([main = pthread_self()] {
+          std::this_thread::sleep_for(std::chrono::milliseconds(200));
+          pthread_kill(main, SIGTERM);
+        }).detach();
+        writeline(21, "row");  // waits for room in the full pipe, until the signal
+      },
+      testing::ExitedWithCode(143), "");
+  EXPECT_EQ(contents(told), "mecaro: stopped by SIGTERM\n" + incompletefile(fifo)[0] + "\n" +
+                                incompletefile(fifo)[1] + "\n");
 }
 
 }  // namespace

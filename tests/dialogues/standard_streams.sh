@@ -21,8 +21,8 @@
 #                          its rows reach the pipe whole, between the
 #                          console's lines
 #   outputs on named pipes no one reads
-#                          the drawing log and the window's PDF are refused
-#                          at once, each told in one line
+#                          the drawing log and the window's PDF and PNG are
+#                          refused at once, each told in one line
 . "$(dirname "$0")/whole_runs.sh"
 
 timeout 5 "$bin" <&- > closed.out 2>&1
@@ -134,13 +134,16 @@ sish_answers /dev/stdout y | timeout 10 "$bin" 2>&1 | tee run.log > /dev/null
 [ "$(wc -l < sish.txt)" = 201 ] && [ "$(grep -cxFf sish.txt run.log)" = 201 ] ||
   { echo "a table on the console's pipe: $(grep -cxFf sish.txt run.log) whole rows"; fail=1; }
 
+# The example's P, B and T pages drawn in the window of the default title.
 fresh unread
-printf ' 1 1\n    \n' > dravo1_ini_u.txt
-mkfifo log.fifo QZ_Fit_A4P.pdf
-printf '\n10\n\n\n20\n\n9999\n' | MECARO_DRAWLOG=log.fifo timeout 5 "$bin" > /dev/null 2> err.log
+cp "$sish/"{fpfit_example_hinv.fps,dravo1_ini_u.txt} .
+mkfifo log.fifo QZ_Fit_A4P.pdf QZ_Fit_A4P.png
+printf '\n1000\n1000\nfpfit_example_hinv.fps\n10\n\n\n3001\n1000\n0\n99\n20\n\n9999\n' |
+  MECARO_DRAWLOG=log.fifo timeout 5 "$bin" > /dev/null 2> err.log
 check "outputs on named pipes no one reads" $? 0
 grep -q "^mecaro: cannot write the drawing log log.fifo: " err.log &&
-  grep -q "^mecaro: cannot write plot file QZ_Fit_A4P.pdf: " err.log && [ "$(wc -l < err.log)" = 2 ] ||
-  { echo "outputs on named pipes no one reads: not told in two lines"; cat err.log; fail=1; }
+  grep -q "^mecaro: cannot write plot file QZ_Fit_A4P.pdf: " err.log &&
+  grep -q "^mecaro: cannot write plot file QZ_Fit_A4P.png: " err.log && [ "$(wc -l < err.log)" = 3 ] ||
+  { echo "outputs on named pipes no one reads: not told in three lines"; cat err.log; fail=1; }
 
 exit $fail

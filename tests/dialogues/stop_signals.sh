@@ -6,7 +6,9 @@
 #   interrupt, hang-up   SIGINT, SIGHUP at a prompt, the window open with
 #                        two pages drawn and a table written and open
 #   terminate            SIGTERM while the map of 60000 events is drawn
-#                        with the Si-Sh table written
+#                        with the Si-Sh table written, then SIGHUP while
+#                        the run ends, as a terminal closed may send it:
+#                        a hang-up is no second signal
 #   interrupt at a terminal
 #                        Ctrl-C typed at the file-name prompt (readline),
 #                        the window open
@@ -47,9 +49,11 @@ cp "$sish/dravo1_ini_u.txt" .
 awk -f "$cases/../../bench/catalogue.awk" > e60000.fps
 startfed env --default-signal=TERM
 printf '\n1000\n1000\ne60000.fps\n\n7\ny\n2001\nsish.txt\n320\n10\n30, 40 1\n20\n-125 -115\n1\n\n1000\n\nmap\n99\n' >&3
-for ((k = 0; k < 3000; k++)); do [ -s sish.txt ] && break; sleep 0.01; done
+for ((k = 0; k < 3000; k++)); do [ "$(stat -c %s sish.txt 2> /dev/null || echo 0)" -gt 1000000 ] && break; sleep 0.01; done
 kill -s TERM "$pid"
 SECONDS=0
+for ((k = 0; k < 3000; k++)); do [ -s a.err ] && break; sleep 0.01; done
+kill -s HUP "$pid"
 wait "$pid"
 stopped TERM TERM $?
 exec 3>&-

@@ -639,6 +639,14 @@ TEST(CairoPages, AFileThatCannotBeWrittenIsReportedOnceAndNotListed) {
   EXPECT_TRUE(fs::is_directory("busy.pdf"));
 }
 
+// Another run's file, made and locked here, named as a window's PNG.
+int theirs(const char* name) {
+  std::ofstream(name) << "theirs";
+  const int fd = open(name, O_RDONLY);
+  flock(fd, LOCK_EX);
+  return fd;
+}
+
 TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
   ScratchDirectory dir;
   // Another output holds the PNG the window would write, before the
@@ -667,9 +675,7 @@ TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
   // Another run writes other.pdf (its lock on its own open file): the
   // window takes the next name, leaving that file whole and the PNG of
   // the name it did not take free.
-  std::ofstream("other.pdf") << "theirs";
-  const int theirs = open("other.pdf", O_RDONLY);
-  ASSERT_EQ(flock(theirs, LOCK_EX), 0);
+  const int other = theirs("other.pdf");
   w = a4window("other");
   begincontext(*w);
   const int png = claimoutput("other.png");
@@ -678,7 +684,31 @@ TEST(CairoPages, AWindowWritesNoFileThatAnotherOutputHolds) {
   EXPECT_EQ(endcontext(*w), "Plot files written: other-2.pdf (1 page)");
   disposewindow(w);
   EXPECT_EQ(readfile("other.pdf"), "theirs");
-  close(theirs);
+  close(other);
+}
+
+// The PNG, open only while a snapshot is written, is no file of another
+// run either: a window takes the next name when another run writes it,
+// and, once open, writes no snapshot into a file another run has taken.
+TEST(CairoPages, AWindowWritesNoPngAnotherRunHolds) {
+  ScratchDirectory dir;
+  const int shown = theirs("shown.png");
+  PlotWindow* w = a4window("shown");
+  segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
+  EXPECT_EQ(endcontext(*w), "Plot files written: shown-2.pdf (1 page), shown-2.png");
+  disposewindow(w);
+  close(shown);
+  w = a4window("late");
+  segment(*begincontext(*w), 10.0f, 10.0f, 100.0f, 100.0f);
+  const int late = theirs("late.png");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(endcontext(*w), "Plot files written: late.pdf (1 page)");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "mecaro: cannot write plot file late.png: error while writing to output stream\n");
+  disposewindow(w);
+  close(late);
+  EXPECT_EQ(readfile("shown.png"), "theirs");
+  EXPECT_EQ(readfile("late.png"), "theirs");
 }
 
 TEST(CairoPages, APdfWhoseLastWritesFailIsReportedAndNotListed) {
