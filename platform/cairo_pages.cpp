@@ -462,7 +462,8 @@ void CairoPages::closepdf() {
   cairo_status_t status = cairo_surface_status(pdfsurface_);
   cairo_surface_destroy(pdfsurface_);
   pdfsurface_ = nullptr;
-  if (std::fflush(pdffile_.stream) != 0) status = CAIRO_STATUS_WRITE_ERROR;
+  if (std::fflush(pdffile_.stream) != 0 || std::ferror(pdffile_.stream) != 0)
+    status = CAIRO_STATUS_WRITE_ERROR;
   // An unfinished PDF is of no use. Only a plain file is ours to remove,
   // and only while it is held: no file another run makes after is removed.
   if ((status != CAIRO_STATUS_SUCCESS || !pdfok_) && pdffile_.plain)

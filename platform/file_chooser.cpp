@@ -9,8 +9,9 @@
 
 namespace {
 
-// Readline goes on reading after a signal its caller handles: a signal
-// that stops the run ends it from here, the terminal given back first.
+// Readline, which hands the signals it catches on to the run's handlers,
+// goes on reading after an interrupt: a signal that stops the run ends it
+// from here, the terminal given back first.
 int onsignal() {
   if (stoprequested() != 0) {
     rl_cleanup_after_signal();
@@ -22,9 +23,9 @@ int onsignal() {
 }  // namespace
 
 bool terminalfilename(std::string& name) {
-  rl_catch_signals = 0;  // the run's own handlers catch them
   rl_signal_event_hook = onsignal;
   char* line = readline("");  // completes file names by default
+  checkstop();  // a hang-up or a termination ends the line as its end
   if (line == nullptr) return false;
   name = line;
   std::free(line);

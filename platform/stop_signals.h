@@ -11,7 +11,9 @@ using StopRoutine = void (*)(int signal);
 // Catches SIGINT, SIGHUP and SIGTERM, each but one the run was started
 // ignoring (a background job's interrupt, nohup's hang-up). A read waiting
 // for input is then interrupted by them. The first that comes marks the run
-// stopped (stoprequested); a second, but a hang-up, ends the process at
+// stopped (stoprequested); from then on a read or a write that waits is
+// interrupted every second (SIGALRM), so that one waiting on a pipe that no
+// one reads fails. A second signal, but a hang-up, ends the process at
 // once with status 128 + its number.
 void catchstopsignals(StopRoutine stop);
 

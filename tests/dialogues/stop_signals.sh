@@ -9,6 +9,9 @@
 #                        with the Si-Sh table written, then SIGHUP while
 #                        the run ends, as a terminal closed may send it:
 #                        a hang-up is no second signal
+#   terminate, a pipe unread
+#                        SIGTERM while a table waits on a pipe that no one
+#                        reads: the table is told incomplete
 #   interrupt at a terminal
 #                        Ctrl-C typed at the file-name prompt (readline),
 #                        the window open
@@ -18,6 +21,11 @@
 stopped() {  # name, signal, status
   check "$1" "$3" "$((128 + $(kill -l "$2")))"
   grep -qx "mecaro: stopped by SIG$2" a.err || { echo "$1: not told"; cat a.err; fail=1; }
+}
+
+# Waits, 10 s at most, until the file holds the text.
+waitfor() {  # file, text
+  for ((k = 0; k < 200; k++)); do grep -qa -- "$2" "$1" && return 0; sleep 0.05; done
 }
 
 # Signals the run once it waits at the prompt after its answers, and waits
@@ -65,10 +73,26 @@ rows=$(wc -l < sish.txt)
   [ "$(awk 'NR == 1 { n = length($0) } length($0) != n' sish.txt | wc -l)" = 0 ] ||
   { echo "TERM: a row of the Si-Sh table is cut"; tail -n 2 sish.txt; fail=1; }
 
-# Waits, 10 s at most, until the file holds the text.
-waitfor() {  # file, text
-  for ((k = 0; k < 200; k++)); do grep -qa -- "$2" "$1" && return 0; sleep 0.05; done
-}
+# 3000 events written as a table into a named pipe held open by a reader
+# that never reads.
+fresh unread
+cp "$sish/"{fpfit_example_hinv.fps,dravo1_ini_u.txt} .
+for ((k = 0; k < 500; k++)); do cat fpfit_example_hinv.fps; done > e3000.fps
+mkfifo table.fifo
+sleep 30 <> table.fifo &
+reader=$!
+startfed env --default-signal=TERM
+printf '\n1000\n1000\ne3000.fps\n1200\n12\ntable.fifo\ny\n2000\n' >&3
+waitfor a.out " TABULATED FPFIT ORIGINAL ORDER"
+kill -s TERM "$pid"
+SECONDS=0
+wait "$pid"
+stopped "terminate, a pipe unread" TERM $?
+exec 3>&-
+kill "$reader"
+[ "$SECONDS" -le 10 ] || { echo "terminate, a pipe unread: stopped after $SECONDS s"; fail=1; }
+grep -qx " WRITE ERROR ON FILE table.fifo" a.err ||
+  { echo "terminate, a pipe unread: the table is not told incomplete"; fail=1; }
 
 fresh terminal
 cp "$sish/dravo1_ini_u.txt" .

@@ -44,7 +44,7 @@ linesbefore() {
 waitlines() {
   local k
   for ((k = 0; k < 600; k++)); do
-    [ "$(wc -l < a.out)" -ge "$1" ] && return 0
+    [ "$(cat a.out 2> /dev/null | wc -l)" -ge "$1" ] && return 0
     sleep 0.05
   done
   echo "waited in vain for line $1 of the run"
