@@ -88,12 +88,9 @@ bool heldelsewhere(const std::string& name) {
   return !free;
 }
 
-// The mode of a stream on a file opened with these flags.
-const char* streammode(int flags) {
-  const bool append = (flags & O_APPEND) != 0;
-  if ((flags & O_ACCMODE) == O_RDWR) return append ? "a+" : "r+";
-  return append ? "a" : "w";
-}
+// The mode of a stream on a file opened with these flags (the file, not
+// the stream, appends when opened to append).
+const char* streammode(int flags) { return (flags & O_ACCMODE) == O_RDWR ? "r+" : "w"; }
 
 // Makes an output's open file ready to be written: locked against other
 // runs (held when another run holds it), its writes made to wait again,

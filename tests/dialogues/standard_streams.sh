@@ -123,22 +123,23 @@ kill "$writer" 2> /dev/null
 # file, then to /dev/stdout, standard output and error a pipe to tee.
 fresh tee
 cp "$sish/dravo1_ini_u.txt" .
-awk -f "$cases/../../bench/catalogue.awk" | head -n 200 > e200.fps
+events 200 > e200.fps
 sish_answers() {  # the table's name, and the answer to replace it if it exists
-  printf '\n1000\n1000\ne200.fps\n7\ny\n2001\n'
-  printf '%s\n' "$@"
-  printf '320\n10\n30, 40 1\n20\n-125 -115\n1\n\n1000\n\nmap\n99\n99\n99\n9999\n\n'
+  printf '\n1000\n1000\ne200.fps\n'
+  sishmap "$@"
+  printf '99\n99\n9999\n\n'
 }
 sish_answers sish.txt | timeout 10 "$bin" > /dev/null 2>&1
 sish_answers /dev/stdout y | timeout 10 "$bin" 2>&1 | tee run.log > /dev/null
 [ "$(wc -l < sish.txt)" = 201 ] && [ "$(grep -cxFf sish.txt run.log)" = 201 ] ||
   { echo "a table on the console's pipe: $(grep -cxFf sish.txt run.log) whole rows"; fail=1; }
 
-# The example's P, B and T pages drawn in the window of the default title.
+# The pages drawn ($drawn) with the window's PDF and PNG and the drawing log
+# named pipes.
 fresh unread
 cp "$sish/"{fpfit_example_hinv.fps,dravo1_ini_u.txt} .
 mkfifo log.fifo QZ_Fit_A4P.pdf QZ_Fit_A4P.png
-printf '\n1000\n1000\nfpfit_example_hinv.fps\n10\n\n\n3001\n1000\n0\n99\n20\n\n9999\n' |
+printf '%s20\n\n9999\n' "$drawn" |
   MECARO_DRAWLOG=log.fifo timeout 5 "$bin" > /dev/null 2> err.log
 check "outputs on named pipes no one reads" $? 0
 grep -q "^mecaro: cannot write the drawing log log.fifo: " err.log &&

@@ -23,11 +23,6 @@ stopped() {  # name, signal, status
   grep -qx "mecaro: stopped by SIG$2" a.err || { echo "$1: not told"; cat a.err; fail=1; }
 }
 
-# Waits, 10 s at most, until the file holds the text.
-waitfor() {  # file, text
-  for ((k = 0; k < 200; k++)); do grep -qa -- "$2" "$1" && return 0; sleep 0.05; done
-}
-
 # Signals the run once it waits at the prompt after its answers, and waits
 # for its end; status is its exit status.
 stopat() {  # signal, answers
@@ -45,7 +40,7 @@ stopat() {  # signal, answers
 for signal in INT HUP; do
   fresh "$signal"
   cp "$cases/stereonet/pbt_pages_of_fpfit_events/"{fpfit_example_hinv.fps,dravo1_ini_u.txt} .
-  stopat "$signal" $'\n1000\n1000\nfpfit_example_hinv.fps\n10\n\n\n3001\n1000\n0\n99\n1200\n12\nt.txt\n2000\n\n'
+  stopat "$signal" "$drawn"$'1200\n12\nt.txt\n2000\n\n'
   stopped "$signal" "$signal" "$status"
   [ "$(pdfpages QZ_Fit_A4P.pdf)" = 2 ] || { echo "$signal: the PDF is not read whole"; fail=1; }
   [ "$(wc -l < t.txt)" = 8 ] || { echo "$signal: the table is not whole"; fail=1; }
@@ -54,13 +49,13 @@ done
 # The map of the Si-Sh case over 60000 generated events.
 fresh TERM
 cp "$sish/dravo1_ini_u.txt" .
-awk -f "$cases/../../bench/catalogue.awk" > e60000.fps
+events 60000 > e60000.fps
 startfed env --default-signal=TERM
-printf '\n1000\n1000\ne60000.fps\n\n7\ny\n2001\nsish.txt\n320\n10\n30, 40 1\n20\n-125 -115\n1\n\n1000\n\nmap\n99\n' >&3
-for ((k = 0; k < 3000; k++)); do [ "$(stat -c %s sish.txt 2> /dev/null || echo 0)" -gt 1000000 ] && break; sleep 0.01; done
+{ printf '\n1000\n1000\ne60000.fps\n\n'; sishmap sish.txt; } >&3  # a full store is told
+waituntil eval '[ "$(stat -c %s sish.txt 2> /dev/null || echo 0)" -gt 1000000 ]'
 kill -s TERM "$pid"
 SECONDS=0
-for ((k = 0; k < 3000; k++)); do [ -s a.err ] && break; sleep 0.01; done
+waituntil test -s a.err
 kill -s HUP "$pid"
 wait "$pid"
 stopped TERM TERM $?

@@ -9,9 +9,7 @@
 #   one standard output  two runs writing to one log both run to the end
 . "$(dirname "$0")/whole_runs.sh"
 
-# The example catalogue's P, B and T pages drawn in the window opened with
-# its default title, then at the main menu; then the window closed.
-drawn=$'\n1000\n1000\nfpfit_example_hinv.fps\n10\n\n\n3001\n1000\n0\n99\n'
+# The window closed after the pages drawn ($drawn), and the quit code.
 closed=$'20\n\n9999\n'
 
 fresh alone

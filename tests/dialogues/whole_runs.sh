@@ -39,17 +39,42 @@ linesbefore() {
   cd - > /dev/null || exit 1
 }
 
-# Waits, 30 s at most, until the run started by startfed has printed that
-# many lines: it then waits for its next answer.
-waitlines() {
+# Waits, 30 s at most, until the command succeeds; false when it never
+# does.
+waituntil() {
   local k
   for ((k = 0; k < 600; k++)); do
-    [ "$(cat a.out 2> /dev/null | wc -l)" -ge "$1" ] && return 0
+    "$@" && return 0
     sleep 0.05
   done
-  echo "waited in vain for line $1 of the run"
-  fail=1
   return 1
+}
+
+# Waits until the run started by startfed has printed that many lines: it
+# then waits for its next answer.
+waitlines() {
+  waituntil eval '[ "$(cat a.out 2> /dev/null | wc -l)" -ge '"$1"' ]' ||
+    { echo "waited in vain for line $1 of the run"; fail=1; return 1; }
+}
+
+# Waits until the file holds the text.
+waitfor() { waituntil grep -qa -- "$2" "$1"; }
+
+# The example catalogue read, the window opened with its default title
+# (QZ_Fit_A4P), two pages of P, B and T nets drawn in it; then the main
+# menu.
+drawn=$'\n1000\n1000\nfpfit_example_hinv.fps\n10\n\n\n3001\n1000\n0\n99\n'
+
+# Generated events, as many as asked (60000 at most).
+events() { awk -f "$cases/../../bench/catalogue.awk" | head -n "$1"; }
+
+# The answers that map the events read with the Si-Sh table written into
+# the file named (then the answer to replace it, if given), up to the
+# stress symbols drawn.
+sishmap() {
+  printf '7\ny\n2001\n'
+  printf '%s\n' "$@"
+  printf '320\n10\n30, 40 1\n20\n-125 -115\n1\n\n1000\n\nmap\n99\n'
 }
 
 # The number of pages of a PDF, as poppler reads it (nothing when it reads
