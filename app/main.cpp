@@ -242,6 +242,9 @@ int main() {
   // A console gone (a closed pipe) is a failed write, which ends the run
   // as the end of input does, not a signal that kills it.
   std::signal(SIGPIPE, SIG_IGN);
+  // So is a file grown past the size limit (ulimit -f): the write fails and
+  // is told, the unfinished PDF removed, instead of the run being killed.
+  std::signal(SIGXFSZ, SIG_IGN);
   catchstopsignals(stoprun);
   MainState m;
   startup(m);

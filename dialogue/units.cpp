@@ -86,9 +86,15 @@ void writefailed(int unit, Unit& u) {
   if (unit == console_unit && !ending && stoprequested() == 0) endofinput();
 }
 
+// A write that failed once the run is stopping (one that waited on a pipe
+// no one reads) ends its output: nothing more is sent to it, so that the
+// run ends within seconds whatever its outputs are.
+bool givenup(const Unit& u) { return u.failed && stoprequested() != 0; }
+
 // Sends what the console holds in its buffer to its file.
 void flushconsole() {
-  if (Unit* out = find(console_unit); out != nullptr && std::fflush(out->stream) != 0)
+  if (Unit* out = find(console_unit);
+      out != nullptr && !givenup(*out) && std::fflush(out->stream) != 0)
     writefailed(console_unit, *out);
 }
 
@@ -96,6 +102,7 @@ void flushconsole() {
 // everything written to the unit reached its file.
 bool release(Unit& u) {
   bool ok = !u.failed;
+  if (u.stream != nullptr && givenup(u)) __fpurge(u.stream);
   if (u.stream != nullptr && (u.owned ? std::fclose(u.stream) : std::fflush(u.stream)) != 0)
     ok = false;
   u.stream = nullptr;
@@ -104,10 +111,14 @@ bool release(Unit& u) {
   return ok;
 }
 
-// A file that is no plain file may be shared with the console (/dev/stdout
-// on a pipe): what the console has written goes first, and each record is
-// sent whole, not left in a buffer to be cut by the console's next block.
-bool shared(int unit, const Unit& u) { return !u.plain && unit != console_unit; }
+// Standard error may share the console's file (2>&1), and so may a file
+// that is no plain file (/dev/stdout on a pipe): what the console has
+// written goes first, the end of a line its last block cut included, and
+// each record is sent whole, not left in a buffer to be cut by the
+// console's next block.
+bool shared(int unit, const Unit& u) {
+  return unit == stderr_unit || (!u.plain && unit != console_unit);
+}
 
 // The open unit a write goes to, made ready for writing; null when the
 // unit is not open, which marks it failed as a read of it fails.
@@ -117,6 +128,7 @@ Unit* writeunit(int unit) {
     table()[unit].failed = true;
     return nullptr;
   }
+  if (givenup(*u)) return nullptr;
   if (shared(unit, *u)) flushconsole();
   towrite(*u);
   return u;
@@ -278,7 +290,8 @@ void attachunit(int unit, std::FILE* stream, bool owned) {
 
 void stoprun(int signal) {
   writeline(stderr_unit, std::string("mecaro: stopped by SIG") + sigabbrev_np(signal));
-  endrun(128 + signal);
+  writeline(stderr_unit, "mecaro: finishing the open files");
+  if (!ending) endrun(128 + signal);
 }
 
 void endrun(int status) {
@@ -293,7 +306,9 @@ void endrun(int status) {
     if (unit == stderr_unit || release(u) || u.reported || u.name.empty()) continue;
     for (const std::string& line : incompletefile(u.name)) writeline(stderr_unit, line);
   }
+  checkstop();  // a signal that came while the run ended is told, and ends it
   release(table()[stderr_unit]);
-  std::fflush(stdout);
+  std::fflush(nullptr);
+  if (stoprequested() != 0) endbysignal(stoprequested());
   std::exit(status);
 }

@@ -71,11 +71,14 @@ void attachunit(int unit, std::FILE* stream, bool owned);
 // The one process-end path, whatever ends the run: finishes the files of a
 // plot window still open, flushes and closes every open unit and ends the
 // process with the status (0 normal end, 1 error stop, 2 end of input or a
-// console gone). A file that could not take all its lines, and whose
+// console gone), or by the signal that stopped the run, also one that came
+// while it ended. A file that could not take all its lines, and whose
 // failure nobody has told, is told on standard error (incompletefile).
 [[noreturn]] void endrun(int status);
 
 // A run stopped by a signal (catchstopsignals) ends as at the end of input,
-// with one line naming the signal on standard error and status 128 + its
-// number.
-[[noreturn]] void stoprun(int signal);
+// with one line naming the signal on standard error and one saying that its
+// open files are being finished, then ends by that signal (endbysignal).
+// Called while the run ends already, it tells the stop and returns: that
+// end then ends by the signal.
+void stoprun(int signal);

@@ -27,6 +27,9 @@ class DrawLog {
   static std::string number(real v);
 
  private:
+  void giveup();
+
   std::vector<std::string>* lines_;
+  std::string path_;
   OutputFile file_;
 };

@@ -179,7 +179,12 @@ void guardstandardstreams() {
     struct stat st {};
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
       held[++lastclaim] = Target{"", FileId{st.st_dev, st.st_ino}};
-      lockfile(fd, LOCK_SH);  // shared with other runs writing there too
+      // Shared with other runs writing there too. The lock is taken on an
+      // open file of the run's own, which ends with the run: the one
+      // inherited may stay open in the shell after it (exec > log).
+      const std::string path = "/proc/self/fd/" + std::to_string(fd);
+      const int own = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+      if (own >= 0) lockfile(own, LOCK_SH);
     }
   }
 }

@@ -62,5 +62,7 @@ bool closeoutput(OutputFile& output);
 // transcript under any of its names (run.log, /dev/stdout, /proc/self/fd/1).
 // Where plain files, they are also held against the outputs of other runs
 // with a shared lock, so that two runs may share them (mecaro > log and
-// mecaro >> log). Called at start-up, before anything else is opened.
+// mecaro >> log); the lock is taken on the file opened anew (to be read),
+// so that it ends with the run, not with the shell that opened the file.
+// Called at start-up, before anything else is opened.
 void guardstandardstreams();
