@@ -167,12 +167,15 @@ told "a log no one reads" a.err "mecaro: cannot write the drawing log log.fifo: 
 
 # Each try runs mecaro at an interactive shell up to the file-name prompt,
 # types a name there without entering it, then stops the run by Ctrl-Z and
-# ends it by `kill %1` (SIGTERM, then SIGCONT), or interrupts it by Ctrl-C.
-# The shell writes the terminal's settings before and after, and the
-# run's status; `took` is how long the run took to tell its stop.
+# ends it by `kill %1` (SIGTERM, then SIGCONT), or interrupts it by Ctrl-C
+# and writes its status. The shell writes the terminal's settings before
+# and after; `took` is how long the run took to tell its stop. How a job
+# ended is told at the shell's next prompt ("Terminated" when SIGTERM ended
+# it, "Exit 143" when it exited so): `wait %1` may take the job for stopped
+# still, or for gone.
 fresh terminal
 cp "$cases/stereonet/pbt_pages_of_fpfit_events/"{fpfit_example_hinv.fps,dravo1_ini_u.txt} .
-atterminal() {  # the keys that stop the run, the command then, the one before `echo $?`
+atterminal() {  # the keys that stop the run, the shell's command then
   rm -f before after status took t.out
   {
     printf 'stty -g > before; %s\n' "$bin"
@@ -187,7 +190,12 @@ atterminal() {  # the keys that stop the run, the command then, the one before `
     printf '%s\n' "$2"
     waitfor t.out "stopped by"
     echo "$SECONDS" > took
-    printf '%s echo $? > status; stty -g > after; exit\n' "$3"
+    for ((j = 0; j < 40; j++)); do
+      grep -qa "Terminated\|Exit [0-9]" t.out || [ -s status ] && break
+      sleep 0.25
+      printf '\n'
+    done
+    printf 'stty -g > after; exit\n'
     waituntil test -s after
   } | timeout 60 script -qfec "bash --norc --noprofile -i" /dev/null > t.out 2>&1
 }
@@ -197,12 +205,12 @@ for ((k = 0; k < $(nproc); k++)); do
   busy+=($!)
 done
 for ((k = 1; k <= 20; k++)); do
-  atterminal $'\032' 'kill %1' 'wait %1;'
-  [ "$(cat status)" = 143 ] && cmp -s before after && ! grep -qa "filename = fpfit_example_hinv.fps" t.out ||
-    { echo "Ctrl-Z, kill %1, try $k: status $(cat status), terminal $(cmp -s before after && echo kept || echo changed)"; fail=1; }
+  atterminal $'\032' 'kill %1'
+  grep -qa "Terminated" t.out && cmp -s before after && ! grep -qa "filename = fpfit_example_hinv.fps" t.out ||
+    { echo "Ctrl-Z, kill %1, try $k: $(grep -a "Terminated\|Exit [0-9]\|Stopped" t.out | tail -1), terminal $(cmp -s before after && echo kept || echo changed)"; fail=1; }
 done
 kill "${busy[@]}"
-atterminal $'\003' '' ''
+atterminal $'\003' 'echo $? > status'
 [ "$(cat status)" = 130 ] && cmp -s before after || { echo "Ctrl-C at the name prompt: status $(cat status)"; fail=1; }
 [ "$(cat took)" -le 5 ] || { echo "Ctrl-C at the name prompt: stopped after $(cat took) s"; fail=1; }
 
