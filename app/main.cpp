@@ -6,6 +6,7 @@
 // handles it in a fixed order (first dispatch, Si-Sh output file, plot
 // window, stop, second dispatch).
 #include <csignal>
+#include <cstdio>
 #include <string>
 
 #include "catalogue/angles.h"
@@ -239,6 +240,9 @@ void mainpass(MainState& m) {
 
 int main() {
   guardstandardstreams();
+  // Each line on standard error goes in one write, whole on a pipe that
+  // other writers share.
+  std::setvbuf(stderr, nullptr, _IOLBF, BUFSIZ);
   // A console gone (a closed pipe) is a failed write, which ends the run
   // as the end of input does, not a signal that kills it.
   std::signal(SIGPIPE, SIG_IGN);

@@ -291,6 +291,7 @@ void attachunit(int unit, std::FILE* stream, bool owned) {
 void stoprun(int signal) {
   writeline(stderr_unit, std::string("mecaro: stopped by SIG") + sigabbrev_np(signal));
   writeline(stderr_unit, "mecaro: finishing the open files");
+  stoptold();
   if (!ending) endrun(128 + signal);
 }
 
@@ -306,9 +307,13 @@ void endrun(int status) {
     if (unit == stderr_unit || release(u) || u.reported || u.name.empty()) continue;
     for (const std::string& line : incompletefile(u.name)) writeline(stderr_unit, line);
   }
-  checkstop();  // a signal that came while the run ended is told, and ends it
-  release(table()[stderr_unit]);
   std::fflush(nullptr);
-  if (stoprequested() != 0) endbysignal(stoprequested());
+  // A signal that came while the run ended, or comes now, is told, and
+  // ends it.
+  if (holdstopsignals() != 0) {
+    checkstop();
+    std::fflush(nullptr);
+    endbysignal(stoprequested());
+  }
   std::exit(status);
 }

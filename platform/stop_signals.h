@@ -9,7 +9,7 @@
 
 // Ends the run stopped by a signal (its number given), or, when the run is
 // ending already, tells the stop and returns: that end then ends by the
-// signal (endbysignal).
+// signal (endbysignal). Once it has told the stop, it calls stoptold.
 using StopRoutine = void (*)(int signal);
 
 // Catches SIGINT, SIGHUP and SIGTERM, each but one the run was started
@@ -18,7 +18,7 @@ using StopRoutine = void (*)(int signal);
 // stopped (stoprequested); from then on, and only then, a read or a write
 // that waits is interrupted every second (SIGALRM), so that one waiting on
 // a pipe that no one reads fails: until a stop, SIGALRM keeps the action
-// the run was started with. A repeated hang-up is no further signal.
+// the run was started with. A repeated hang-up counts once.
 void catchstopsignals(StopRoutine stop);
 
 // The signal that stopped the run, or 0.
@@ -27,6 +27,15 @@ int stoprequested();
 // Ends the run through the stop routine when a signal has stopped it, once:
 // a check made after that does nothing.
 void checkstop();
+
+// The stop is told, and the console's lines before it: a second signal
+// that came before is told now, one that comes later at once.
+void stoptold();
+
+// Holds SIGINT, SIGHUP and SIGTERM from here on: they wait, so that none
+// comes unnoticed while the process ends. One that came since the run
+// last looked stops it now. Returns the signal that stopped the run, or 0.
+int holdstopsignals();
 
 // Ends the process by the signal, with its default action; nothing is
 // flushed. Safe in a signal handler; does not return.

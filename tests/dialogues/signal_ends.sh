@@ -20,8 +20,9 @@
 #                        entered, under load: the run ends by SIGTERM, the
 #                        name is not taken and the terminal is as it was;
 #                        Ctrl-C there ends the run within 5 s
-#   a console pipe       the stop line is a line of its own on a pipe, or
-#                        a file, that standard output and error share
+#   a console pipe       the stop line, and a second signal's, are lines
+#                        of their own on a pipe, or a file, that standard
+#                        output and error share
 #   a standard output kept open
 #                        a later run may write the file a shell keeps open
 #                        after a run that had it as standard output
@@ -90,7 +91,8 @@ cp "$sish/dravo1_ini_u.txt" .
   waitfor t.out "stopped by"
   sleep 1
 } | timeout 20 script -qfec "bash -c 'for i in 1 2 3; do $bin; echo run \$i ended with \$?; done; echo loop done'" /dev/null > t.out 2>&1
-! grep -qa "ended with\|loop done" t.out || { echo "a loop at a terminal: went on after Ctrl-C"; fail=1; }
+grep -qa "stopped by SIGINT" t.out && ! grep -qa "ended with\|loop done" t.out ||
+  { echo "a loop at a terminal: went on after Ctrl-C"; fail=1; }
 
 fresh second
 startchild
@@ -225,17 +227,21 @@ for ((k = 1; k <= 10; k++)); do
     env --default-signal=TERM "$bin" < answers > out.txt 2>&1 &
   fi
   waituntil eval '[ "$(stat -c %s sish.txt 2> /dev/null || echo 0)" -gt 1000000 ]'
-  pkill -TERM -x -P $$ mecaro
+  run=$(pgrep -x -P $$ mecaro)
+  kill -s TERM "$run"
+  ((k > 6)) && kill -s TERM "$run"  # a second signal, told once the stop is
   wait
   grep -qx "mecaro: stopped by SIGTERM" out.txt ||
     { echo "a console pipe, try $k: $(grep -a "stopped by" out.txt)"; fail=1; }
+  ((k <= 6)) || grep -qx "mecaro: still finishing; .*" out.txt ||
+    { echo "a console pipe, try $k: $(grep -a "still finishing" out.txt)"; fail=1; }
 done
 
 fresh "standard output kept"
 cp "$sish/"{fpfit_example_hinv.fps,dravo1_ini_u.txt} .
 {
   printf '\n9999\n' | "$bin"
-  sleep 30
+  exec sleep 30
 } > log.txt &
 keeper=$!
 waitfor log.txt "&&&&&&&&&&&&"
