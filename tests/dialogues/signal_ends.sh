@@ -229,7 +229,11 @@ for ((k = 1; k <= 10; k++)); do
   waituntil eval '[ "$(stat -c %s sish.txt 2> /dev/null || echo 0)" -gt 1000000 ]'
   run=$(pgrep -x -P $$ mecaro)
   kill -s TERM "$run"
-  ((k > 6)) && kill -s TERM "$run"  # a second signal, told once the stop is
+  if ((k > 6)); then  # a second signal, once the first is taken
+    waituntil awk '/^(SigPnd|ShdPnd):/ && $2 !~ /^0+$/ { waiting = 1 } END { exit waiting }' \
+      "/proc/$run/status" 2> /dev/null
+    kill -s TERM "$run"
+  fi
   wait
   grep -qx "mecaro: stopped by SIGTERM" out.txt ||
     { echo "a console pipe, try $k: $(grep -a "stopped by" out.txt)"; fail=1; }
