@@ -311,8 +311,7 @@ void endrun(int status) {
   // A signal that came while the run ended, or comes now, is told, and
   // ends it.
   if (holdstopsignals() != 0) {
-    checkstop();
-    std::fflush(nullptr);
+    checkstop();  // its lines are flushed as written
     endbysignal(stoprequested());
   }
   std::exit(status);
